@@ -1,0 +1,323 @@
+#include "app/cli.h"
+
+#include <nlohmann/json.hpp>
+#include <optional>
+#include <stdexcept>
+
+#include "app/main_module.h"
+#include "shared/number_format.h"
+
+namespace vado {
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+struct UsageError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+std::optional<int> ParseIndex(const std::string& s) {
+    if (s.empty() || s.size() > 6) return std::nullopt;
+    for (char c : s)
+        if (c < '0' || c > '9') return std::nullopt;
+    return std::stoi(s);
+}
+
+// The value a control shows, as the output reports it.
+Json ControlValue(const ui::Control& c) {
+    switch (c.kind()) {
+        case ui::Kind::TextBox:
+            return static_cast<const ui::TextBox&>(c).text();
+        case ui::Kind::ComboBox:
+            return static_cast<const ui::ComboBox&>(c).text();
+        case ui::Kind::CheckBox:
+            return static_cast<const ui::CheckBox&>(c).value();
+        case ui::Kind::Grid:
+            return static_cast<const ui::Grid&>(c).cells();
+        default:
+            return c.caption();
+    }
+}
+
+Json FormControls(const ui::Form& form) {
+    Json controls = Json::object();
+    for (auto& c : form.controls()) {
+        switch (c->kind()) {
+            case ui::Kind::TextBox:
+            case ui::Kind::Label:
+            case ui::Kind::ComboBox:
+            case ui::Kind::CheckBox:
+            case ui::Kind::Grid:
+                controls[c->fullName()] = ControlValue(*c);
+                break;
+            case ui::Kind::OptionButton:
+                // An option group reports the index of its selected member.
+                if (static_cast<const ui::OptionButton&>(*c).value()) controls[c->name()] = c->index();
+                break;
+            default:
+                break;
+        }
+    }
+    return controls;
+}
+
+class Session {
+public:
+    Session() : module_(services_) {}
+
+    MainModule& module() { return module_; }
+    ui::HeadlessServices& services() { return services_; }
+
+    void open(CatalogueForm& page) {
+        page_ = &page;
+        ui::TabStrip& strip = module_.FormList[module_.CurrentForm]->tabStrip;
+        strip.clickTab(indexOf(page) + 1);
+    }
+
+    // The form a step talks to: the newest modal dialog, else the page.
+    ui::Form& target() {
+        if (!services_.modalStack.empty()) return *services_.modalStack.back();
+        return *page_;
+    }
+
+    void assign(const std::string& step) {
+        auto eq = step.find('=');
+        std::string name = step.substr(0, eq);
+        std::string value = step.substr(eq + 1);
+        services_.context = step;
+        ui::Form& form = target();
+
+        if (auto open = name.find('('); open != std::string::npos && name.back() == ')') {
+            if (auto* grid = findGrid(form, name.substr(0, open))) {
+                return editCell(*grid, name.substr(open + 1, name.size() - open - 2), value);
+            }
+        }
+        ui::Control* c = form.find(name);
+        if (!c) {
+            // An option group by its base name: NAME=INDEX clicks member INDEX.
+            auto index = ParseIndex(value);
+            ui::Control* member = index ? form.find(name + "(" + value + ")") : nullptr;
+            if (member && member->kind() == ui::Kind::OptionButton) {
+                form.setFocus(member);
+                static_cast<ui::OptionButton*>(member)->click();
+                return leave(form, step);
+            }
+            throw UsageError("unknown control '" + name + "' on " + form.name());
+        }
+        switch (c->kind()) {
+            case ui::Kind::TextBox: {
+                auto& box = static_cast<ui::TextBox&>(*c);
+                form.setFocus(&box);
+                box.setSelection(0, static_cast<int>(box.text().size()));
+                box.paste(value);
+                return leave(form, step);
+            }
+            case ui::Kind::ComboBox: {
+                auto& combo = static_cast<ui::ComboBox&>(*c);
+                form.setFocus(&combo);
+                auto index = ParseIndex(value);
+                if (index && *index < combo.listCount()) {
+                    combo.setListIndex(*index);
+                } else if (combo.style == ui::ComboBox::Style::DropDownCombo) {
+                    combo.setText(value);
+                } else {
+                    throw UsageError("'" + value + "' is not an item of " + name);
+                }
+                return leave(form, step);
+            }
+            case ui::Kind::CheckBox: {
+                if (value != "0" && value != "1")
+                    throw UsageError("a check box takes 0 or 1: " + step);
+                form.setFocus(c);
+                static_cast<ui::CheckBox&>(*c).setValue(value == "1");
+                return leave(form, step);
+            }
+            case ui::Kind::OptionButton: {
+                form.setFocus(c);
+                static_cast<ui::OptionButton&>(*c).click();
+                return leave(form, step);
+            }
+            default:
+                throw UsageError("'" + name + "' takes no value");
+        }
+    }
+
+    void click(const std::string& name) {
+        services_.context = name;
+        ui::Form& form = target();
+        ui::Control* c = form.find(name);
+        if (!c) {
+            // A one-member command group by its base name (cmdCompute for cmdCompute(1)).
+            for (auto& ctl : form.controls())
+                if (ctl->kind() == ui::Kind::CommandButton && ctl->name() == name) {
+                    if (c) throw UsageError("'" + name + "' names several buttons; add the index");
+                    c = ctl.get();
+                }
+        }
+        if (!c || c->kind() != ui::Kind::CommandButton)
+            throw UsageError("unknown button '" + name + "' on " + form.name());
+        form.clickButton(static_cast<ui::CommandButton&>(*c), true);
+        // The click may have closed the dialog; focus left in a page by a check stays there.
+    }
+
+    Json result() {
+        Json messages = Json::array();
+        for (auto& m : services_.messages)
+            messages.push_back({{"after", m.after}, {"title", m.title}, {"text", m.text}});
+        Json windows = Json::object();
+        for (ui::Form* f : services_.visibleForms) {
+            if (isCatalogue(*f)) continue;
+            windows[f->name()] = {{"controls", FormControls(*f)}};
+        }
+        Json j = {{"form", page_->name()},
+                  {"lastComputeFailed", module_.app().lastComputeFailed},
+                  {"messages", messages},
+                  {"controls", FormControls(*page_)},
+                  {"windows", windows}};
+        if (!cancelled_.empty()) j["validationCancelled"] = cancelled_;
+        return j;
+    }
+
+private:
+    int indexOf(const CatalogueForm& page) const {
+        for (int i = 0; i < static_cast<int>(module_.FormList.size()); ++i)
+            if (module_.FormList[i] == &page) return i;
+        return 0;
+    }
+
+    bool isCatalogue(const ui::Form& f) const {
+        for (auto* p : module_.FormList)
+            if (p == &f) return true;
+        return false;
+    }
+
+    static ui::Grid* findGrid(ui::Form& form, const std::string& name) {
+        ui::Control* c = form.find(name);
+        return c && c->kind() == ui::Kind::Grid ? static_cast<ui::Grid*>(c) : nullptr;
+    }
+
+    void editCell(ui::Grid& grid, const std::string& rc, const std::string& value) {
+        auto comma = rc.find(',');
+        auto r = ParseIndex(rc.substr(0, comma));
+        auto col = comma == std::string::npos ? std::nullopt : ParseIndex(rc.substr(comma + 1));
+        if (!r || !col || *col >= grid.cols() || !grid.editable)
+            throw UsageError("cannot edit cell (" + rc + ") of " + grid.name());
+        if (*r >= grid.rows()) grid.setRows(*r + 1);
+        grid.row = *r;
+        grid.col = *col;
+        grid.setTextMatrix(*r, *col, value);
+        if (grid.onCellEdited) grid.onCellEdited(*r, *col);
+    }
+
+    // The focus leaves the control the step worked on. A cancelled validation is recorded and
+    // the script goes on as if the person had moved on anyway.
+    void leave(ui::Form& form, const std::string& step) {
+        if (!form.leaveFocus()) {
+            cancelled_.push_back(step);
+            form.dropFocus();
+        }
+    }
+
+    ui::HeadlessServices services_;
+    MainModule module_;
+    CatalogueForm* page_ = nullptr;
+    std::vector<std::string> cancelled_;
+};
+
+void PrintList(const CatalogueForm& page, std::ostream& out) {
+    out << page.name() << "\n";
+    auto* calc = dynamic_cast<const CalculatorForm*>(&page);
+    if (!calc) {
+        out << "  (no input fields)\n";
+        return;
+    }
+    out << "fields:\n";
+    for (auto& f : calc->fields()) {
+        out << "  " << f.box->fullName() << "  \"" << f.label << "\"";
+        if (!f.unit.empty()) out << "  unit: " << f.unit;
+        if (f.lo < f.hi)
+            out << "  range: " << FormatNumber(f.lo, f.format) << " to " << FormatNumber(f.hi, f.format);
+        else
+            out << "  range: at least " << FormatNumber(f.lo, f.format);
+        if (f.integerOnly) out << "  whole numbers";
+        out << "  default: \"" << f.defaultText << "\"\n";
+    }
+    out << "results:\n";
+    for (auto* r : calc->results) out << "  " << r->fullName() << "\n";
+}
+
+void PrintReadable(const Json& j, std::ostream& out) {
+    out << j["form"].get<std::string>() << "\n";
+    for (auto& m : j["messages"])
+        out << "message after " << m["after"].get<std::string>() << ": [" << m["title"].get<std::string>()
+            << "] " << m["text"].get<std::string>() << "\n";
+    if (j.contains("validationCancelled"))
+        for (auto& s : j["validationCancelled"])
+            out << "validation cancelled: " << s.get<std::string>() << "\n";
+    out << "lastComputeFailed: " << (j["lastComputeFailed"].get<bool>() ? "true" : "false") << "\n";
+    for (auto& [name, value] : j["controls"].items())
+        out << name << ": " << (value.is_string() ? value.get<std::string>() : value.dump()) << "\n";
+    for (auto& [name, w] : j["windows"].items()) {
+        out << "window " << name << "\n";
+        for (auto& [cname, value] : w["controls"].items())
+            out << "  " << cname << ": " << (value.is_string() ? value.get<std::string>() : value.dump())
+                << "\n";
+    }
+}
+
+constexpr const char* kUsage =
+    "usage: vadocalc-cli [--json] FORM STEP... \n"
+    "       vadocalc-cli --list FORM\n"
+    "steps: NAME=TEXT  NAME=INDEX  grid(r,c)=TEXT  --click NAME\n";
+
+}  // namespace
+
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    try {
+        bool json = false, list = false;
+        size_t i = 0;
+        for (; i < args.size(); ++i) {
+            if (args[i] == "--json") json = true;
+            else if (args[i] == "--list") list = true;
+            else break;
+        }
+        if (i >= args.size()) {
+            err << kUsage;
+            return 2;
+        }
+        Session session;
+        session.module().SubMain();
+        CatalogueForm* page = session.module().formNamed(args[i]);
+        if (!page) throw UsageError("unknown form '" + args[i] + "'");
+        if (list) {
+            PrintList(*page, out);
+            return 0;
+        }
+        session.open(*page);
+        for (++i; i < args.size(); ++i) {
+            const std::string& a = args[i];
+            if (a == "--click") {
+                if (++i >= args.size()) throw UsageError("--click needs a button name");
+                session.click(args[i]);
+            } else if (a == "--json") {
+                json = true;
+            } else if (a.rfind("--", 0) == 0) {
+                throw UsageError("unknown option '" + a + "'");
+            } else if (a.find('=') == std::string::npos || a.front() == '=') {
+                throw UsageError("malformed step '" + a + "' (expected NAME=VALUE)");
+            } else {
+                session.assign(a);
+            }
+        }
+        Json j = session.result();
+        if (json) out << j.dump(1) << "\n";
+        else PrintReadable(j, out);
+        return 0;
+    } catch (const UsageError& e) {
+        err << "vadocalc-cli: " << e.what() << "\n";
+        return 2;
+    }
+}
+
+}  // namespace vado

@@ -1,0 +1,94 @@
+#include "app/main_module.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "app/catalogue.h"
+#include "app/frm_vado.h"
+#include "calc/flow/frm_weir.h"
+
+namespace vado {
+
+MainModule::MainModule(ui::Services& services) : app_(services) {}
+
+MainModule::~MainModule() = default;
+
+std::unique_ptr<CatalogueForm> MainModule::createForm(short n) {
+    switch (n) {
+        case 0:
+            return std::make_unique<FrmVado>(app_);
+        case 1:
+            return std::make_unique<FrmWeir>(app_);
+        default:
+            return std::make_unique<FrmPending>(app_, std::string(kCatalogue[n].form),
+                                                std::string(kCatalogue[n].reportTitle), n);
+    }
+}
+
+void MainModule::SubMain() {
+    FillInletCoefficients(InletCoefficients);
+    FillDrainMaterials(DrainMaterials);
+    FillStandardDiameters(StandardDiameters);
+
+    CurrentForm = 0;
+    registered_ = 0;
+    ReportTitles[0] = std::string(kCatalogue[0].reportTitle);
+    owned_[0] = createForm(0);
+    RegisterForm(*owned_[0]);
+    owned_[0]->Show();
+    for (short n = 1; n < kCatalogueSize; ++n) {
+        ReportTitles[n] = std::string(kCatalogue[n].reportTitle);
+        owned_[n] = createForm(n);
+        RegisterForm(*owned_[n]);
+    }
+}
+
+void MainModule::RegisterForm(CatalogueForm& form) {
+    form.Hide();
+    FormList.at(registered_) = &form;
+    const CatalogueForm& main = *FormList[0];
+    form.setCaption(main.caption());
+    form.height = main.height;
+    form.width = main.width;
+    form.left = main.left;
+    form.top = main.top;
+    form.tabStrip.tabs.clear();
+    for (auto& e : kCatalogue)
+        form.tabStrip.tabs.push_back({std::string(e.tabCaption), std::string(e.toolTip)});
+    form.tabStrip.onClick = [this] { tabStrip_Click(); };
+    form.tabStrip.notify();
+    ++registered_;
+}
+
+std::string MainModule::GetReportTitle(short i) const {
+    if (i < 0 || i >= kCatalogueSize) return "";
+    return ReportTitles[i];
+}
+
+void MainModule::tabStrip_Click() {
+    short cur = CurrentForm;
+    CatalogueForm& from = *FormList.at(cur);
+    int target = from.tabStrip.selectedTab() - 1;
+    if (target == cur || target < 0 || target >= kCatalogueSize) return;
+    CatalogueForm& to = *FormList[target];
+    CurrentForm = static_cast<short>(target);
+    to.left = from.left;
+    to.top = from.top;
+    to.tabStrip.select(target + 1);
+    to.Show();
+    from.Hide();
+}
+
+CatalogueForm* MainModule::formNamed(const std::string& name) const {
+    auto lower = [](std::string s) {
+        std::transform(s.begin(), s.end(), s.begin(),
+                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+        return s;
+    };
+    std::string wanted = lower(name);
+    for (auto* f : FormList)
+        if (f && lower(f->name()) == wanted) return f;
+    return nullptr;
+}
+
+}  // namespace vado

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <array>
+#include <memory>
+#include <string>
+
+#include "calc/drainage/drain_material.h"
+#include "calc/flow/coefficient.h"
+#include "shared/app_context.h"
+#include "shared/calculator_form.h"
+
+namespace vado {
+
+// The application: its start-up tables, the catalogue of pages and the switching between them.
+class MainModule {
+public:
+    explicit MainModule(ui::Services& services);
+    ~MainModule();
+
+    // Builds the tables, registers and shows the main page, then registers the calculators.
+    void SubMain();
+
+    AppContext& app() { return app_; }
+    ui::Services& services() { return app_.services; }
+
+    std::array<CatalogueForm*, 20> FormList{};
+    short CurrentForm = 0;
+    std::array<std::string, 20> ReportTitles;
+    // Title of a catalogue entry; any other number is a program error and gives "".
+    std::string GetReportTitle(short i) const;
+
+    InletCoefficientTable InletCoefficients;
+    DrainMaterialTable DrainMaterials;
+    StandardDiameterTable StandardDiameters{};
+
+    // The form of a catalogue name (case-insensitive), or null.
+    CatalogueForm* formNamed(const std::string& name) const;
+    // The tab strip's click handler, the same on every page.
+    void tabStrip_Click();
+
+private:
+    void RegisterForm(CatalogueForm& form);
+    std::unique_ptr<CatalogueForm> createForm(short n);
+
+    AppContext app_;
+    int registered_ = 0;
+    std::array<std::unique_ptr<CatalogueForm>, 20> owned_;
+};
+
+}  // namespace vado

@@ -1,0 +1,112 @@
+#include "shared/calculator_form.h"
+
+#include "shared/fields.h"
+#include "shared/number_format.h"
+
+namespace vado {
+
+CatalogueForm::CatalogueForm(std::string name, AppContext& app)
+    : ui::Form(std::move(name), app.services), tabStrip(add<ui::TabStrip>("tabStrip")), app_(app) {}
+
+CalculatorForm::CalculatorForm(std::string name, AppContext& app, short catalogueNumber)
+    : CatalogueForm(std::move(name), app),
+      cmdCompute(add<ui::CommandButton>("cmdCompute", catalogueNumber)),
+      cmdPrint(add<ui::CommandButton>("cmdPrint", catalogueNumber)),
+      cmdExit(add<ui::CommandButton>("cmdExit", catalogueNumber)),
+      number_(catalogueNumber) {
+    cmdCompute.setCaption("&Compute");
+    cmdPrint.setCaption("&Print");
+    cmdExit.setCaption("E&xit");
+    cmdCompute.onClick = [this] { cmdCompute_Click(); };
+    cmdPrint.onClick = [this] { cmdPrint_Click(); };
+    cmdExit.onClick = [this] { services().Quit(); };
+}
+
+void CalculatorForm::cmdCompute_Click() {
+    bool ok = true;
+    Compute(true, ok);
+    app().lastComputeFailed = !ok;
+}
+
+void CalculatorForm::cmdPrint_Click() {
+    cmdCompute_Click();
+    if (app().lastComputeFailed) return;
+    if (app().showReport) app().showReport(reportCode());
+}
+
+const NumericField* CalculatorForm::field(const ui::TextBox& box) const {
+    for (auto& f : fields_)
+        if (f.box == &box) return &f;
+    return nullptr;
+}
+
+ui::TextBox& CalculatorForm::addNumericField(NumericField f, const std::string& name, int index) {
+    ui::TextBox& box = add<ui::TextBox>(name, index);
+    f.box = &box;
+    box.onChange = [this] {
+        ClearResults();
+        inputEdited = true;
+    };
+    box.onGotFocus = [this, &box] {
+        SelectAllText(box);
+        inputEdited = false;
+    };
+    bool integerOnly = f.integerOnly;
+    auto next = f.next;
+    box.onKeyPress = [this, &box, integerOnly, next](std::int16_t& key) {
+        if (key == 13) {
+            bool ok = true;
+            Compute(false, ok);
+            if (ok && next) {
+                if (ui::Control* n = next()) n->SetFocus();
+            }
+            key = 0;
+            return;
+        }
+        FilterNumericKey(box, key, integerOnly, false, false);
+    };
+    box.onValidate = [this](bool& cancel) {
+        bool ok = true;
+        Compute(false, ok);
+        cancel = !ok;
+    };
+    fields_.push_back(std::move(f));
+    return box;
+}
+
+ComputeFrame::ComputeFrame(CalculatorForm& form, bool fromCommand, bool& ok)
+    : form_(form),
+      ok_(ok),
+      required_(fromCommand),
+      showMessage_(form.inputEdited || fromCommand) {
+    ok_ = true;
+}
+
+bool ComputeFrame::check(ui::TextBox& box, const NumericField& f) {
+    bool inRange =
+        f.integerOnly
+            ? CheckRangeInt(box, static_cast<short>(f.lo), static_cast<short>(f.hi), f.format,
+                            required_, showMessage_)
+            : CheckRange(box, f.lo, f.hi, f.format, required_, showMessage_);
+    if (!inRange) {
+        ok_ = !showMessage_;
+        return false;
+    }
+    return !box.text().empty();
+}
+
+bool ComputeFrame::take(ui::TextBox& box, double& v) {
+    const NumericField* f = form_.field(box);
+    if (!f || !check(box, *f)) return false;
+    v = ParseReal(box.text()).value_or(0.0);
+    return true;
+}
+
+bool ComputeFrame::take(ui::TextBox& box, short& v) {
+    const NumericField* f = form_.field(box);
+    if (!f || !check(box, *f)) return false;
+    v = ParseInt16(box.text()).value_or(0);
+    return true;
+}
+
+}  // namespace vado

@@ -1,0 +1,97 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "shared/app_context.h"
+#include "ui/form.h"
+
+namespace vado {
+
+// A page of the catalogue: every one carries the same tab strip.
+class CatalogueForm : public ui::Form {
+public:
+    CatalogueForm(std::string name, AppContext& app);
+    AppContext& app() const { return app_; }
+    ui::TabStrip& tabStrip;
+
+private:
+    AppContext& app_;
+};
+
+// A numeric input field with its range, message format and the place it hands Enter on to.
+struct NumericField {
+    ui::TextBox* box = nullptr;
+    std::string label;
+    std::string unit;
+    double lo = 0;
+    double hi = 0;
+    std::string format;
+    bool integerOnly = false;
+    std::string defaultText;
+    std::function<ui::Control*()> next;
+};
+
+class CalculatorForm;
+
+// The common frame of a Compute: fields are taken in check order; the first that fails or is
+// empty stops the computation with `ok` set as the mode demands.
+class ComputeFrame {
+public:
+    ComputeFrame(CalculatorForm& form, bool fromCommand, bool& ok);
+    // True when the field holds an in-range value, stored in v.
+    bool take(ui::TextBox& box, double& v);
+    bool take(ui::TextBox& box, short& v);
+    bool required() const { return required_; }
+    bool showMessage() const { return showMessage_; }
+
+private:
+    bool check(ui::TextBox& box, const NumericField& f);
+    CalculatorForm& form_;
+    bool& ok_;
+    bool required_;
+    bool showMessage_;
+};
+
+// A calculator page: numeric fields with the shared handler family, the Compute, Print and Exit
+// commands (indexed with the catalogue number), and `inputEdited`.
+class CalculatorForm : public CatalogueForm {
+public:
+    CalculatorForm(std::string name, AppContext& app, short catalogueNumber);
+
+    short catalogueNumber() const { return number_; }
+    bool inputEdited = true;
+
+    ui::CommandButton& cmdCompute;
+    ui::CommandButton& cmdPrint;
+    ui::CommandButton& cmdExit;
+
+    // The Compute command: a reporting Compute whose failure sets lastComputeFailed.
+    void cmdCompute_Click();
+    // The Print command: the Compute command, then the project-information dialog.
+    void cmdPrint_Click();
+
+    const std::vector<NumericField>& fields() const { return fields_; }
+    // The controls that show the page's results.
+    std::vector<ui::Control*> results;
+    const NumericField* field(const ui::TextBox& box) const;
+
+    virtual void Compute(bool fromCommand, bool& ok) = 0;
+
+protected:
+    // Installs the handler family on a numeric field: change blanks the results, focus selects
+    // the text, keys are filtered and Enter computes quietly and moves on, leaving computes
+    // quietly and stays when the check asks for it.
+    ui::TextBox& addNumericField(NumericField f, const std::string& name, int index = -1);
+    // Blanks the page's results (run when a field's text changes).
+    virtual void ClearResults() = 0;
+    virtual short reportCode() const { return number_; }
+
+private:
+    short number_;
+    std::vector<NumericField> fields_;
+    friend class ComputeFrame;
+};
+
+}  // namespace vado

@@ -1,0 +1,45 @@
+#include "shared/help.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace vado {
+
+FrmLoadingDoc::FrmLoadingDoc(ui::Services& services)
+    : ui::Form("frmLoadingDoc", services),
+      lblMessage(add<ui::Label>("Label1")),
+      OKButton(add<ui::CommandButton>("OKButton")) {
+    setCaption("Loading...");
+    lblMessage.setCaption("Loading Documentation, Please Wait...");
+    OKButton.setCaption("OK");
+    OKButton.onClick = [this] { Hide(); };
+    layout.sections = {{.rows = {{{{"Label1"}}}, {{{"OKButton"}}}}, .centered = true}};
+}
+
+std::string HelpFilePath(const std::string& name, const std::string& appFolder) {
+    std::string tail = name.size() >= 4 ? name.substr(name.size() - 4) : name;
+    std::transform(tail.begin(), tail.end(), tail.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    if (tail == ".CHM") return name;
+    return appFolder + "/" + name + ".chm";
+}
+
+void OpenHelpFile(const std::string& name, ui::Services& services) {
+    std::string path = HelpFilePath(name, services.AppFolder());
+    FrmLoadingDoc loading(services);
+    loading.Show();
+    services.DoEvents();
+    int status = services.ShellOpen(path);
+    std::string message;
+    if (status == 0) {
+        message = "Resources too low to open help file. Close other programs before trying again.";
+    } else if (status == 1) {
+        message = "ShellExecute failed to Open '" + path + "' status = " + std::to_string(status);
+    } else if (status == 2) {
+        message = "Missing Help file: '" + path + "'";
+    }
+    if (!message.empty()) services.MsgBox(message, services.AppTitle(), ui::MsgIcon::Exclamation);
+    loading.Unload();
+}
+
+}  // namespace vado

@@ -1,0 +1,112 @@
+#include "ui/form.h"
+
+namespace ui {
+
+Form::Form(std::string name, Services& services) : name_(std::move(name)), services_(services) {}
+
+Form::~Form() { services_.FormDestroyed(*this); }
+
+void Form::setCaption(const std::string& c) {
+    caption_ = c;
+    notify();
+}
+
+void Form::notify() {
+    for (auto& l : listeners_) l();
+}
+
+void Form::Load() {
+    if (loaded_) return;
+    loaded_ = true;
+    Form_Load();
+}
+
+void Form::Show() {
+    Load();
+    if (visible_) return;
+    visible_ = true;
+    notify();
+    services_.FormVisibilityChanged(*this);
+}
+
+void Form::ShowModal() {
+    Load();
+    services_.RunModal(*this);
+}
+
+void Form::Hide() {
+    Load();
+    if (!visible_) return;
+    visible_ = false;
+    notify();
+    services_.FormVisibilityChanged(*this);
+}
+
+void Form::Unload() {
+    if (!loaded_) return;
+    Form_Unload();
+    loaded_ = false;
+    focused_ = nullptr;
+    if (visible_) {
+        visible_ = false;
+        notify();
+        services_.FormVisibilityChanged(*this);
+    }
+}
+
+Control* Form::find(std::string_view fullName) const {
+    for (auto& c : controls_)
+        if (c->fullName() == fullName) return c.get();
+    return nullptr;
+}
+
+bool Form::moveFocus(Control* target) {
+    if (focused_ == target) return true;
+    if (focused_ && focused_->onValidate) {
+        bool cancel = false;
+        inValidate_ = true;
+        redirect_ = nullptr;
+        redirected_ = false;
+        focused_->onValidate(cancel);
+        inValidate_ = false;
+        if (cancel) {
+            Control* r = redirected_ ? redirect_ : nullptr;
+            if (r && r != focused_) {
+                focused_ = r;
+                notify();
+                if (r->onGotFocus) r->onGotFocus();
+            }
+            return false;
+        }
+    }
+    focused_ = target;
+    notify();
+    if (target && target->onGotFocus) target->onGotFocus();
+    return true;
+}
+
+bool Form::setFocus(Control* c) {
+    if (!c || &c->form() != this || !c->canFocus()) return false;
+    if (inValidate_) {
+        redirect_ = c;
+        redirected_ = true;
+        return true;
+    }
+    return moveFocus(c) && focused_ == c;
+}
+
+bool Form::leaveFocus() { return moveFocus(nullptr); }
+
+void Form::dropFocus() {
+    focused_ = nullptr;
+    notify();
+}
+
+void Form::clickButton(CommandButton& b, bool clickAnyway) {
+    if (!b.enabled() || !b.visible()) return;
+    bool moved = moveFocus(&b);
+    if (!moved && !clickAnyway) return;
+    if (b.onClick) b.onClick();
+}
+
+}  // namespace ui
