@@ -1,11 +1,14 @@
 #pragma once
 
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 namespace ui {
 
 class Form;
+class Printer;
 
 enum class MsgIcon { None, Exclamation, Information, Critical };
 
@@ -32,6 +35,10 @@ public:
     // Tells the view that a form was shown or hidden, or is going away.
     virtual void FormVisibilityChanged(Form&) {}
     virtual void FormDestroyed(Form&) {}
+
+    // The printer selection: a printer to print one job on, or null when the user cancelled.
+    // Each view installs its own (a print dialog on screen, a PDF file in a script).
+    std::function<std::unique_ptr<Printer>()> selectPrinter;
 
     // Application information.
     virtual std::string AppFolder() const = 0;
