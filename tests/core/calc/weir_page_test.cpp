@@ -1,0 +1,191 @@
+#include <gtest/gtest.h>
+
+#include "calc/flow/frm_weir.h"
+#include "calc/flow/weir.h"
+
+namespace vado {
+namespace {
+
+class WeirPageTest : public ::testing::Test {
+protected:
+    void SetUp() override { weir.Load(); }
+
+    // What a person does: click into a field (its text is then all selected), type keys.
+    void type(ui::TextBox& box, const std::string& keys) {
+        box.SetFocus();
+        for (char k : keys) box.typeKey(k);
+    }
+    void enter(ui::TextBox& box) { box.typeKey(13); }
+    std::vector<std::string> texts() const {
+        std::vector<std::string> t;
+        for (auto& m : services.messages) t.push_back(m.text);
+        return t;
+    }
+
+    ui::HeadlessServices services;
+    AppContext app{services};
+    FrmWeir weir{app};
+};
+
+TEST_F(WeirPageTest, DefaultsGiveTheCircularWeir) {
+    EXPECT_EQ(weir.lbl1Q.caption(), "");
+    weir.clickButton(weir.cmdCompute);
+    EXPECT_EQ(weir.lbl1Q.caption(), "Q = 19.48 cfs");
+    EXPECT_FALSE(app.lastComputeFailed);
+    EXPECT_TRUE(services.messages.empty());
+    EXPECT_NEAR(weir::CrestLength({.diameterIn = 24}), 6.283185307179, 1e-12);
+}
+
+TEST_F(WeirPageTest, Results) {
+    const struct {
+        const char* name;
+        int mode;
+        const char* coeff;
+        const char* length;
+        const char* head;
+        const char* shown;
+    } cases[] = {
+        {"straight crest", 1, "3.1", "6", "1", "Q = 18.60 cfs"},
+        {"five digits all shown", 1, "3.1", "100", "20", "Q = 27727.24 cfs"},
+        {"largest inputs", 1, "9", "999", "99", "Q = 8856472.73 cfs"},
+        {"largest riser", 0, "3.1", "84.0", "1", "Q = 68.17 cfs"},
+        {"smallest everything", 1, "0.1", "0.1", "0.1", "Q = 0.00 cfs"},
+    };
+    for (const auto& c : cases) {
+        (c.mode == 0 ? weir.optDiameter : weir.optLength).click();
+        weir.txt1Coeff.setText(c.coeff);
+        (c.mode == 0 ? weir.txt1Dia : weir.txt1Len).setText(c.length);
+        weir.txt1H1.setText(c.head);
+        weir.clickButton(weir.cmdCompute);
+        EXPECT_EQ(weir.lbl1Q.caption(), c.shown) << c.name;
+        EXPECT_FALSE(app.lastComputeFailed) << c.name;
+    }
+}
+
+TEST_F(WeirPageTest, ModeSwitchSwapsTheFieldAndRecomputesQuietly) {
+    weir.clickButton(weir.cmdCompute);
+    weir.optLength.click();
+    EXPECT_EQ(weir.lblLength.caption(), "Length of Weir (feet):");
+    EXPECT_FALSE(weir.txt1Dia.visible());
+    EXPECT_FALSE(weir.txt1Dia.enabled());
+    EXPECT_TRUE(weir.txt1Len.visible());
+    EXPECT_TRUE(weir.txt1Len.enabled());
+    EXPECT_EQ(weir.lbl1Q.caption(), "Q = 18.60 cfs");
+    EXPECT_FALSE(weir.inputEdited);
+
+    weir.optDiameter.click();
+    EXPECT_EQ(weir.lblLength.caption(), "Diameter of Weir (inches):");
+    EXPECT_EQ(weir.lbl1Q.caption(), "Q = 19.48 cfs");
+    EXPECT_EQ(weir.txt1Len.text(), "6") << "the hidden length keeps its text";
+}
+
+TEST_F(WeirPageTest, ModeSwitchWithAnIncompleteFormLeavesTheResultBlank) {
+    weir.txt1Len.setText("");
+    weir.optLength.click();
+    EXPECT_EQ(weir.lbl1Q.caption(), "");
+    EXPECT_TRUE(services.messages.empty());
+}
+
+TEST_F(WeirPageTest, DiameterBoundary) {
+    weir.txt1Dia.setText("84.0");
+    weir.clickButton(weir.cmdCompute);
+    EXPECT_FALSE(app.lastComputeFailed);
+
+    weir.txt1Dia.setText("84.1");
+    weir.clickButton(weir.cmdCompute);
+    EXPECT_TRUE(app.lastComputeFailed);
+    EXPECT_EQ(weir.lbl1Q.caption(), "");
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_EQ(services.messages[0].text, "Please enter a number between 0.2 and 84.0.");
+    EXPECT_EQ(services.messages[0].title, "Input Error");
+    EXPECT_EQ(weir.focused(), &weir.txt1Dia);
+    EXPECT_EQ(weir.txt1Dia.text(), "84.1") << "a failed check never changes the input";
+}
+
+TEST_F(WeirPageTest, NotANumberGetsTheFieldsRangeMessage) {
+    for (const char* text : {"abc", ".", "1.2.3", "1e999"}) {
+        services.messages.clear();
+        weir.txt1Coeff.setText(text);
+        weir.clickButton(weir.cmdCompute);
+        EXPECT_TRUE(app.lastComputeFailed) << text;
+        ASSERT_FALSE(services.messages.empty()) << text;
+        EXPECT_EQ(services.messages.back().text, "Please enter a number between 0.1 and 9.0.") << text;
+        EXPECT_EQ(weir.lbl1Q.caption(), "") << text;
+    }
+}
+
+TEST_F(WeirPageTest, EmptyFieldIsQuietWhenLeftAndReportedByCompute) {
+    type(weir.txt1H1, "\b");
+    EXPECT_EQ(weir.txt1H1.text(), "");
+    weir.txt1Coeff.SetFocus();
+    EXPECT_TRUE(services.messages.empty());
+    EXPECT_EQ(weir.focused(), &weir.txt1Coeff);
+
+    weir.clickButton(weir.cmdCompute);
+    EXPECT_EQ(texts(), std::vector<std::string>{"Please enter a number between 0.1 and 99.0."});
+    EXPECT_TRUE(app.lastComputeFailed);
+    EXPECT_EQ(weir.focused(), &weir.txt1H1);
+}
+
+TEST_F(WeirPageTest, UntouchedInvalidFieldsAreQuietUntilAnEdit) {
+    weir.txt1Coeff.setText("20");
+    weir.txt1Dia.SetFocus();  // got-focus clears inputEdited
+    weir.txt1H1.SetFocus();
+    weir.txt1Dia.SetFocus();
+    EXPECT_TRUE(services.messages.empty());
+    EXPECT_EQ(weir.focused(), &weir.txt1Dia);
+
+    // Editing another field and leaving it checks every field in order.
+    type(weir.txt1H1, "2");
+    weir.txt1Dia.SetFocus();
+    EXPECT_EQ(texts(), std::vector<std::string>{"Please enter a number between 0.1 and 9.0."});
+    EXPECT_EQ(weir.focused(), &weir.txt1Coeff) << "the focus goes to the field the check named";
+    EXPECT_EQ(weir.lbl1Q.caption(), "");
+}
+
+TEST_F(WeirPageTest, EnterOrderFollowsTheMode) {
+    weir.txt1Coeff.SetFocus();
+    enter(weir.txt1Coeff);
+    EXPECT_EQ(weir.focused(), &weir.txt1Dia);
+    enter(weir.txt1Dia);
+    EXPECT_EQ(weir.focused(), &weir.txt1H1);
+    enter(weir.txt1H1);
+    EXPECT_EQ(weir.focused(), &weir.cmdCompute);
+    EXPECT_EQ(weir.lbl1Q.caption(), "Q = 19.48 cfs");
+    EXPECT_EQ(weir.txt1H1.text(), "1") << "Enter inserts nothing";
+
+    weir.optLength.click();
+    weir.txt1Coeff.SetFocus();
+    enter(weir.txt1Coeff);
+    EXPECT_EQ(weir.focused(), &weir.txt1Len);
+}
+
+TEST_F(WeirPageTest, EnterOnAnEditedInvalidFieldKeepsTheFocus) {
+    type(weir.txt1H1, "100");
+    enter(weir.txt1H1);
+    EXPECT_EQ(texts(), std::vector<std::string>{"Please enter a number between 0.1 and 99.0."});
+    EXPECT_EQ(weir.focused(), &weir.txt1H1);
+    EXPECT_EQ(weir.txt1H1.text(), "100");
+}
+
+TEST_F(WeirPageTest, TypingComputesOnEnterAndEditingBlanksTheResult) {
+    type(weir.txt1H1, "2");
+    EXPECT_EQ(weir.txt1H1.text(), "2") << "focus selected the old text, the key replaced it";
+    EXPECT_EQ(weir.lbl1Q.caption(), "");
+    EXPECT_TRUE(weir.inputEdited);
+    enter(weir.txt1H1);
+    EXPECT_EQ(weir.lbl1Q.caption(), "Q = 55.09 cfs");
+    EXPECT_FALSE(weir.inputEdited);
+
+    type(weir.txt1H1, "1.5");
+    EXPECT_EQ(weir.lbl1Q.caption(), "") << "an edit blanks the result";
+    weir.txt1H1.typeKey('.');
+    EXPECT_EQ(weir.txt1H1.text(), "1.5") << "a second point is refused";
+    EXPECT_EQ(services.beeps, 1);
+    weir.txt1H1.typeKey('-');
+    EXPECT_EQ(weir.txt1H1.text(), "1.5");
+    EXPECT_EQ(services.beeps, 2);
+}
+
+}  // namespace
+}  // namespace vado
