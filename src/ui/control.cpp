@@ -215,6 +215,34 @@ const std::string& Grid::textMatrix(int r, int c) const {
     return cells_[r][c];
 }
 
+void Grid::setFormatString(const std::string& format) {
+    formatString_ = format;
+    std::vector<std::string> headers;
+    alignments_.clear();
+    size_t start = 0;
+    while (true) {
+        size_t bar = format.find('|', start);
+        std::string part = format.substr(start, bar == std::string::npos ? std::string::npos : bar - start);
+        char align = '<';
+        if (!part.empty() && (part[0] == '^' || part[0] == '<' || part[0] == '>')) {
+            align = part[0];
+            part.erase(0, 1);
+        }
+        headers.push_back(part);
+        alignments_.push_back(align);
+        if (bar == std::string::npos) break;
+        start = bar + 1;
+    }
+    if (static_cast<int>(headers.size()) > cols_) setCols(static_cast<int>(headers.size()));
+    if (rows() < 1) setRows(1);
+    for (int c = 0; c < static_cast<int>(headers.size()); ++c) cells_[0][c] = headers[c];
+    notify();
+}
+
+char Grid::columnAlignment(int c) const {
+    return c >= 0 && c < static_cast<int>(alignments_.size()) ? alignments_[c] : '<';
+}
+
 void Grid::setTextMatrix(int r, int c, const std::string& t) {
     if (r < 0 || r >= rows() || c < 0 || c >= cols_) return;
     cells_[r][c] = t;

@@ -207,6 +207,11 @@ public:
     void setTextMatrix(int r, int c, const std::string& t);
     int row = 0;
     int col = 0;
+    // "^Value|Description": the header row's texts, separated by "|"; a leading "^", "<" or ">"
+    // aligns the column (centre, left, right) and is not part of the text.
+    void setFormatString(const std::string& format);
+    const std::string& formatString() const { return formatString_; }
+    char columnAlignment(int c) const;
     std::function<void()> onDblClick;
     // An edit of an editable grid's cell, as its editor makes it.
     std::function<void(int r, int c)> onCellEdited;
@@ -215,6 +220,8 @@ public:
 private:
     int cols_ = 0;
     std::vector<std::vector<std::string>> cells_;
+    std::string formatString_;
+    std::vector<char> alignments_;
 };
 
 class PictureBox : public Control {

@@ -1,0 +1,118 @@
+#include "calc/flow/frm_pipe_flow.h"
+
+#include "calc/flow/pipe_flow.h"
+#include "shared/number_format.h"
+
+namespace vado {
+
+namespace {
+
+NumericField Field(const char* label, const char* unit, double lo, double hi, const char* format,
+                   bool integerOnly, const char* defaultText, std::function<ui::Control*()> next) {
+    return {.label = label,
+            .unit = unit,
+            .lo = lo,
+            .hi = hi,
+            .format = format,
+            .integerOnly = integerOnly,
+            .defaultText = defaultText,
+            .next = std::move(next)};
+}
+
+}  // namespace
+
+FrmPipeFlow::FrmPipeFlow(AppContext& app)
+    : CalculatorForm("frmPipeFlow", app, 6),
+      lblTitle(add<ui::Label>("lblTitle")),
+      txt6N(addNumericField(Field("Mannings Coefficient (n):", "", 0.01, 1.0, "0.000", false,
+                                  "0.025", [this] { return &txt6Ke; }),
+                            "txt6N")),
+      txt6Ke(addNumericField(Field("Entrance Coefficient (Ke):", "", 0, 2, "0.00", false, "0.65",
+                                   [this] { return &txt6Kb; }),
+                             "txt6Ke")),
+      txt6Kb(addNumericField(Field("Bend Coefficient (Kb):", "", 0, 2, "0.00", false, "0",
+                                   [this] { return &txt6Diameter; }),
+                             "txt6Kb")),
+      txt6Diameter(addNumericField(Field("Diameter of pipe in inches:", "in.", 1, 84, "#0", true,
+                                         "24", [this] { return &txt6Head; }),
+                                   "txt6Diameter")),
+      txt6Head(addNumericField(Field("Head on pipe in feet:", "ft", 0.1, 100, "##0.0", false, "10",
+                                     [this] { return &txt6Length; }),
+                               "txt6Head")),
+      txt6Length(addNumericField(Field("Length of pipe in feet:", "ft", 1, 2000, "###0", true, "60",
+                                       [this] { return &cmdCompute; }),
+                                 "txt6Length")),
+      lbl6Q(add<ui::Label>("lbl6Q")),
+      lbl6Velocity(add<ui::Label>("lbl6Velocity")),
+      lbl6Friction(add<ui::Label>("lbl6Friction")),
+      lbl6MaxFall(add<ui::Label>("lbl6MaxFall")),
+      cmdManningsNHelp(add<ui::CommandButton>("cmdManningsNHelp")),
+      cmdKeHelp(add<ui::CommandButton>("cmdKeHelp")) {
+    setCaption("Pipe Flow");
+    lblTitle.setCaption("- Pipe Flow -");
+    cmdManningsNHelp.setCaption("Help to select \"n\" value");
+    cmdKeHelp.setCaption("Help to select \"Ke\" value");
+    results = {&lbl6Q, &lbl6Velocity, &lbl6Friction, &lbl6MaxFall};
+
+    // The field labels, and the formula drawn as static labels.
+    std::vector<std::vector<ui::LayoutCell>> inputRows;
+    int i = 0;
+    for (auto& f : fields()) {
+        auto& label = add<ui::Label>("Label6", i++);
+        label.setCaption(f.label);
+        f.box->setText(f.defaultText);
+        inputRows.push_back({{{label.fullName()}}, {{f.box->fullName()}}});
+    }
+    const char* formula[] = {"Q = a",        "2 g H",   "1 + Ke + Kb + Kp L", "Where g = 32.2 ft/sec",
+                             "2",            "Kp =",    "5087  n",            "2",
+                             "d",            "4/3"};
+    std::vector<ui::LayoutCell> formulaRow1, formulaRow2;
+    for (int k = 0; k < 10; ++k) {
+        auto& label = add<ui::Label>("lblFormula", k);
+        label.setCaption(formula[k]);
+        (k < 5 ? formulaRow1 : formulaRow2).push_back({{label.fullName()}});
+    }
+
+    cmdManningsNHelp.onClick = [this] {
+        if (!manningsN_) manningsN_ = std::make_unique<FrmManningsN>(services());
+        manningsN_->Open(txt6N);
+    };
+    cmdKeHelp.onClick = [this] {
+        if (!keHelp_) keHelp_ = std::make_unique<FrmKeHelp>(services());
+        keHelp_->Open(txt6Ke);
+    };
+
+    layout.sections = {
+        {.rows = {{{{"lblTitle"}}}}, .centered = true},
+        {.rows = {formulaRow1, formulaRow2}, .centered = true},
+        {.rows = inputRows},
+        {.rows = {{{{"cmdManningsNHelp"}}, {{"cmdKeHelp"}}}}, .centered = true},
+        {.rows = {{{{"lbl6Q"}}}, {{{"lbl6Velocity"}}}, {{{"lbl6Friction"}}}, {{{"lbl6MaxFall"}}}}},
+        {.rows = {{{{"cmdCompute(6)"}}, {{"cmdPrint(6)"}}, {{"cmdExit(6)"}}}}, .centered = true},
+    };
+}
+
+void FrmPipeFlow::Form_Load() { ClearResults(); }
+
+void FrmPipeFlow::ClearResults() {
+    for (auto* r : results) r->setCaption("");
+    inputEdited = true;
+}
+
+void FrmPipeFlow::Compute(bool fromCommand, bool& ok) {
+    ComputeFrame frame(*this, fromCommand, ok);
+    pipe_flow::Inputs in;
+    if (!frame.take(txt6N, in.n) || !frame.take(txt6Ke, in.ke) || !frame.take(txt6Kb, in.kb) ||
+        !frame.take(txt6Diameter, in.diameterIn) || !frame.take(txt6Head, in.headFt) ||
+        !frame.take(txt6Length, in.lengthFt))
+        return;
+    auto r = pipe_flow::Compute(in);
+    lbl6Q.setCaption("Q = " + FormatNumber(r.q, "##0.0") + " cfs");
+    lbl6Velocity.setCaption("Velocity = " + FormatNumber(r.velocity, "###0.0") + " ft/sec");
+    lbl6Friction.setCaption("Friction (Kp) = " + FormatNumber(r.kp, "0.0000"));
+    lbl6MaxFall.setCaption("Max allowable fall in pipe when outlet is not submerged = " +
+                           FormatNumber(r.hf, "###0.0") + " ft.");
+    inputEdited = false;
+}
+
+}  // namespace vado
