@@ -5,6 +5,7 @@
 
 #include "app/catalogue.h"
 #include "app/frm_vado.h"
+#include "calc/flow/frm_orifice.h"
 #include "calc/flow/frm_pipe_flow.h"
 #include "calc/flow/frm_weir.h"
 
@@ -20,6 +21,8 @@ std::unique_ptr<CatalogueForm> MainModule::createForm(short n) {
             return std::make_unique<FrmVado>(app_);
         case 1:
             return std::make_unique<FrmWeir>(app_);
+        case 2:
+            return std::make_unique<FrmOrifice>(app_);
         case 6:
             return std::make_unique<FrmPipeFlow>(app_);
         default:
