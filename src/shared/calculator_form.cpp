@@ -22,9 +22,17 @@ CalculatorForm::CalculatorForm(std::string name, AppContext& app, short catalogu
     cmdExit.onClick = [this] { services().Quit(); };
 }
 
+void CalculatorForm::RunCompute(bool fromCommand, bool& ok) {
+    ok = true;
+    if (computing_) return;
+    computing_ = true;
+    Compute(fromCommand, ok);
+    computing_ = false;
+}
+
 void CalculatorForm::cmdCompute_Click() {
     bool ok = true;
-    Compute(true, ok);
+    RunCompute(true, ok);
     app().lastComputeFailed = !ok;
 }
 
@@ -56,8 +64,9 @@ ui::TextBox& CalculatorForm::addNumericField(NumericField f, const std::string& 
     box.onKeyPress = [this, &box, integerOnly, next](std::int16_t& key) {
         if (key == 13) {
             bool ok = true;
-            Compute(false, ok);
-            if (ok && next) {
+            RunCompute(false, ok);
+            // A check that moved the focus elsewhere has the last word.
+            if (ok && next && focused() == &box) {
                 if (ui::Control* n = next()) n->SetFocus();
             }
             key = 0;
@@ -67,7 +76,7 @@ ui::TextBox& CalculatorForm::addNumericField(NumericField f, const std::string& 
     };
     box.onValidate = [this](bool& cancel) {
         bool ok = true;
-        Compute(false, ok);
+        RunCompute(false, ok);
         cancel = !ok;
     };
     fields_.push_back(std::move(f));

@@ -78,6 +78,9 @@ public:
     const NumericField* field(const ui::TextBox& box) const;
 
     virtual void Compute(bool fromCommand, bool& ok) = 0;
+    // Compute, guarded: a validation that the computation's own focus moves set off does not
+    // compute again.
+    void RunCompute(bool fromCommand, bool& ok);
 
 protected:
     // Installs the handler family on a numeric field: change blanks the results, focus selects
@@ -91,6 +94,7 @@ protected:
 private:
     short number_;
     std::vector<NumericField> fields_;
+    bool computing_ = false;
     friend class ComputeFrame;
 };
 

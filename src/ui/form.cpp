@@ -69,8 +69,10 @@ bool Form::moveFocus(Control* target) {
         redirected_ = false;
         focused_->onValidate(cancel);
         inValidate_ = false;
-        if (cancel) {
-            Control* r = redirected_ ? redirect_ : nullptr;
+        // A SetFocus made by the validation says where the focus goes, whether or not the
+        // validation also cancelled the move.
+        Control* r = redirected_ ? redirect_ : nullptr;
+        if (cancel || r) {
             if (r && r != focused_) {
                 focused_ = r;
                 notify();

@@ -80,7 +80,7 @@ void TwoModeForm::selector_Click(int index) {
     result.setCaption("");
     inputEdited = false;
     bool ok = true;
-    Compute(false, ok);
+    RunCompute(false, ok);
 }
 
 void TwoModeForm::Compute(bool fromCommand, bool& ok) {
