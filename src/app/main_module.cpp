@@ -5,6 +5,7 @@
 
 #include "app/catalogue.h"
 #include "app/frm_vado.h"
+#include "calc/flow/frm_culvert_flow.h"
 #include "calc/flow/frm_orifice.h"
 #include "calc/flow/frm_pipe_flow.h"
 #include "calc/flow/frm_weir.h"
@@ -25,6 +26,8 @@ std::unique_ptr<CatalogueForm> MainModule::createForm(short n) {
             return std::make_unique<FrmOrifice>(app_);
         case 6:
             return std::make_unique<FrmPipeFlow>(app_);
+        case 7:
+            return std::make_unique<FrmCulvertFlow>(app_, InletCoefficients);
         default:
             return std::make_unique<FrmPending>(app_, std::string(kCatalogue[n].form),
                                                 std::string(kCatalogue[n].reportTitle), n);

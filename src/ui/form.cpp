@@ -72,6 +72,7 @@ bool Form::moveFocus(Control* target) {
         // A SetFocus made by the validation says where the focus goes, whether or not the
         // validation also cancelled the move.
         Control* r = redirected_ ? redirect_ : nullptr;
+        if (r == focused_ && !cancel) r = nullptr;
         if (cancel || r) {
             if (r && r != focused_) {
                 focused_ = r;
