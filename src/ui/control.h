@@ -228,8 +228,9 @@ class PictureBox : public Control {
 public:
     PictureBox(Form& f, std::string name, int index = -1)
         : Control(f, Kind::PictureBox, std::move(name), index) {}
-    // Draws the picture on a surface (screen, printer or a recording).
-    std::function<void(Surface&)> onPaint;
+    // Draws the picture on a surface (screen, printer or a recording) whose drawable area is
+    // width x height twips.
+    std::function<void(Surface&, double width, double height)> onPaint;
     // Asks the view to repaint.
     void Refresh() { notify(); }
 };
