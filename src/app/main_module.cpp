@@ -9,6 +9,7 @@
 #include "calc/flow/frm_orifice.h"
 #include "calc/flow/frm_pipe_flow.h"
 #include "calc/flow/frm_weir.h"
+#include "report/reporting.h"
 
 namespace vado {
 
@@ -50,6 +51,11 @@ void MainModule::SubMain() {
         owned_[n] = createForm(n);
         RegisterForm(*owned_[n]);
     }
+    report::InstallReporting(
+        app_, {.title = [this](short i) { return GetReportTitle(i); },
+               .page = [this](short i) -> const ui::Form* {
+                   return i >= 0 && i < kCatalogueSize ? FormList[i] : nullptr;
+               }});
 }
 
 void MainModule::RegisterForm(CatalogueForm& form) {
