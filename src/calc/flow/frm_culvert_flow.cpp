@@ -1,6 +1,7 @@
 #include "calc/flow/frm_culvert_flow.h"
 
 #include "calc/flow/culvert.h"
+#include "calc/flow/inlet_sketch.h"
 #include "shared/number_format.h"
 
 namespace vado {
@@ -70,6 +71,9 @@ FrmCulvertFlow::FrmCulvertFlow(AppContext& app, const InletCoefficientTable& inl
     inputs.push_back({{{entranceLabel.fullName()}}, {{"cbo7Entrance"}}});
 
     cbo7Entrance.onClick = [this] { pic7pic.Refresh(); };
+    pic7pic.onPaint = [this](ui::Surface& s, double w, double h) {
+        PaintInlet(s, w, h, cbo7Entrance.listIndex());
+    };
     cmdManningsNHelp.onClick = [this] {
         if (!manningsN_) manningsN_ = std::make_unique<FrmManningsN>(services());
         manningsN_->Open(txt7N);

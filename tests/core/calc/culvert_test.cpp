@@ -2,6 +2,8 @@
 
 #include "calc/flow/culvert.h"
 #include "calc/flow/frm_culvert_flow.h"
+#include "calc/flow/inlet_sketch.h"
+#include "ui/recording_printer.h"
 
 namespace vado {
 namespace {
@@ -186,6 +188,46 @@ TEST_F(CulvertPageTest, ChangingTheEntranceKeepsTheOldResult) {
     page.clickButton(page.cmdCompute);
     page.cbo7Entrance.setListIndex(2);
     EXPECT_EQ(page.lbl7Capacity.caption(), "Capacity = 43.7 cfs");
+}
+
+}  // namespace
+}  // namespace vado
+
+namespace vado {
+namespace {
+
+TEST(InletSketch, EachTypeHasItsOwnDrawingInsideTheBox) {
+    std::vector<std::vector<std::array<double, 4>>> drawings;
+    for (int type = 0; type < 7; ++type) {
+        ui::RecordingPrinter p;
+        PaintInlet(p, 3000, 2000, type);
+        std::vector<std::array<double, 4>> lines;
+        for (auto& op : p.ops) {
+            if (op.kind != ui::RecordedOp::Kind::Line) continue;
+            for (double x : {op.x, op.x2}) EXPECT_TRUE(x >= 0 && x <= 3000) << type;
+            for (double y : {op.y, op.y2}) EXPECT_TRUE(y >= 0 && y <= 2000) << type;
+            lines.push_back({op.x, op.y, op.x2, op.y2});
+        }
+        EXPECT_GT(lines.size(), 5u) << type;
+        for (auto& other : drawings) EXPECT_NE(lines, other) << type;
+        drawings.push_back(lines);
+    }
+    ui::RecordingPrinter none;
+    PaintInlet(none, 0, 2000, 1);
+    PaintInlet(none, 3000, 2000, 7);
+    EXPECT_TRUE(none.ops.empty());
+}
+
+TEST_F(CulvertPageTest, ChoosingAnEntranceRepaintsTheSketch) {
+    int repaints = 0;
+    page.pic7pic.subscribe([&] { ++repaints; });
+    page.cbo7Entrance.setListIndex(4);
+    EXPECT_EQ(repaints, 1);
+    ui::RecordingPrinter p;
+    page.pic7pic.onPaint(p, 3000, 2000);
+    ui::RecordingPrinter expected;
+    PaintInlet(expected, 3000, 2000, 4);
+    EXPECT_EQ(p.ops.size(), expected.ops.size());
 }
 
 }  // namespace
