@@ -50,7 +50,8 @@ void WeirBody(Destination& d, const PageReader& weir) {
         d.center("Length of Weir:  " + weir.text("txt1Len") + " ft.");
     d.center("Head on Weir:  " + weir.text("txt1H1") + " ft.");
     d.SkipLine();
-    // The result label reads "Q = 19.48 cfs"; the report wants what follows "Q = ".
+    // The result label reads "Q = 19.48 cfs"; from its fourth character on is " 19.48 cfs", so
+    // the line has three blanks after the colon, one more than the lines above.
     d.center("Weir Capacity:  " + weir.captionFrom("lbl1Q", 4));
 }
 

@@ -1,0 +1,299 @@
+#include "report/frm_info.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+
+#include "app/main_module.h"
+#include "kept_printer.h"
+#include "report/reporting.h"
+
+namespace vado::report {
+namespace {
+
+using test::KeptJob;
+
+// The program as a person meets it: the catalogue, the weir page, its Print button and the
+// dialog it opens, with rain.txt in a program folder of the test's own.
+class PrintDialogTest : public ::testing::Test {
+protected:
+    PrintDialogTest()
+        : folder(std::filesystem::temp_directory_path() /
+                 ("vado_frm_info_" +
+                  std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()))),
+          services(MakeFolder(folder)),
+          module(services) {
+        module.SubMain();
+        weir = static_cast<CalculatorForm*>(module.FormList[1]);
+        services.selectPrinter = test::KeepJobs(jobs);
+    }
+    ~PrintDialogTest() override { std::filesystem::remove_all(folder); }
+
+    static std::string MakeFolder(const std::filesystem::path& p) {
+        std::filesystem::remove_all(p);
+        std::filesystem::create_directories(p);
+        std::ofstream(p / "rain.txt") << "\"Adams\",1,2,3,4,5,6,7\r\n\"Berks\",1,2,3,4,5,6,7\r\n";
+        return p.string();
+    }
+
+    // The open project-information dialog, or null.
+    FrmInfo* dialog() {
+        if (services.modalStack.empty()) return nullptr;
+        return dynamic_cast<FrmInfo*>(services.modalStack.back());
+    }
+    FrmInfo& printFromPage(CalculatorForm& page) {
+        page.clickButton(page.cmdPrint);
+        FrmInfo* d = dialog();
+        if (!d) throw std::runtime_error("the dialog did not open");
+        return *d;
+    }
+    void fill(FrmInfo& d) {
+        d.txtOwnerName.setText("Hilltop Farm LLC");
+        d.cboCounty.setListIndex(0);
+        d.txtState.setText("PA");
+        d.txtDesigner.setText("Field Office");
+        d.txtSite.setText("Pond 3");
+    }
+    std::vector<std::string> counties(const FrmInfo& d) const {
+        std::vector<std::string> c;
+        for (int i = 0; i < d.cboCounty.listCount(); ++i) c.push_back(d.cboCounty.list(i));
+        return c;
+    }
+    ui::TextBox& field(const char* name) { return *static_cast<ui::TextBox*>(weir->find(name)); }
+
+    std::filesystem::path folder;
+    ui::HeadlessServices services;
+    MainModule module;
+    CalculatorForm* weir = nullptr;
+    std::vector<KeptJob> jobs;
+};
+
+TEST_F(PrintDialogTest, PrintOnThePageOpensTheDialogWithItsReportCode) {
+    FrmInfo& d = printFromPage(*weir);
+    EXPECT_EQ(d.ReportCode, 1);
+    EXPECT_EQ(d.caption(), "Print Information");
+    EXPECT_EQ(counties(d), (std::vector<std::string>{"Adams", "Berks"}));
+    EXPECT_EQ(d.cboCounty.style, ui::ComboBox::Style::DropDownCombo) << "a county may be typed";
+    EXPECT_TRUE(d.cmdPrint.isDefault) << "Enter prints";
+    EXPECT_TRUE(d.cmdCancel.isCancel) << "Escape cancels";
+    EXPECT_EQ(d.cmdPrint.caption(), "&Print");
+    EXPECT_TRUE(jobs.empty()) << "nothing printed before the dialog's Print";
+}
+
+TEST_F(PrintDialogTest, AFailedComputeOpensNoDialog) {
+    field("txt1Dia").setText("84.1");
+    weir->clickButton(weir->cmdPrint);
+    EXPECT_EQ(dialog(), nullptr);
+    EXPECT_TRUE(module.app().lastComputeFailed);
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_EQ(services.messages[0].text, "Please enter a number between 0.2 and 84.0.");
+}
+
+TEST_F(PrintDialogTest, TheWeirReportInBothModes) {
+    const struct {
+        const char* name;
+        int option;
+        std::vector<std::string> body;
+    } cases[] = {
+        {"diameter",
+         0,
+         {"Weir Coefficient (C):  3.1", "Diameter of Weir:  24 in.", "Head on Weir:  1 ft.",
+          "Weir Capacity:   19.48 cfs"}},
+        {"length",
+         1,
+         {"Weir Coefficient (C):  3.1", "Length of Weir:  6 ft.", "Head on Weir:  1 ft.",
+          "Weir Capacity:   18.60 cfs"}},
+    };
+    for (const auto& c : cases) {
+        jobs.clear();
+        static_cast<ui::OptionButton*>(weir->find("opt1Selector(" + std::to_string(c.option) + ")"))
+            ->click();
+        FrmInfo& d = printFromPage(*weir);
+        fill(d);
+        d.clickButton(d.cmdPrint);
+        ASSERT_EQ(jobs.size(), 1u) << c.name;
+        EXPECT_TRUE(jobs[0].ended) << c.name;
+        auto texts = jobs[0].texts();
+        ASSERT_GE(texts.size(), 4u) << c.name;
+        EXPECT_EQ(texts.front(), "Weir Flow Formula Solution") << c.name;
+        EXPECT_EQ(std::vector<std::string>(texts.end() - 4, texts.end()), c.body) << c.name;
+        EXPECT_EQ(dialog(), nullptr) << c.name << ": the dialog hides";
+        EXPECT_FALSE(d.visible()) << c.name;
+    }
+}
+
+TEST_F(PrintDialogTest, APrintKeepsTheEntriesForTheNextReport) {
+    FrmInfo& d = printFromPage(*weir);
+    fill(d);
+    d.txtOwnerName.setText("  Hilltop Farm LLC ");
+    d.clickButton(d.cmdPrint);
+    FrmInfo& again = printFromPage(*weir);
+    EXPECT_EQ(&again, &d);
+    EXPECT_EQ(again.txtOwnerName.text(), "  Hilltop Farm LLC ");
+    EXPECT_EQ(again.cboCounty.text(), "Adams");
+    EXPECT_EQ(again.txtState.text(), "PA");
+    EXPECT_EQ(again.txtDesigner.text(), "Field Office");
+    EXPECT_EQ(again.txtSite.text(), "Pond 3");
+    again.clickButton(again.cmdPrint);
+    ASSERT_EQ(jobs.size(), 2u);
+    EXPECT_EQ(jobs[0].texts(), jobs[1].texts());
+}
+
+TEST_F(PrintDialogTest, CancelDiscardsTheEntriesAndTheListIsReadAgain) {
+    FrmInfo& d = printFromPage(*weir);
+    fill(d);
+    d.clickButton(d.cmdCancel);
+    EXPECT_EQ(dialog(), nullptr);
+    EXPECT_TRUE(jobs.empty());
+
+    std::ofstream(folder / "rain.txt") << "Crawford,1,2,3,4,5,6,7\n";
+    FrmInfo& fresh = printFromPage(*weir);
+    EXPECT_EQ(fresh.txtOwnerName.text(), "");
+    EXPECT_EQ(fresh.cboCounty.text(), "");
+    EXPECT_EQ(fresh.txtState.text(), "");
+    EXPECT_EQ(fresh.txtDesigner.text(), "");
+    EXPECT_EQ(fresh.txtSite.text(), "");
+    EXPECT_EQ(counties(fresh), std::vector<std::string>{"Crawford"});
+    EXPECT_EQ(fresh.ReportCode, 1);
+}
+
+TEST_F(PrintDialogTest, WithoutACountyFileTheListIsEmptyAndACountyCanBeTyped) {
+    std::filesystem::remove(folder / "rain.txt");
+    FrmInfo& d = printFromPage(*weir);
+    EXPECT_EQ(d.cboCounty.listCount(), 0);
+    d.cboCounty.setText("Potter");
+    d.clickButton(d.cmdPrint);
+    ASSERT_EQ(jobs.size(), 1u);
+    auto texts = jobs[0].texts();
+    EXPECT_NE(std::find(texts.begin(), texts.end(), "Potter County, "), texts.end());
+}
+
+TEST_F(PrintDialogTest, CancellingThePrinterChoicePrintsNothing) {
+    services.selectPrinter = [] { return std::unique_ptr<ui::Printer>(); };
+    FrmInfo& d = printFromPage(*weir);
+    fill(d);
+    d.clickButton(d.cmdPrint);
+    EXPECT_EQ(dialog(), nullptr);
+    EXPECT_EQ(d.lastOutcome(), FrmInfo::Outcome::PrinterCancelled);
+    EXPECT_TRUE(services.messages.empty());
+    EXPECT_EQ(d.txtOwnerName.text(), "Hilltop Farm LLC") << "hidden, not unloaded";
+}
+
+TEST_F(PrintDialogTest, AnErrorWhilePrintingAbandonsTheJobAndSaysSo) {
+    services.selectPrinter = [this]() -> std::unique_ptr<ui::Printer> {
+        auto p = std::make_unique<test::KeptPrinter>(jobs);
+        p->beforeOp = [](const ui::RecordedOp& op) {
+            if (op.text.rfind("Weir Capacity", 0) == 0) throw ui::PrintError("the device is gone");
+        };
+        return p;
+    };
+    FrmInfo& d = printFromPage(*weir);
+    fill(d);
+    d.clickButton(d.cmdPrint);
+    ASSERT_EQ(jobs.size(), 1u);
+    EXPECT_FALSE(jobs[0].ended);
+    EXPECT_TRUE(jobs[0].killed);
+    EXPECT_EQ(dialog(), nullptr);
+    EXPECT_EQ(d.lastOutcome(), FrmInfo::Outcome::Failed);
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_EQ(services.messages[0].text, "The report could not be printed: the device is gone.");
+    EXPECT_EQ(services.messages[0].title, "Vadocalc");
+    EXPECT_EQ(d.txtSite.text(), "Pond 3") << "the entries stay for another try";
+}
+
+TEST_F(PrintDialogTest, APrinterThatCannotBeOpenedIsAnError) {
+    services.selectPrinter = []() -> std::unique_ptr<ui::Printer> {
+        throw ui::PrintError("cannot write /x.pdf");
+    };
+    FrmInfo& d = printFromPage(*weir);
+    d.clickButton(d.cmdPrint);
+    EXPECT_EQ(d.lastOutcome(), FrmInfo::Outcome::Failed);
+    EXPECT_EQ(dialog(), nullptr);
+    ASSERT_EQ(services.messages.size(), 1u);
+
+    services.selectPrinter = nullptr;
+    FrmInfo& again = printFromPage(*weir);
+    again.clickButton(again.cmdPrint);
+    EXPECT_EQ(again.lastOutcome(), FrmInfo::Outcome::Failed) << "no printer at all";
+}
+
+TEST_F(PrintDialogTest, CodesWithoutABodyPrintTheHeaderAlone) {
+    const struct {
+        short code;
+        const char* title;
+    } cases[] = {
+        {13, "Mensuration Formula"},
+        {110, "Straight Drop Structure"},
+        {0, "Invalid Index"},
+        {50, ""},
+    };
+    for (const auto& c : cases) {
+        jobs.clear();
+        module.app().showReport(c.code);
+        FrmInfo* d = dialog();
+        ASSERT_NE(d, nullptr) << c.code;
+        EXPECT_EQ(d->ReportCode, c.code);
+        fill(*d);
+        d->clickButton(d->cmdPrint);
+        ASSERT_EQ(jobs.size(), 1u) << c.code;
+        auto texts = jobs[0].texts();
+        std::vector<std::string> expected = {"prepared for", "Hilltop Farm LLC", "in",
+                                             "Adams County, PA", "Designer: Field Office",
+                                             "Checker: ___________________"};
+        if (*c.title) expected.insert(expected.begin(), c.title);
+        ASSERT_GE(texts.size(), expected.size()) << c.code;
+        EXPECT_EQ(std::vector<std::string>(texts.begin(), texts.begin() + expected.size()), expected)
+            << c.code;
+        EXPECT_EQ(texts.back(), "Pond 3") << c.code << ": nothing after the site";
+        EXPECT_TRUE(jobs[0].ended);
+    }
+}
+
+TEST_F(PrintDialogTest, TheDateComesFromTheClock) {
+    FrmInfo& d = printFromPage(*weir);
+    d.clickButton(d.cmdPrint);
+    ASSERT_EQ(jobs.size(), 1u);
+    auto texts = jobs[0].texts();
+    EXPECT_NE(std::find(texts.begin(), texts.end(), "Date: " + FormatDate(LocalToday())), texts.end());
+
+    ui::HeadlessServices s;
+    AppContext app(s);
+    int weirs = 0;
+    ui::Form page("frmWeir", s);
+    InstallReporting(app, {.title = [](short) { return std::string("T"); },
+                           .page = [&](short) -> const ui::Form* {
+                               ++weirs;
+                               return &page;
+                           },
+                           .today = [] { return Date{2004, 3, 7}; }});
+    std::vector<KeptJob> own;
+    s.selectPrinter = test::KeepJobs(own);
+    app.showReport(13);
+    auto* info = dynamic_cast<FrmInfo*>(s.modalStack.back());
+    info->clickButton(info->cmdPrint);
+    ASSERT_EQ(own.size(), 1u);
+    auto printed = own[0].texts();
+    EXPECT_NE(std::find(printed.begin(), printed.end(), "Date: 03/07/2004"), printed.end());
+    EXPECT_EQ(weirs, 0) << "a code without a body reads no page";
+}
+
+TEST_F(PrintDialogTest, AWeirPageWithoutItsFieldsFailsThePrintInsteadOfPrintingNonsense) {
+    ui::HeadlessServices s;
+    AppContext app(s);
+    ui::Form bare("frmWeir", s);
+    InstallReporting(app, {.title = [](short) { return std::string("T"); },
+                           .page = [&](short) -> const ui::Form* { return &bare; }});
+    std::vector<KeptJob> own;
+    s.selectPrinter = test::KeepJobs(own);
+    app.showReport(1);
+    auto* info = dynamic_cast<FrmInfo*>(s.modalStack.back());
+    info->clickButton(info->cmdPrint);
+    ASSERT_EQ(own.size(), 1u);
+    EXPECT_TRUE(own[0].killed);
+    EXPECT_EQ(info->lastOutcome(), FrmInfo::Outcome::Failed);
+}
+
+}  // namespace
+}  // namespace vado::report
