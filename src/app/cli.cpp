@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "app/main_module.h"
+#include "report/frm_info.h"
 #include "shared/number_format.h"
 
 namespace vado {
@@ -64,7 +65,7 @@ Json FormControls(const ui::Form& form) {
 
 class Session {
 public:
-    Session() : module_(services_) {}
+    explicit Session(const std::string& appFolder) : services_(appFolder), module_(services_) {}
 
     MainModule& module() { return module_; }
     ui::HeadlessServices& services() { return services_; }
@@ -161,6 +162,46 @@ public:
         // The click may have closed the dialog; focus left in a page by a check stays there.
     }
 
+    // The page's Print command; when it opens the project-information dialog, the dialog's
+    // fields are filled and its Print button pressed with `printer` as the person's choice.
+    void print(const std::string& file, const std::vector<std::pair<std::string, std::string>>& info,
+               std::function<std::unique_ptr<ui::Printer>()> printer) {
+        ui::CommandButton* button = nullptr;
+        for (auto& c : page_->controls())
+            if (c->kind() == ui::Kind::CommandButton && c->name() == "cmdPrint")
+                button = static_cast<ui::CommandButton*>(c.get());
+        if (!button) throw UsageError(page_->name() + " has no Print command");
+        services_.context = "--print";
+        report_ = {{"file", file}, {"printed", false}};
+        page_->clickButton(*button, true);
+        auto* dialog = services_.modalStack.empty()
+                           ? nullptr
+                           : dynamic_cast<report::FrmInfo*>(services_.modalStack.back());
+        if (!dialog) return;  // the Compute failed and said why
+        for (auto& [name, value] : info) {
+            ui::Control* c = dialog->find(name);
+            dialog->setFocus(c);
+            if (c->kind() == ui::Kind::ComboBox) {
+                static_cast<ui::ComboBox*>(c)->setText(value);
+            } else {
+                auto* box = static_cast<ui::TextBox*>(c);
+                box->setSelection(0, static_cast<int>(box->text().size()));
+                box->paste(value);
+            }
+            dialog->leaveFocus();
+        }
+        services_.selectPrinter = std::move(printer);
+        dialog->clickButton(dialog->cmdPrint, true);
+        services_.selectPrinter = nullptr;
+        report_["printed"] = dialog->lastOutcome() == report::FrmInfo::Outcome::Printed;
+        if (dialog->lastOutcome() == report::FrmInfo::Outcome::Failed)
+            report_["error"] = dialog->lastError();
+    }
+    // The reason a requested report could not be written, or "".
+    std::string printError() const {
+        return report_.contains("error") ? report_["error"].get<std::string>() : std::string();
+    }
+
     Json result() {
         Json messages = Json::array();
         for (auto& m : services_.messages)
@@ -176,6 +217,7 @@ public:
                   {"controls", FormControls(*page_)},
                   {"windows", windows}};
         if (!cancelled_.empty()) j["validationCancelled"] = cancelled_;
+        if (!report_.is_null()) j["report"] = report_;
         return j;
     }
 
@@ -223,6 +265,7 @@ private:
     MainModule module_;
     CatalogueForm* page_ = nullptr;
     std::vector<std::string> cancelled_;
+    Json report_;  // how a --print ended
 };
 
 void PrintList(const CatalogueForm& page, std::ostream& out) {
@@ -256,6 +299,12 @@ void PrintReadable(const Json& j, std::ostream& out) {
         for (auto& s : j["validationCancelled"])
             out << "validation cancelled: " << s.get<std::string>() << "\n";
     out << "lastComputeFailed: " << (j["lastComputeFailed"].get<bool>() ? "true" : "false") << "\n";
+    if (j.contains("report")) {
+        const Json& r = j["report"];
+        if (r["printed"].get<bool>()) out << "report: printed to " << r["file"].get<std::string>() << "\n";
+        else if (r.contains("error")) out << "report: not printed: " << r["error"].get<std::string>() << "\n";
+        else out << "report: not printed\n";
+    }
     for (auto& [name, value] : j["controls"].items())
         out << name << ": " << (value.is_string() ? value.get<std::string>() : value.dump()) << "\n";
     for (auto& [name, w] : j["windows"].items()) {
@@ -267,13 +316,21 @@ void PrintReadable(const Json& j, std::ostream& out) {
 }
 
 constexpr const char* kUsage =
-    "usage: vadocalc-cli [--json] FORM STEP... \n"
+    "usage: vadocalc-cli [--json] FORM STEP... [--print FILE.pdf [--info NAME=VALUE]...]\n"
     "       vadocalc-cli --list FORM\n"
-    "steps: NAME=TEXT  NAME=INDEX  grid(r,c)=TEXT  --click NAME\n";
+    "steps: NAME=TEXT  NAME=INDEX  grid(r,c)=TEXT  --click NAME\n"
+    "info:  txtOwnerName  cboCounty  txtState  txtDesigner  txtSite\n";
+
+bool IsInfoField(const std::string& name) {
+    for (const char* f : report::kInfoFields)
+        if (name == f) return true;
+    return false;
+}
 
 }  // namespace
 
-int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+           const CliEnvironment& env) {
     try {
         bool json = false, list = false;
         size_t i = 0;
@@ -286,7 +343,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             err << kUsage;
             return 2;
         }
-        Session session;
+        Session session(env.appFolder);
         session.module().SubMain();
         CatalogueForm* page = session.module().formNamed(args[i]);
         if (!page) throw UsageError("unknown form '" + args[i] + "'");
@@ -295,9 +352,24 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             return 0;
         }
         session.open(*page);
+        std::optional<std::string> printFile;
+        std::vector<std::pair<std::string, std::string>> info;
         for (++i; i < args.size(); ++i) {
             const std::string& a = args[i];
-            if (a == "--click") {
+            if (a == "--print") {
+                if (++i >= args.size() || args[i].empty()) throw UsageError("--print needs a file name");
+                if (printFile) throw UsageError("--print is given twice");
+                printFile = args[i];
+            } else if (a == "--info") {
+                if (++i >= args.size()) throw UsageError("--info needs NAME=VALUE");
+                auto eq = args[i].find('=');
+                std::string name = args[i].substr(0, eq);
+                if (eq == std::string::npos || !IsInfoField(name))
+                    throw UsageError("malformed --info '" + args[i] +
+                                     "' (expected txtOwnerName, cboCounty, txtState, "
+                                     "txtDesigner or txtSite=VALUE)");
+                info.emplace_back(name, args[i].substr(eq + 1));
+            } else if (a == "--click") {
                 if (++i >= args.size()) throw UsageError("--click needs a button name");
                 session.click(args[i]);
             } else if (a == "--json") {
@@ -310,9 +382,19 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
                 session.assign(a);
             }
         }
+        if (!info.empty() && !printFile) throw UsageError("--info needs --print");
+        if (printFile) {
+            if (!env.pdfPrinter) throw UsageError("this build cannot print");
+            const std::string file = *printFile;
+            session.print(file, info, [&env, file] { return env.pdfPrinter(file); });
+        }
         Json j = session.result();
         if (json) out << j.dump(1) << "\n";
         else PrintReadable(j, out);
+        if (std::string why = session.printError(); !why.empty()) {
+            err << "vadocalc-cli: the report was not written: " << why << "\n";
+            return 1;
+        }
         return 0;
     } catch (const UsageError& e) {
         err << "vadocalc-cli: " << e.what() << "\n";

@@ -1,13 +1,27 @@
 #pragma once
 
+#include <functional>
+#include <memory>
 #include <ostream>
 #include <string>
 #include <vector>
 
+#include "ui/printer.h"
+
 namespace vado {
 
+// What vadocalc-cli takes from the process it runs in.
+struct CliEnvironment {
+    // The program's folder, where rain.txt and the report logo are looked for.
+    std::string appFolder = ".";
+    // Opens the PDF file a --print job writes; may throw ui::PrintError.
+    std::function<std::unique_ptr<ui::Printer>(const std::string& file)> pdfPrinter;
+};
+
 // vadocalc-cli: drives one page of the program without a window, step by step as a person
-// would, and prints what the page shows. Returns the process exit status.
-int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// would, and prints what the page shows. Returns the process exit status: 0 when the steps
+// ran, 1 when a requested report could not be written, 2 for a usage error.
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+           const CliEnvironment& env = {});
 
 }  // namespace vado

@@ -1,0 +1,213 @@
+#include "ui/qt/qt_printer.h"
+
+#include <QFileInfo>
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QSaveFile>
+
+namespace ui::qt {
+
+namespace {
+
+// Lines are half a point wide: thin, as a printer's single-dot line, but visible at any
+// resolution.
+constexpr double kPenTwips = 10;
+constexpr int kPdfResolution = 1200;
+
+QString ToQ(const std::string& s) { return QString::fromStdString(s); }
+
+void RequireGuiApplication() {
+    if (!QGuiApplication::instance())
+        throw ui::PrintError("printing needs the program's graphical session");
+}
+
+}  // namespace
+
+QtPrinter::QtPrinter(std::unique_ptr<QPrinter> printer)
+    : ui::Printer(ui::Font{"Times New Roman", 12}) {
+    RequireGuiApplication();
+    name_ = printer->printerName().toStdString();
+    printer_ = printer.get();
+    device_ = std::move(printer);
+    begin();
+}
+
+QtPrinter::QtPrinter(const std::string& pdfPath, const QPageLayout& page)
+    : ui::Printer(ui::Font{"Times New Roman", 12}), name_(pdfPath) {
+    RequireGuiApplication();
+    file_ = std::make_unique<QSaveFile>(ToQ(pdfPath));
+    if (!file_->open(QIODevice::WriteOnly))
+        throw ui::PrintError("cannot write " + pdfPath + " (" + file_->errorString().toStdString() + ")");
+    auto writer = std::make_unique<QPdfWriter>(file_.get());
+    writer->setResolution(kPdfResolution);
+    writer->setCreator("Vadocalc");
+    writer->setTitle(QFileInfo(ToQ(pdfPath)).completeBaseName());
+    writer->setPageLayout(page);
+    device_ = std::move(writer);
+    begin();
+}
+
+QtPrinter::~QtPrinter() { KillDoc(); }
+
+void QtPrinter::begin() {
+    if (!painter_.begin(device_.get())) {
+        if (file_) file_->cancelWriting();
+        throw ui::PrintError("cannot start printing on " + name_);
+    }
+    dpiX_ = device_->logicalDpiX();
+    dpiY_ = device_->logicalDpiY();
+    QPen pen(Qt::black);
+    pen.setWidthF(toDeviceX(kPenTwips));
+    painter_.setPen(pen);
+    fontChanged();
+}
+
+void QtPrinter::requireActive() const {
+    if (finished_ || !painter_.isActive()) throw ui::PrintError("the print job is over");
+}
+
+QPageLayout QtPrinter::pageLayout() const { return device_->pageLayout(); }
+
+double QtPrinter::Width() const {
+    return pageLayout().fullRectPoints().width() * ui::kTwipsPerPoint;
+}
+double QtPrinter::Height() const {
+    return pageLayout().fullRectPoints().height() * ui::kTwipsPerPoint;
+}
+double QtPrinter::ScaleWidth() const {
+    return pageLayout().paintRectPoints().width() * ui::kTwipsPerPoint;
+}
+double QtPrinter::ScaleHeight() const {
+    return pageLayout().paintRectPoints().height() * ui::kTwipsPerPoint;
+}
+
+QPointF QtPrinter::toDevice(double x, double y) const { return {toDeviceX(x), toDeviceY(y)}; }
+
+void QtPrinter::fontChanged() {
+    const ui::Font& f = font();
+    qfont_ = QFont(ToQ(f.name));
+    qfont_.setPointSizeF(f.size > 0 ? f.size : 1);
+    qfont_.setBold(f.bold);
+    qfont_.setItalic(f.italic);
+    if (painter_.isActive()) painter_.setFont(qfont_);
+}
+
+QString QtPrinter::resolvedFamily() const { return QFontInfo(painter_.font()).family(); }
+
+double QtPrinter::lineWidth(const std::string& line) {
+    QFontMetricsF fm(qfont_, device_.get());
+    return fm.horizontalAdvance(ToQ(line)) * ui::kTwipsPerInch / dpiX_;
+}
+
+// The height of the face (ascent and descent) without extra leading, as the layout rules
+// measure a line.
+double QtPrinter::lineHeight() {
+    QFontMetricsF fm(qfont_, device_.get());
+    return fm.height() * ui::kTwipsPerInch / dpiY_;
+}
+
+void QtPrinter::drawText(double x, double y, const std::string& s) {
+    requireActive();
+    QFontMetricsF fm(qfont_, device_.get());
+    QPointF p = toDevice(x, y);
+    painter_.drawText(QPointF(p.x(), p.y() + fm.ascent()), ToQ(s));
+}
+
+void QtPrinter::drawLine(double x1, double y1, double x2, double y2) {
+    requireActive();
+    painter_.drawLine(toDevice(x1, y1), toDevice(x2, y2));
+}
+
+void QtPrinter::drawPoint(double x, double y) {
+    requireActive();
+    painter_.drawPoint(toDevice(x, y));
+}
+
+void QtPrinter::drawCircle(double cx, double cy, double radius) {
+    requireActive();
+    painter_.drawEllipse(toDevice(cx, cy), toDeviceX(radius), toDeviceY(radius));
+}
+
+void QtPrinter::drawRotatedText(double x, double y, const std::string& s, double degrees) {
+    requireActive();
+    QFontMetricsF fm(qfont_, device_.get());
+    painter_.save();
+    painter_.translate(toDevice(x, y));
+    // Qt turns clockwise on a y-down device; the surface's angles go the other way.
+    painter_.rotate(-degrees);
+    painter_.drawText(QPointF(0, fm.ascent()), ToQ(s));
+    painter_.restore();
+}
+
+void QtPrinter::erase(double x, double y, double w, double h) {
+    requireActive();
+    painter_.fillRect(QRectF(toDevice(x, y), QSizeF(toDeviceX(w), toDeviceY(h))), Qt::white);
+}
+
+bool QtPrinter::PaintPicture(const std::string& file, double x, double y, double w, double h) {
+    requireActive();
+    QImage image(ToQ(file));
+    if (image.isNull()) return false;
+    painter_.drawImage(QRectF(toDevice(x, y), QSizeF(toDeviceX(w), toDeviceY(h))), image);
+    return true;
+}
+
+void QtPrinter::startNextPage() {
+    requireActive();
+    if (!device_->newPage()) throw ui::PrintError("cannot start a new page on " + name_);
+}
+
+bool QtPrinter::EndDoc() {
+    if (finished_) return false;
+    finished_ = true;
+    bool ok = painter_.end();
+    if (file_) {
+        if (!ok) {
+            file_->cancelWriting();
+            file_->commit();
+            return false;
+        }
+        return file_->commit();
+    }
+    return ok && printer_->printerState() != QPrinter::Error;
+}
+
+void QtPrinter::KillDoc() {
+    if (finished_) return;
+    finished_ = true;
+    if (printer_) printer_->abort();
+    if (painter_.isActive()) painter_.end();
+    if (file_) {
+        // Without a commit the temporary file is removed and the named one left untouched.
+        file_->cancelWriting();
+        file_->commit();
+    }
+}
+
+std::unique_ptr<ui::Printer> ChooseQtPrinter(QWidget* parent) {
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    QPrintDialog dialog(printer.get(), parent);
+    dialog.setWindowTitle("Print");
+    // One report, all of its pages: no page range, selection or current page to choose from.
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+    if (dialog.exec() != QDialog::Accepted) return nullptr;
+    if (printer->outputFormat() == QPrinter::PdfFormat) {
+        QString file = printer->outputFileName();
+        if (file.isEmpty()) throw ui::PrintError("no file name was given for the PDF");
+        return std::make_unique<QtPrinter>(file.toStdString(), printer->pageLayout());
+    }
+    return std::make_unique<QtPrinter>(std::move(printer));
+}
+
+std::unique_ptr<ui::Printer> MakePdfPrinter(const std::string& path) {
+    QPageLayout letter(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF());
+    return std::make_unique<QtPrinter>(path, letter);
+}
+
+}  // namespace ui::qt
