@@ -5,6 +5,9 @@
 
 #include "app/catalogue.h"
 #include "app/frm_vado.h"
+#include "calc/channel/frm_circular.h"
+#include "calc/channel/frm_parabolic.h"
+#include "calc/channel/frm_trapezoidal.h"
 #include "calc/flow/frm_culvert_flow.h"
 #include "calc/flow/frm_orifice.h"
 #include "calc/flow/frm_pipe_flow.h"
@@ -25,6 +28,12 @@ std::unique_ptr<CatalogueForm> MainModule::createForm(short n) {
             return std::make_unique<FrmWeir>(app_);
         case 2:
             return std::make_unique<FrmOrifice>(app_);
+        case 3:
+            return std::make_unique<FrmCircular>(app_);
+        case 4:
+            return std::make_unique<FrmParabolic>(app_);
+        case 5:
+            return std::make_unique<FrmTrapezoidal>(app_);
         case 6:
             return std::make_unique<FrmPipeFlow>(app_);
         case 7:
