@@ -390,21 +390,5 @@ TEST_F(TrapezoidalPageTest, EnterOrder) {
     EXPECT_TRUE(services.messages.empty());
 }
 
-TEST_F(TrapezoidalPageTest, KeysAreFilteredOnEveryInput) {
-    for (ui::TextBox* box :
-         {&page.txt5BW, &page.txt5Slope(1), &page.txt5Depth, &page.txt5Slope(0), &page.txt5N}) {
-        const std::string before = box->text();
-        box->SetFocus();
-        box->typeKey('1');
-        box->typeKey('-');
-        box->typeKey('.');
-        box->typeKey('.');
-        box->typeKey('x');
-        EXPECT_EQ(box->text(), "1.") << box->fullName();
-        box->setText(before);
-    }
-    EXPECT_EQ(services.beeps, 15);
-}
-
 }  // namespace
 }  // namespace vado
