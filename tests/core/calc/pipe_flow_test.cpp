@@ -77,6 +77,7 @@ TEST_F(PipeFlowPageTest, RangeMessagesInCheckOrder) {
         {&page.txt6Length, "2001", "Please enter a number between 1 and 2000."},
     };
     for (const auto& c : cases) {
+        page.dropFocus();  // the Compute command alone, not the validation of a focused field
         std::string before = c.field->text();
         c.field->setText(c.text);
         // A later field out of range too: only the first failure in check order is reported.
