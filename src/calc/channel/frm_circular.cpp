@@ -1,6 +1,7 @@
 #include "calc/channel/frm_circular.h"
 
 #include "calc/channel/channel.h"
+#include "calc/channel/channel_sketches.h"
 #include "calc/channel/circular.h"
 
 namespace vado {
@@ -46,6 +47,7 @@ FrmCircular::FrmCircular(AppContext& app)
         manningsN_->Open(txt3Manning);
     };
 
+    pic3pic.onPaint = PaintCircle;
     layout.sections = {
         {.rows = {{{{"lblTitle"}}}}, .centered = true},
         {.rows = {{{{"pic3pic"}}}}, .centered = true},

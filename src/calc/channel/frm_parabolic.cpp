@@ -1,6 +1,7 @@
 #include "calc/channel/frm_parabolic.h"
 
 #include "calc/channel/channel.h"
+#include "calc/channel/channel_sketches.h"
 #include "calc/channel/parabolic.h"
 
 namespace vado {
@@ -41,6 +42,7 @@ FrmParabolic::FrmParabolic(AppContext& app)
         inputRows.push_back({{{label.fullName()}}, {{f.box->fullName()}}});
     }
 
+    pic4pic.onPaint = PaintParabola;
     layout.sections = {
         {.rows = {{{{"lblTitle"}}}, {{{"lbl4Warning"}}}}, .centered = true},
         {.rows = {{{{"pic4pic"}}}}, .centered = true},

@@ -3,6 +3,7 @@
 #include <variant>
 
 #include "calc/channel/channel.h"
+#include "calc/channel/channel_sketches.h"
 #include "calc/channel/trapezoidal.h"
 #include "shared/number_format.h"
 
@@ -70,6 +71,7 @@ FrmTrapezoidal::FrmTrapezoidal(AppContext& app)
     const std::string nLabel = label(4, "Mannings N:");
     for (auto& f : fields()) f.box->setText(f.defaultText);
 
+    pic5pic.onPaint = PaintTrapezoid;
     layout.sections = {
         {.rows = {{{{"lblTitle"}}}}, .centered = true},
         {.rows = {{{{"lbl5Slope"}}, {{"pic5pic"}}, {{oneLabel}}, {{"txt5Slope(1)"}}},

@@ -1,0 +1,83 @@
+#include "calc/channel/channel_sketches.h"
+
+#include <cmath>
+
+#include "shared/sketch.h"
+
+namespace vado {
+
+namespace {
+
+// Every sketch is drawn on a 200 x 100 grid.
+SketchScale Scale(double width, double height) { return {width / 200, height / 100}; }
+
+// "~" marks along a water surface from x0 to x1 at height y (grid units).
+void WaterMarks(ui::Surface& s, const SketchScale& k, long x0, long x1, long y) {
+    for (long x = x0 + 6; x + 8 < x1; x += 18) {
+        ScaledMoveTo(s, k, x, y + 1);
+        s.PrintInline("~");
+    }
+}
+
+}  // namespace
+
+void PaintTrapezoid(ui::Surface& s, double width, double height) {
+    if (width <= 0 || height <= 0) return;
+    auto k = Scale(width, height);
+    ScaledLine(s, k, 10, 15, 70, 85);   // left side slope
+    ScaledLine(s, k, 70, 85, 130, 85);  // bottom
+    ScaledLine(s, k, 130, 85, 190, 15); // right side slope
+    ScaledLine(s, k, 27, 35, 173, 35);  // water surface
+    WaterMarks(s, k, 27, 173, 35);
+    // Depth and bottom-width dimension lines with arrowheads.
+    ScaledLine(s, k, 100, 35, 100, 85);
+    DrawArrowhead(s, k, 100, 35, 0);
+    DrawArrowhead(s, k, 100, 85, 2);
+    ScaledLine(s, k, 70, 93, 130, 93);
+    DrawArrowhead(s, k, 70, 93, 3);
+    DrawArrowhead(s, k, 130, 93, 1);
+    // The side slope's triangle: 1 up, z across.
+    ScaledLine(s, k, 160, 50, 172, 50);
+    ScaledLine(s, k, 172, 50, 172, 36);
+}
+
+void PaintParabola(ui::Surface& s, double width, double height) {
+    if (width <= 0 || height <= 0) return;
+    auto k = Scale(width, height);
+    // y = 85 - 70 ((x - 100) / 90)^2 from x = 10 to 190, as a polyline.
+    long px = 10, py = 15;
+    for (long x = 20; x <= 190; x += 10) {
+        double u = (x - 100) / 90.0;
+        long y = std::lround(85 - 70 * (1 - u * u));
+        ScaledLine(s, k, px, py, x, 100 - y);
+        px = x;
+        py = 100 - y;
+    }
+    // Water surface at depth d below the top width T.
+    ScaledLine(s, k, 30, 33, 170, 33);
+    WaterMarks(s, k, 30, 170, 33);
+    ScaledLine(s, k, 100, 33, 100, 85);
+    DrawArrowhead(s, k, 100, 33, 0);
+    DrawArrowhead(s, k, 100, 85, 2);
+    ScaledLine(s, k, 30, 25, 170, 25);
+    DrawArrowhead(s, k, 30, 25, 3);
+    DrawArrowhead(s, k, 170, 25, 1);
+}
+
+void PaintCircle(ui::Surface& s, double width, double height) {
+    if (width <= 0 || height <= 0) return;
+    auto k = Scale(width, height);
+    const double r = 40 * k.y;
+    s.Circle(100 * k.x, 50 * k.y, r);
+    // The water line a little above the centre, and the depth from the invert.
+    ScaledLine(s, k, 64, 40, 136, 40);
+    WaterMarks(s, k, 64, 136, 40);
+    ScaledLine(s, k, 150, 40, 150, 90);
+    DrawArrowhead(s, k, 150, 40, 0);
+    DrawArrowhead(s, k, 150, 90, 2);
+    ScaledLine(s, k, 60, 50, 140, 50);  // the diameter
+    DrawArrowhead(s, k, 60, 50, 3);
+    DrawArrowhead(s, k, 140, 50, 1);
+}
+
+}  // namespace vado

@@ -1,0 +1,36 @@
+#include <gtest/gtest.h>
+
+#include "calc/channel/channel_sketches.h"
+#include "ui/recording_printer.h"
+
+namespace vado {
+namespace {
+
+TEST(ChannelSketches, DrawnInsideTheBoxWithAMarkedWaterSurface) {
+    using Paint = void (*)(ui::Surface&, double, double);
+    const struct {
+        const char* name;
+        Paint paint;
+    } sketches[] = {{"trapezoid", PaintTrapezoid}, {"parabola", PaintParabola}, {"circle", PaintCircle}};
+    for (const auto& c : sketches) {
+        ui::RecordingPrinter p;
+        c.paint(p, 4000, 2000);
+        int lines = 0, marks = 0;
+        for (auto& op : p.ops) {
+            if (op.kind == ui::RecordedOp::Kind::Line) {
+                ++lines;
+                for (double x : {op.x, op.x2}) EXPECT_TRUE(x >= 0 && x <= 4000) << c.name;
+                for (double y : {op.y, op.y2}) EXPECT_TRUE(y >= 0 && y <= 2000) << c.name;
+            }
+            if (op.kind == ui::RecordedOp::Kind::Text && op.text == "~") ++marks;
+        }
+        EXPECT_GT(lines, 5) << c.name;
+        EXPECT_GE(marks, 3) << c.name;
+        ui::RecordingPrinter empty;
+        c.paint(empty, 0, 0);
+        EXPECT_TRUE(empty.ops.empty()) << c.name;
+    }
+}
+
+}  // namespace
+}  // namespace vado
