@@ -1,0 +1,502 @@
+#include "ui/qt/binders.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScopedValueRollback>
+#include <QTableWidget>
+#include <functional>
+
+#include "ui/form.h"
+#include "ui/qt/conversions.h"
+#include "ui/qt/form_view.h"
+
+namespace ui::qt {
+
+Binder::Binder(FormView& view, ui::Control& control) : view_(view), control_(control) {}
+
+bool Binder::live() const { return view_.form() != nullptr && widget_; }
+
+void Binder::attach(QWidget* w) {
+    widget_ = w;
+    control_.subscribe([token = view_.token(), self = QPointer<Binder>(this)] {
+        if (!token.expired() && self) self->mirror();
+    });
+}
+
+void Binder::mirror() {
+    if (!live()) return;
+    QScopedValueRollback guard(mirroring_, true);
+    if (ownVisibility) widget_->setVisible(control_.visible());
+    widget_->setEnabled(control_.enabled());
+    widget_->setToolTip(ToQ(control_.toolTip()));
+    mirrorState();
+}
+
+namespace {
+
+bool HasButton(const ui::Form& form, bool CommandButton::*role) {
+    for (auto& c : form.controls()) {
+        if (c->kind() != Kind::CommandButton || !c->visible() || !c->enabled()) continue;
+        if (static_cast<const CommandButton&>(*c).*role) return true;
+    }
+    return false;
+}
+
+// --- Label, Frame, PictureBox ---
+
+class LabelBinder : public Binder {
+  public:
+    LabelBinder(FormView& v, ui::Control& c, QWidget* parent) : Binder(v, c) {
+        label_ = new QLabel(parent);
+        label_->setTextFormat(Qt::PlainText);
+        attach(label_);
+    }
+
+  protected:
+    void mirrorState() override { label_->setText(ToQ(control_.caption())); }
+
+  private:
+    QLabel* label_;
+};
+
+class FrameBinder : public Binder {
+  public:
+    FrameBinder(FormView& v, ui::Control& c, QWidget* parent) : Binder(v, c) {
+        box_ = new QGroupBox(parent);
+        attach(box_);
+    }
+
+  protected:
+    void mirrorState() override { box_->setTitle(ToQ(control_.caption())); }
+
+  private:
+    QGroupBox* box_;
+};
+
+class PictureBinder : public Binder {
+  public:
+    PictureBinder(FormView& v, ui::Control& c, QWidget* parent) : Binder(v, c) {
+        area_ = new QWidget(parent);
+        attach(area_);
+    }
+
+  protected:
+    void mirrorState() override { area_->update(); }
+
+  private:
+    QWidget* area_;
+};
+
+// --- CommandButton, OptionButton, CheckBox ---
+
+// Buttons take focus from the keyboard only: a mouse click runs the focus protocol through the
+// model first (validation may cancel it), which a focus-on-press would run a second time.
+class ButtonBinder : public Binder {
+  public:
+    ButtonBinder(FormView& v, ui::Control& c, QWidget* parent) : Binder(v, c) {
+        button_ = new QPushButton(parent);
+        button_->setFocusPolicy(Qt::TabFocus);
+        // Enter on a focused button presses it, on pages as in dialogs.
+        button_->setAutoDefault(true);
+        QObject::connect(button_, &QPushButton::clicked, this, [this] {
+            auto& b = static_cast<CommandButton&>(control_);
+            view_.act([&] { b.form().clickButton(b); });
+        });
+        attach(button_);
+    }
+
+  protected:
+    void mirrorState() override {
+        button_->setText(ToQ(control_.caption()));
+        button_->setDefault(static_cast<CommandButton&>(control_).isDefault);
+    }
+
+  private:
+    QPushButton* button_;
+};
+
+class OptionBinder : public Binder {
+  public:
+    OptionBinder(FormView& v, ui::Control& c, QWidget* parent) : Binder(v, c) {
+        radio_ = new QRadioButton(parent);
+        radio_->setFocusPolicy(Qt::TabFocus);
+        // The model keeps the groups (by name); Qt would group every radio of a parent.
+        radio_->setAutoExclusive(false);
+        QObject::connect(radio_, &QRadioButton::clicked, this, [this] {
+            auto& o = static_cast<OptionButton&>(control_);
+            view_.act([&] {
+                if (o.form().setFocus(&o)) o.click();
+            });
+            mirror();
+        });
+        attach(radio_);
+    }
+
+  protected:
+    void mirrorState() override {
+        radio_->setText(ToQ(control_.caption()));
+        radio_->setChecked(static_cast<OptionButton&>(control_).value());
+    }
+
+  private:
+    QRadioButton* radio_;
+};
+
+class CheckBinder : public Binder {
+  public:
+    CheckBinder(FormView& v, ui::Control& c, QWidget* parent) : Binder(v, c) {
+        check_ = new QCheckBox(parent);
+        check_->setFocusPolicy(Qt::TabFocus);
+        QObject::connect(check_, &QCheckBox::clicked, this, [this] {
+            auto& b = static_cast<CheckBox&>(control_);
+            view_.act([&] {
+                if (b.form().setFocus(&b)) b.setValue(b.value() == 1 ? 0 : 1);
+            });
+            mirror();
+        });
+        attach(check_);
+    }
+
+  protected:
+    void mirrorState() override {
+        int v = static_cast<CheckBox&>(control_).value();
+        check_->setText(ToQ(control_.caption()));
+        check_->setTristate(v == 2);
+        check_->setCheckState(v == 1 ? Qt::Checked : v == 2 ? Qt::PartiallyChecked : Qt::Unchecked);
+    }
+
+  private:
+    QCheckBox* check_;
+};
+
+// --- TextBox ---
+
+class FieldEdit : public QLineEdit {
+  public:
+    using QLineEdit::QLineEdit;
+    // True when the key was dealt with; otherwise the line edit handles it.
+    std::function<bool(QKeyEvent*)> onKey;
+
+  protected:
+    void keyPressEvent(QKeyEvent* e) override {
+        if (onKey && onKey(e)) {
+            e->accept();
+            return;
+        }
+        QLineEdit::keyPressEvent(e);
+    }
+};
+
+// Characters, Backspace and Enter are the model's: they go through TextBox::typeKey, so the
+// field's key filter sees them. Movement and selection keys are Qt's, and an edit Qt makes
+// itself (Delete, the context menu, the mouse) is handed to the model as a paste.
+class TextBinder : public Binder {
+  public:
+    TextBinder(FormView& v, ui::Control& c, QWidget* parent) : Binder(v, c) {
+        edit_ = new FieldEdit(parent);
+        edit_->onKey = [this](QKeyEvent* e) { return key(e); };
+        QObject::connect(edit_, &QLineEdit::textEdited, this, [this] { takeQtEdit(); });
+        QObject::connect(edit_, &QLineEdit::selectionChanged, this, [this] { takeSelection(); });
+        QObject::connect(edit_, &QLineEdit::cursorPositionChanged, this,
+                         [this] { takeSelection(); });
+        attach(edit_);
+    }
+
+  protected:
+    void mirrorState() override {
+        const auto& b = box();
+        edit_->setReadOnly(b.locked);
+        QString text = ToQ(b.text());
+        if (edit_->text() != text) edit_->setText(text);
+        int start = QtPos(b.text(), b.selStart());
+        int end = QtPos(b.text(), b.selStart() + b.selLength());
+        if (qtSelection() == std::pair{start, end}) return;
+        if (end > start) {
+            edit_->setSelection(start, end - start);
+        } else {
+            edit_->deselect();
+            edit_->setCursorPosition(start);
+        }
+    }
+
+  private:
+    TextBox& box() const { return static_cast<TextBox&>(control_); }
+
+    std::pair<int, int> qtSelection() const {
+        if (!edit_->hasSelectedText()) return {edit_->cursorPosition(), edit_->cursorPosition()};
+        int s = edit_->selectionStart();
+        return {s, s + static_cast<int>(edit_->selectedText().size())};
+    }
+
+    bool key(QKeyEvent* e) {
+        if (!live()) return false;
+        const auto mods = e->modifiers();
+        const bool ctrl = mods & Qt::ControlModifier;
+        const bool alt = mods & Qt::AltModifier;
+        switch (e->key()) {
+            case Qt::Key_Return:
+            case Qt::Key_Enter:
+                // A dialog's default button takes Enter before the field sees it.
+                if (HasButton(box().form(), &CommandButton::isDefault)) return false;
+                return type(13);
+            case Qt::Key_Escape:
+                if (HasButton(box().form(), &CommandButton::isCancel)) return false;
+                return type(27);
+            case Qt::Key_Backspace:
+                return ctrl ? controlCode(127) : type(8);
+            case Qt::Key_Delete:
+            case Qt::Key_Tab:
+            case Qt::Key_Backtab:
+                return false;
+            default:
+                break;
+        }
+        // Alt with a letter is a mnemonic, not a character (AltGr arrives as Ctrl+Alt).
+        if (alt && !ctrl) return false;
+        if (ctrl && !alt && e->key() >= Qt::Key_A && e->key() <= Qt::Key_Z)
+            return controlCode(e->key() - Qt::Key_A + 1);
+        const QString text = e->text();
+        if (text.isEmpty()) return false;
+        const char32_t ch = text.toUcs4().value(0);
+        if (ch >= 32 && ch <= 126) return type(static_cast<std::int16_t>(ch));
+        if (ch < 32 || ch == 127) return controlCode(static_cast<std::int16_t>(ch));
+        return foreign(text, ch);
+    }
+
+    bool type(std::int16_t k) {
+        view_.act([&] { box().typeKey(k); });
+        mirror();
+        return true;
+    }
+
+    // Copy, paste, undo and the like: the key handler may refuse them (the numeric filter
+    // does); a key it lets through does what the line edit does with it.
+    bool controlCode(std::int16_t k) {
+        if (!box().onKeyPress) return false;
+        view_.act([&] { box().onKeyPress(k); });
+        if (k == 0) {
+            mirror();
+            return true;
+        }
+        return false;
+    }
+
+    // A character beyond ASCII: the key handler may refuse it; otherwise it goes in as typed.
+    bool foreign(const QString& text, char32_t ch) {
+        std::int16_t k = static_cast<std::int16_t>(std::min<char32_t>(ch, 0x7fff));
+        view_.act([&] {
+            if (box().onKeyPress) box().onKeyPress(k);
+            if (k != 0) box().paste(FromQ(text));
+        });
+        mirror();
+        return true;
+    }
+
+    void takeQtEdit() {
+        if (mirroring_ || !live()) return;
+        const std::string now = FromQ(edit_->text());
+        const std::string was = box().text();
+        if (now != was) {
+            size_t prefix = 0;
+            while (prefix < now.size() && prefix < was.size() && now[prefix] == was[prefix])
+                ++prefix;
+            size_t suffix = 0;
+            while (suffix < now.size() - prefix && suffix < was.size() - prefix &&
+                   now[now.size() - 1 - suffix] == was[was.size() - 1 - suffix])
+                ++suffix;
+            view_.act([&] {
+                box().setSelection(static_cast<int>(prefix),
+                                   static_cast<int>(was.size() - prefix - suffix));
+                box().paste(now.substr(prefix, now.size() - prefix - suffix));
+            });
+        }
+        // The caret Qt left after its edit, unless the model refused the edit.
+        if (live() && FromQ(edit_->text()) == box().text()) takeSelection();
+        mirror();
+    }
+
+    void takeSelection() {
+        if (mirroring_ || !live()) return;
+        const QString text = edit_->text();
+        if (FromQ(text) != box().text()) return;  // an edit in flight; takeQtEdit follows
+        auto [start, end] = qtSelection();
+        int s = BytePos(text, start);
+        int e = BytePos(text, end);
+        if (s == box().selStart() && e - s == box().selLength()) return;
+        QScopedValueRollback guard(mirroring_, true);
+        box().setSelection(s, e - s);
+    }
+
+    FieldEdit* edit_;
+};
+
+// --- ComboBox ---
+
+class ComboBinder : public Binder {
+  public:
+    ComboBinder(FormView& v, ui::Control& c, QWidget* parent) : Binder(v, c) {
+        combo_ = new QComboBox(parent);
+        combo_->setInsertPolicy(QComboBox::NoInsert);
+        QObject::connect(combo_, &QComboBox::activated, this, [this](int i) {
+            auto& cb = box();
+            view_.act([&] {
+                cb.form().setFocus(&cb);
+                if (cb.form().focused() == &cb) cb.setListIndex(i);
+            });
+            mirror();
+        });
+        attach(combo_);
+    }
+
+  protected:
+    void mirrorState() override {
+        auto& cb = box();
+        const bool editable = cb.style == ComboBox::Style::DropDownCombo;
+        if (combo_->isEditable() != editable) {
+            combo_->setEditable(editable);
+            if (editable) {
+                QObject::connect(combo_->lineEdit(), &QLineEdit::textEdited, this,
+                                 [this](const QString& t) {
+                                     if (mirroring_ || !live()) return;
+                                     view_.act([&] { box().setText(FromQ(t)); });
+                                     mirror();
+                                 });
+            }
+        }
+        QSignalBlocker block(combo_);
+        bool same = combo_->count() == cb.listCount();
+        for (int i = 0; same && i < cb.listCount(); ++i)
+            same = combo_->itemText(i) == ToQ(cb.list(i)) &&
+                   combo_->itemData(i).toLongLong() == cb.itemData(i);
+        if (!same) {
+            combo_->clear();
+            for (int i = 0; i < cb.listCount(); ++i)
+                combo_->addItem(ToQ(cb.list(i)), QVariant::fromValue<qlonglong>(cb.itemData(i)));
+        }
+        if (combo_->currentIndex() != cb.listIndex()) combo_->setCurrentIndex(cb.listIndex());
+        if (editable && combo_->currentText() != ToQ(cb.text()))
+            combo_->setEditText(ToQ(cb.text()));
+    }
+
+  private:
+    ComboBox& box() const { return static_cast<ComboBox&>(control_); }
+    QComboBox* combo_;
+};
+
+// --- Grid ---
+
+// The cells mirror the model's text matrix, fixed rows and columns drawn as headings. An
+// editable grid shows one blank row past the last, where a new row is typed.
+class GridBinder : public Binder {
+  public:
+    GridBinder(FormView& v, ui::Control& c, QWidget* parent) : Binder(v, c) {
+        table_ = new QTableWidget(parent);
+        table_->horizontalHeader()->hide();
+        table_->verticalHeader()->hide();
+        table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+        QObject::connect(table_, &QTableWidget::itemChanged, this,
+                         [this](QTableWidgetItem* item) { cellEdited(item); });
+        QObject::connect(table_, &QTableWidget::currentCellChanged, this, [this](int r, int col) {
+            if (mirroring_ || !live()) return;
+            grid().row = r;
+            grid().col = col;
+        });
+        QObject::connect(table_, &QTableWidget::cellDoubleClicked, this, [this](int r, int col) {
+            if (!live()) return;
+            grid().row = r;
+            grid().col = col;
+            if (grid().onDblClick) view_.act([&] { grid().onDblClick(); });
+        });
+        attach(table_);
+    }
+
+  protected:
+    void mirrorState() override {
+        const auto& g = grid();
+        QSignalBlocker block(table_);
+        const int rows = g.rows() + (g.editable ? 1 : 0);
+        if (table_->rowCount() != rows) table_->setRowCount(rows);
+        if (table_->columnCount() != g.cols()) table_->setColumnCount(g.cols());
+        const QBrush heading = table_->palette().button();
+        for (int r = 0; r < rows; ++r) {
+            for (int c = 0; c < g.cols(); ++c) {
+                QTableWidgetItem* item = table_->item(r, c);
+                if (!item) {
+                    item = new QTableWidgetItem;
+                    table_->setItem(r, c, item);
+                }
+                const QString text = ToQ(g.textMatrix(r, c));
+                if (item->text() != text) item->setText(text);
+                const bool fixed = r < g.fixedRows || c < g.fixedCols;
+                Qt::ItemFlags flags = Qt::ItemIsEnabled;
+                if (!fixed) flags |= Qt::ItemIsSelectable;
+                if (!fixed && g.editable) flags |= Qt::ItemIsEditable;
+                if (item->flags() != flags) item->setFlags(flags);
+                if (fixed) item->setBackground(heading);
+                const char align = g.columnAlignment(c);
+                const Qt::Alignment a = Qt::AlignVCenter | (align == '^'   ? Qt::AlignHCenter
+                                                            : align == '>' ? Qt::AlignRight
+                                                                           : Qt::AlignLeft);
+                if (item->textAlignment() != static_cast<int>(a)) item->setTextAlignment(a);
+            }
+        }
+    }
+
+  private:
+    Grid& grid() const { return static_cast<Grid&>(control_); }
+
+    void cellEdited(QTableWidgetItem* item) {
+        if (mirroring_ || !live()) return;
+        auto& g = grid();
+        const int r = item->row();
+        const int c = item->column();
+        const std::string text = FromQ(item->text());
+        view_.act([&] {
+            if (r >= g.rows()) g.setRows(r + 1);
+            g.row = r;
+            g.col = c;
+            g.setTextMatrix(r, c, text);
+            if (g.onCellEdited) g.onCellEdited(r, c);
+        });
+        mirror();
+    }
+
+    QTableWidget* table_;
+};
+
+}  // namespace
+
+std::unique_ptr<Binder> MakeBinder(FormView& view, ui::Control& control, QWidget* parent) {
+    switch (control.kind()) {
+        case Kind::TextBox:
+            return std::make_unique<TextBinder>(view, control, parent);
+        case Kind::Label:
+            return std::make_unique<LabelBinder>(view, control, parent);
+        case Kind::CommandButton:
+            return std::make_unique<ButtonBinder>(view, control, parent);
+        case Kind::OptionButton:
+            return std::make_unique<OptionBinder>(view, control, parent);
+        case Kind::CheckBox:
+            return std::make_unique<CheckBinder>(view, control, parent);
+        case Kind::ComboBox:
+            return std::make_unique<ComboBinder>(view, control, parent);
+        case Kind::Frame:
+            return std::make_unique<FrameBinder>(view, control, parent);
+        case Kind::Grid:
+            return std::make_unique<GridBinder>(view, control, parent);
+        case Kind::PictureBox:
+            return std::make_unique<PictureBinder>(view, control, parent);
+        case Kind::TabStrip:
+            return nullptr;
+    }
+    return nullptr;
+}
+
+}  // namespace ui::qt

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QWidget>
+#include <memory>
+
+#include "ui/control.h"
+
+namespace ui::qt {
+
+class FormView;
+
+// The widget of one control: it shows the control's state whenever the control notifies and
+// turns what the person does with the widget into the control's events.
+class Binder : public QObject {
+  public:
+    Binder(FormView& view, ui::Control& control);
+
+    ui::Control& control() const { return control_; }
+    QWidget* widget() const { return widget_; }
+    bool ownVisibility = true;
+
+    // Copies the model's state into the widget.
+    void mirror();
+
+  protected:
+    // Called once the widget exists: starts following the control.
+    void attach(QWidget* w);
+    virtual void mirrorState() = 0;
+    // False once the form is gone.
+    bool live() const;
+
+    FormView& view_;
+    ui::Control& control_;
+    bool mirroring_ = false;
+
+  private:
+    QPointer<QWidget> widget_;
+};
+
+// Null for the kinds the page does not show itself (the tab strip).
+std::unique_ptr<Binder> MakeBinder(FormView& view, ui::Control& control, QWidget* parent);
+
+}  // namespace ui::qt
