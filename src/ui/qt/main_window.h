@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QMainWindow>
+#include <memory>
+#include <vector>
+
+#include "ui/form.h"
+
+class QStackedWidget;
+
+namespace ui::qt {
+
+class FormView;
+class QtServices;
+class TabStripBar;
+
+// The catalogue forms as one window: a tab strip over a stack of their pages. The model keeps
+// the catalogue (each form's tab strip, which form is shown, hidden forms keeping their
+// inputs); the window shows the page of the visible form and hands tab clicks to the tab strip
+// of that form.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+  public:
+    MainWindow(std::vector<ui::Form*> pages, QtServices& services, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    int pageCount() const { return static_cast<int>(pages_.size()); }
+    // The page on show: the one whose form the model has visible.
+    int currentPage() const;
+    QWidget* page(int i) const;
+    FormView& view(int i) const { return *views_.at(i); }
+    TabStripBar& tabBar() const { return *tabs_; }
+    QStackedWidget& stack() const { return *stack_; }
+
+    // A person's click on tab i (from 0). A click on the tab already shown does nothing.
+    void clickTab(int i);
+
+  protected:
+    void closeEvent(QCloseEvent* e) override;
+    void moveEvent(QMoveEvent* e) override;
+
+  private:
+    int visibleForm() const;
+    void followModel();
+    void focusPage(int i);
+
+    std::vector<ui::Form*> pages_;
+    std::vector<FormView*> views_;
+    QtServices& services_;
+    TabStripBar* tabs_;
+    QStackedWidget* stack_;
+    bool focusPending_ = false;
+    std::shared_ptr<int> alive_ = std::make_shared<int>(0);
+};
+
+}  // namespace ui::qt
