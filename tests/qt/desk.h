@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+#include <QWidget>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/main_module.h"
+#include "ui/qt/form_view.h"
+#include "ui/qt/main_window.h"
+#include "ui/qt/qt_services.h"
+
+// Readable failure messages for Qt strings.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+
+namespace vado::qt_test {
+
+// Fails the running test when a modal dialog opens that the test did not announce, and closes
+// it so the test goes on instead of hanging. Announced message boxes are recorded and answered.
+class ModalWatchdog : public QObject {
+  public:
+    struct Message {
+        QString title;
+        QString text;
+        QMessageBox::Icon icon;
+    };
+
+    ModalWatchdog();
+    // The next modal dialog is the test's: `answer` deals with it and must close it.
+    void expect(std::function<void(QWidget*)> answer);
+    // The next modal dialog is a message box: it is recorded and OK pressed, then `after` runs.
+    void expectMessage(std::function<void()> after = {});
+    std::vector<Message> messages;
+    int pending() const { return static_cast<int>(answers_.size()); }
+
+  private:
+    void check();
+    QTimer timer_;
+    int waited_ = 0;
+    std::deque<std::function<void(QWidget*)>> answers_;
+};
+
+// The desktop program as it starts: the catalogue with its Qt services and the main window,
+// shown and active on the offscreen screen.
+struct Desk {
+    Desk();
+    ~Desk();
+
+    ui::qt::QtServices services;
+    MainModule module{services};
+    std::unique_ptr<ui::qt::MainWindow> window;
+    ModalWatchdog watchdog;
+
+    // The widget of a control of catalogue page `page`.
+    template <class W>
+    W* widget(int page, std::string_view name) const {
+        return qobject_cast<W*>(window->view(page).widgetNamed(name));
+    }
+};
+
+void Settle();
+void SendKey(QWidget* to, int key, const QString& text = {},
+             Qt::KeyboardModifiers mods = Qt::NoModifier);
+// Keys as typed on a keyboard: '\r' is Enter, '\b' Backspace, '\t' Tab.
+void Type(QWidget* to, const std::string& keys);
+void LeftClick(QWidget* on, QPoint at);
+
+}  // namespace vado::qt_test
