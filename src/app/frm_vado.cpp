@@ -1,6 +1,7 @@
 #include "app/frm_vado.h"
 
 #include "shared/help.h"
+#include "ui/surface.h"
 
 namespace vado {
 
@@ -18,6 +19,23 @@ FrmVado::FrmVado(AppContext& app)
     cmdExit.setCaption("E&xit");
     lbl0Info.setCaption("Hydraulic design aids for small structures.");
     cmdHelp.onClick = [this] { OpenHelpFile("Vado", services()); };
+    Image1.onPaint = [](ui::Surface& s, double w, double h) {
+        // The agency mark: its initials over three waves of water.
+        s.setFontSize(s.FontSize() * 2);
+        s.setFontBold(true);
+        const std::string mark = "QLBS";
+        s.setCurrentX((w - s.TextWidth(mark)) / 2);
+        s.setCurrentY(h * 0.15);
+        s.PrintInline(mark);
+        s.setFontBold(false);
+        s.setFontSize(s.FontSize() / 2);
+        for (int row = 0; row < 3; ++row) {
+            const double y = h * (0.62 + 0.1 * row), amp = h * 0.03, step = w / 24;
+            for (double x = w * 0.15; x + step <= w * 0.85; x += step)
+                s.Line(x, y + (static_cast<int>(x / step) % 2 ? amp : -amp), x + step,
+                       y + (static_cast<int>(x / step) % 2 ? -amp : amp));
+        }
+    };
     cmdExit.onClick = [this] { services().Quit(); };
     layout.sections = {
         {.frame = "fraPage",

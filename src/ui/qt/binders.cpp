@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopedValueRollback>
@@ -16,6 +17,7 @@
 #include "ui/form.h"
 #include "ui/qt/conversions.h"
 #include "ui/qt/form_view.h"
+#include "ui/qt/painter_surface.h"
 
 namespace ui::qt {
 
@@ -80,10 +82,35 @@ class FrameBinder : public Binder {
     QGroupBox* box_;
 };
 
+// A picture drawn by its control's paint handler, through a painter surface in twips.
+class PictureArea : public QWidget {
+  public:
+    PictureArea(ui::PictureBox& box, QWidget* parent) : QWidget(parent), box_(box) {
+        setMinimumSize(280, 150);
+        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+        setAutoFillBackground(true);
+        setBackgroundRole(QPalette::Base);
+    }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        if (!box_.onPaint) return;
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(palette().color(QPalette::Text));
+        ui::Font f{font().family().toStdString(), font().pointSizeF() > 0 ? font().pointSizeF() : 9};
+        PainterSurface surface(painter, f);
+        box_.onPaint(surface, surface.widthTwips(), surface.heightTwips());
+    }
+
+  private:
+    ui::PictureBox& box_;
+};
+
 class PictureBinder : public Binder {
   public:
     PictureBinder(FormView& v, ui::Control& c, QWidget* parent) : Binder(v, c) {
-        area_ = new QWidget(parent);
+        area_ = new PictureArea(static_cast<ui::PictureBox&>(c), parent);
         attach(area_);
     }
 
