@@ -139,6 +139,16 @@ public:
                 static_cast<ui::OptionButton&>(*c).click();
                 return leave(form, step);
             }
+            case ui::Kind::Grid: {
+                // NAME=ROW makes a row of the grid the current one, as a click on it does.
+                auto& grid = static_cast<ui::Grid&>(*c);
+                auto row = ParseIndex(value);
+                if (!row || *row >= grid.rows()) throw UsageError("no row " + value + " in " + name);
+                grid.row = *row;
+                grid.col = 0;
+                grid.notify();
+                return;
+            }
             default:
                 throw UsageError("'" + name + "' takes no value");
         }
