@@ -5,6 +5,19 @@
 
 namespace vado {
 
+NumericField MakeField(const char* label, const char* unit, double lo, double hi,
+                       const char* format, bool integerOnly, const char* defaultText,
+                       std::function<ui::Control*()> next) {
+    return {.label = label,
+            .unit = unit,
+            .lo = lo,
+            .hi = hi,
+            .format = format,
+            .integerOnly = integerOnly,
+            .defaultText = defaultText,
+            .next = std::move(next)};
+}
+
 CatalogueForm::CatalogueForm(std::string name, AppContext& app)
     : ui::Form(std::move(name), app.services), tabStrip(add<ui::TabStrip>("tabStrip")), app_(app) {}
 

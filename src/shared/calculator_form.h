@@ -33,6 +33,11 @@ struct NumericField {
     std::function<ui::Control*()> next;
 };
 
+// A numeric field's description in the order the pages list them.
+NumericField MakeField(const char* label, const char* unit, double lo, double hi,
+                       const char* format, bool integerOnly, const char* defaultText,
+                       std::function<ui::Control*()> next);
+
 class CalculatorForm;
 
 // The common frame of a Compute: fields are taken in check order; the first that fails or is

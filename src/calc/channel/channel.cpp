@@ -36,13 +36,7 @@ ui::TextBox& AddResultField(ui::Form& form, const std::string& name) {
 
 NumericField Field(const char* label, const char* unit, double lo, double hi, const char* format,
                    const char* defaultText, std::function<ui::Control*()> next) {
-    return {.label = label,
-            .unit = unit,
-            .lo = lo,
-            .hi = hi,
-            .format = format,
-            .defaultText = defaultText,
-            .next = std::move(next)};
+    return MakeField(label, unit, lo, hi, format, false, defaultText, std::move(next));
 }
 
 }  // namespace vado::channel

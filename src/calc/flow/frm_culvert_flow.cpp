@@ -6,32 +6,16 @@
 
 namespace vado {
 
-namespace {
-
-NumericField Field(const char* label, const char* unit, double lo, double hi, const char* format,
-                   bool integerOnly, const char* defaultText, std::function<ui::Control*()> next) {
-    return {.label = label,
-            .unit = unit,
-            .lo = lo,
-            .hi = hi,
-            .format = format,
-            .integerOnly = integerOnly,
-            .defaultText = defaultText,
-            .next = std::move(next)};
-}
-
-}  // namespace
-
 FrmCulvertFlow::FrmCulvertFlow(AppContext& app, const InletCoefficientTable& inletTypes)
     : CalculatorForm("frmCulvertFlow", app, 7),
       lblTitle(add<ui::Label>("lblTitle")),
-      txt7N(addNumericField(Field("Mannings 'N':", "", 0.01, 2.0, "0.000", false, "0.025",
+      txt7N(addNumericField(MakeField("Mannings 'N':", "", 0.01, 2.0, "0.000", false, "0.025",
                                   [this] { return &cbo7Entrance; }),
                             "txt7N")),
-      txt7Length(addNumericField(Field("Length (ft):", "ft", 5, 500, "##0", true, "40",
+      txt7Length(addNumericField(MakeField("Length (ft):", "ft", 5, 500, "##0", true, "40",
                                        [this] { return txt7Elev[2]; }),
                                  "txt7Length")),
-      txt7Diam(addNumericField(Field("Diameter (in):", "in.", 4, 60, "#0", true, "24",
+      txt7Diam(addNumericField(MakeField("Diameter (in):", "in.", 4, 60, "#0", true, "24",
                                      [this] { return &txt7N; }),
                                "txt7Diam")),
       txt7Elev{},
@@ -50,7 +34,7 @@ FrmCulvertFlow::FrmCulvertFlow(AppContext& app, const InletCoefficientTable& inl
         [this] { return txt7Elev[3]; }, [this] { return &cmdCompute; }};
     for (int i = 0; i < 4; ++i)
         txt7Elev[i] = &addNumericField(
-            Field(labels[i], "ft", 0, 99999, "####0.0", false, "", next[i]), "txt7Elev", i);
+            MakeField(labels[i], "ft", 0, 99999, "####0.0", false, "", next[i]), "txt7Elev", i);
 
     setCaption("Culvert Flow");
     lblTitle.setCaption("- Culvert Flow -");

@@ -5,41 +5,25 @@
 
 namespace vado {
 
-namespace {
-
-NumericField Field(const char* label, const char* unit, double lo, double hi, const char* format,
-                   bool integerOnly, const char* defaultText, std::function<ui::Control*()> next) {
-    return {.label = label,
-            .unit = unit,
-            .lo = lo,
-            .hi = hi,
-            .format = format,
-            .integerOnly = integerOnly,
-            .defaultText = defaultText,
-            .next = std::move(next)};
-}
-
-}  // namespace
-
 FrmPipeFlow::FrmPipeFlow(AppContext& app)
     : CalculatorForm("frmPipeFlow", app, 6),
       lblTitle(add<ui::Label>("lblTitle")),
-      txt6N(addNumericField(Field("Mannings Coefficient (n):", "", 0.01, 1.0, "0.000", false,
+      txt6N(addNumericField(MakeField("Mannings Coefficient (n):", "", 0.01, 1.0, "0.000", false,
                                   "0.025", [this] { return &txt6Ke; }),
                             "txt6N")),
-      txt6Ke(addNumericField(Field("Entrance Coefficient (Ke):", "", 0, 2, "0.00", false, "0.65",
+      txt6Ke(addNumericField(MakeField("Entrance Coefficient (Ke):", "", 0, 2, "0.00", false, "0.65",
                                    [this] { return &txt6Kb; }),
                              "txt6Ke")),
-      txt6Kb(addNumericField(Field("Bend Coefficient (Kb):", "", 0, 2, "0.00", false, "0",
+      txt6Kb(addNumericField(MakeField("Bend Coefficient (Kb):", "", 0, 2, "0.00", false, "0",
                                    [this] { return &txt6Diameter; }),
                              "txt6Kb")),
-      txt6Diameter(addNumericField(Field("Diameter of pipe in inches:", "in.", 1, 84, "#0", true,
+      txt6Diameter(addNumericField(MakeField("Diameter of pipe in inches:", "in.", 1, 84, "#0", true,
                                          "24", [this] { return &txt6Head; }),
                                    "txt6Diameter")),
-      txt6Head(addNumericField(Field("Head on pipe in feet:", "ft", 0.1, 100, "##0.0", false, "10",
+      txt6Head(addNumericField(MakeField("Head on pipe in feet:", "ft", 0.1, 100, "##0.0", false, "10",
                                      [this] { return &txt6Length; }),
                                "txt6Head")),
-      txt6Length(addNumericField(Field("Length of pipe in feet:", "ft", 1, 2000, "###0", true, "60",
+      txt6Length(addNumericField(MakeField("Length of pipe in feet:", "ft", 1, 2000, "###0", true, "60",
                                        [this] { return &cmdCompute; }),
                                  "txt6Length")),
       lbl6Q(add<ui::Label>("lbl6Q")),
