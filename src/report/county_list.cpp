@@ -52,20 +52,23 @@ std::optional<std::vector<std::string>> SplitFields(std::string_view line) {
     }
 }
 
+// Bytes in the UTF-8 sequence a byte starts; 0 for a byte that cannot start one.
+size_t SequenceLength(unsigned char c) {
+    if (c < 0x80) return 1;
+    if (c < 0xC0) return 0;
+    if (c < 0xE0) return 2;
+    if (c < 0xF0) return 3;
+    if (c < 0xF8) return 4;
+    return 0;
+}
+
 bool IsValidUtf8(std::string_view s) {
     for (size_t i = 0; i < s.size();) {
-        auto c = static_cast<unsigned char>(s[i]);
-        size_t extra = 0;
-        if (c < 0x80) extra = 0;
-        else if (c < 0xC0) return false;  // a continuation byte with no lead
-        else if (c < 0xE0) extra = 1;
-        else if (c < 0xF0) extra = 2;
-        else if (c < 0xF8) extra = 3;
-        else return false;
-        if (s.size() - i <= extra) return false;
-        for (size_t k = 1; k <= extra; ++k)
+        size_t n = SequenceLength(static_cast<unsigned char>(s[i]));
+        if (n == 0 || s.size() - i < n) return false;
+        for (size_t k = 1; k < n; ++k)
             if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return false;
-        i += extra + 1;
+        i += n;
     }
     return true;
 }

@@ -11,7 +11,7 @@ namespace vado::report {
 // run into the bottom margin. Positions that need 16-bit arithmetic get it, so a page too small
 // for its text fails with ui::PrintError rather than printing garbage.
 class Destination {
-public:
+  public:
     Destination(ui::Printer& printer, const std::string& ownerName);
 
     ui::Printer& printer() const { return printer_; }
@@ -54,7 +54,7 @@ public:
     void add6tline(const std::string& a, const std::string& b, const std::string& c,
                    const std::string& d, const std::string& e, const std::string& f);
 
-private:
+  private:
     double halfMargin() const { return Margin * 0.5; }
     double doubleMargin() const { return 2.0 * Margin; }
     double lineHeight() const;

@@ -27,7 +27,7 @@ inline constexpr std::array<const char*, 5> kInfoFields = {"txtOwnerName", "cboC
 // The project-information dialog: who and where the design is for. Its Print button runs the
 // print job for ReportCode on a printer the person chooses.
 class FrmInfo : public ui::Form {
-public:
+  public:
     FrmInfo(ui::Services& services, ReportSources sources);
 
     ui::Label& lblOwnerName;
@@ -56,10 +56,10 @@ public:
 
     ProjectInfo projectInfo() const;
 
-protected:
+  protected:
     void Form_Load() override;
 
-private:
+  private:
     ReportSources sources_;
     Outcome outcome_ = Outcome::None;
     std::string error_;

@@ -8,7 +8,7 @@ namespace {
 
 // Read access to a page's controls by the names the report lines use.
 class PageReader {
-public:
+  public:
     PageReader(const PageLookup& lookup, short number) : form_(lookup ? lookup(number) : nullptr) {
         if (!form_)
             throw ui::PrintError("the page of report " + std::to_string(number) + " is missing");
@@ -29,11 +29,12 @@ public:
     }
     bool selected(const char* name) const {
         const ui::Control& c = control(name);
-        if (c.kind() != ui::Kind::OptionButton) throw ui::PrintError(std::string(name) + " is no option");
+        if (c.kind() != ui::Kind::OptionButton)
+            throw ui::PrintError(std::string(name) + " is no option");
         return static_cast<const ui::OptionButton&>(c).value();
     }
 
-private:
+  private:
     const ui::Control& control(const char* name) const {
         const ui::Control* c = form_->find(name);
         if (!c) throw ui::PrintError(form_->name() + " has no control " + name);

@@ -11,7 +11,7 @@ namespace vado::report {
 // unloaded it (so its entries are gone and the county list is read again), kept hidden with
 // its entries after a print.
 class Reporting {
-public:
+  public:
     Reporting(AppContext& app, ReportSources sources);
 
     // What a page's Print command does once its Compute succeeded.
@@ -19,7 +19,7 @@ public:
     // The dialog, when it exists.
     FrmInfo* dialog() const { return info_.get(); }
 
-private:
+  private:
     AppContext& app_;
     ReportSources sources_;
     std::unique_ptr<FrmInfo> info_;

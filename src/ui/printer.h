@@ -16,7 +16,7 @@ struct PrintError : std::runtime_error {
 // One print job on one printer (a real printer, a PDF file, a recording). Coordinates are
 // twips from the top left corner of the printable area; the job starts on page 1.
 class Printer : public Surface {
-public:
+  public:
     using Surface::Surface;
 
     // The physical page.
@@ -42,10 +42,10 @@ public:
     // Abandons the job: nothing reaches the printer and no file is left. Harmless after EndDoc.
     virtual void KillDoc() = 0;
 
-protected:
+  protected:
     virtual void startNextPage() = 0;
 
-private:
+  private:
     int page_ = 1;
 };
 

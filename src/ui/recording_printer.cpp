@@ -51,7 +51,8 @@ void RecordingPrinter::erase(double x, double y, double w, double h) {
     keep({.kind = RecordedOp::Kind::Erase, .x = x, .y = y, .x2 = w, .y2 = h});
 }
 
-bool RecordingPrinter::PaintPicture(const std::string& file, double x, double y, double w, double h) {
+bool RecordingPrinter::PaintPicture(const std::string& file, double x, double y, double w,
+                                    double h) {
     if (!pictureReadable || !pictureReadable(file)) return false;
     keep({.kind = RecordedOp::Kind::Picture, .x = x, .y = y, .x2 = w, .y2 = h, .text = file});
     return true;

@@ -9,7 +9,18 @@
 namespace ui {
 
 struct RecordedOp {
-    enum class Kind { Text, Line, Point, Circle, RotatedText, Erase, Picture, NewPage, EndDoc, KillDoc };
+    enum class Kind {
+        Text,
+        Line,
+        Point,
+        Circle,
+        RotatedText,
+        Erase,
+        Picture,
+        NewPage,
+        EndDoc,
+        KillDoc
+    };
     Kind kind = Kind::Text;
     int page = 1;
     // Text, point and rotated text: (x, y). Line: (x, y) to (x2, y2). Circle: centre and radius
@@ -23,7 +34,7 @@ struct RecordedOp {
 // A printer that keeps every operation with its page, coordinates and font, and measures text
 // with fixed metrics, so layouts can be checked to the twip.
 class RecordingPrinter : public Printer {
-public:
+  public:
     // A US letter page, all of it printable, in 10 point Courier New (so a job that sets its own
     // font can be told from one that does not).
     RecordingPrinter();
@@ -57,7 +68,7 @@ public:
     // The first text op holding `text` exactly, or null.
     const RecordedOp* findText(const std::string& text) const;
 
-protected:
+  protected:
     double lineWidth(const std::string& line) override;
     double lineHeight() override;
     void drawText(double x, double y, const std::string& s) override;
@@ -68,7 +79,7 @@ protected:
     void erase(double x, double y, double w, double h) override;
     void startNextPage() override;
 
-private:
+  private:
     void keep(RecordedOp op);
 };
 

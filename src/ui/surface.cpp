@@ -34,7 +34,8 @@ double Surface::TextWidth(const std::string& s) {
     size_t start = 0;
     for (;;) {
         size_t end = s.find('\n', start);
-        std::string line = s.substr(start, end == std::string::npos ? std::string::npos : end - start);
+        std::string line =
+            s.substr(start, end == std::string::npos ? std::string::npos : end - start);
         if (!line.empty() && line.back() == '\r') line.pop_back();
         widest = std::max(widest, lineWidth(line));
         if (end == std::string::npos) return widest;

@@ -19,7 +19,7 @@ struct Font {
 // drawable area. The print position and the font belong to the surface, as the drawing routines
 // and the report writer expect: they set them, then print.
 class Surface {
-public:
+  public:
     explicit Surface(Font initial) : font_(std::move(initial)) {}
     Surface(const Surface&) = delete;
     Surface& operator=(const Surface&) = delete;
@@ -62,7 +62,7 @@ public:
     // Paints a rectangle in the background colour (erases what was drawn there).
     void Erase(double x, double y, double width, double height);
 
-protected:
+  protected:
     // What an implementation provides, in twips and in the current font.
     virtual double lineWidth(const std::string& line) = 0;
     virtual double lineHeight() = 0;
@@ -75,7 +75,7 @@ protected:
     // The font just changed (name, size, bold or italic).
     virtual void fontChanged() {}
 
-private:
+  private:
     double currentX_ = 0;
     double currentY_ = 0;
     Font font_;

@@ -43,7 +43,8 @@ QtPrinter::QtPrinter(const std::string& pdfPath, const QPageLayout& page)
     RequireGuiApplication();
     file_ = std::make_unique<QSaveFile>(ToQ(pdfPath));
     if (!file_->open(QIODevice::WriteOnly))
-        throw ui::PrintError("cannot write " + pdfPath + " (" + file_->errorString().toStdString() + ")");
+        throw ui::PrintError("cannot write " + pdfPath + " (" + file_->errorString().toStdString() +
+                             ")");
     auto writer = std::make_unique<QPdfWriter>(file_.get());
     writer->setResolution(kPdfResolution);
     writer->setCreator("Vadocalc");

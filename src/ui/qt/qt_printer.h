@@ -22,7 +22,7 @@ namespace ui::qt {
 // A PDF is written to a temporary file beside its name and takes that name only when the job
 // ends, so an abandoned or failed job never leaves a partial file.
 class QtPrinter : public ui::Printer {
-public:
+  public:
     // A job on a printer the print dialog set up (not one printing to a file).
     explicit QtPrinter(std::unique_ptr<QPrinter> printer);
     // A job writing a PDF file with the given page.
@@ -41,7 +41,7 @@ public:
     // The face the current font resolved to.
     QString resolvedFamily() const;
 
-protected:
+  protected:
     double lineWidth(const std::string& line) override;
     double lineHeight() override;
     void drawText(double x, double y, const std::string& s) override;
@@ -53,7 +53,7 @@ protected:
     void startNextPage() override;
     void fontChanged() override;
 
-private:
+  private:
     void begin();
     void requireActive() const;
     QPointF toDevice(double x, double y) const;
@@ -62,9 +62,9 @@ private:
     QPageLayout pageLayout() const;
 
     std::string name_;
-    std::unique_ptr<QSaveFile> file_;    // the PDF being written, when the job is a file
+    std::unique_ptr<QSaveFile> file_;  // the PDF being written, when the job is a file
     std::unique_ptr<QPagedPaintDevice> device_;
-    QPrinter* printer_ = nullptr;        // device_ when it is a printer
+    QPrinter* printer_ = nullptr;  // device_ when it is a printer
     QPainter painter_;
     QFont qfont_;
     double dpiX_ = 1200, dpiY_ = 1200;

@@ -17,7 +17,8 @@ struct CliRun {
     explicit CliRun(std::vector<std::string> args, bool failToOpen = false) {
         CliEnvironment env;
         env.appFolder = "/nonexistent-vado-folder";
-        env.pdfPrinter = [this, failToOpen](const std::string& file) -> std::unique_ptr<ui::Printer> {
+        env.pdfPrinter = [this,
+                          failToOpen](const std::string& file) -> std::unique_ptr<ui::Printer> {
             files.push_back(file);
             if (failToOpen) throw ui::PrintError("cannot write " + file);
             return std::make_unique<report::test::KeptPrinter>(jobs);
@@ -46,13 +47,12 @@ TEST(CliPrint, TheWeirReportWithTheProjectInformation) {
     ASSERT_EQ(run.jobs.size(), 1u);
     EXPECT_TRUE(run.jobs[0].ended);
     EXPECT_EQ(run.jobs[0].texts(),
-              (std::vector<std::string>{"Weir Flow Formula Solution", "prepared for",
-                                        "Hilltop Farm LLC", "in", "Adams County, PA",
-                                        "Designer: Field Office", "Checker: ___________________",
-                                        "Date: " + report::FormatDate(report::LocalToday()),
-                                        "Date: ___________________", "Pond 3",
-                                        "Weir Coefficient (C):  3.1", "Diameter of Weir:  24 in.",
-                                        "Head on Weir:  1 ft.", "Weir Capacity:   19.48 cfs"}));
+              (std::vector<std::string>{
+                  "Weir Flow Formula Solution", "prepared for", "Hilltop Farm LLC", "in",
+                  "Adams County, PA", "Designer: Field Office", "Checker: ___________________",
+                  "Date: " + report::FormatDate(report::LocalToday()), "Date: ___________________",
+                  "Pond 3", "Weir Coefficient (C):  3.1", "Diameter of Weir:  24 in.",
+                  "Head on Weir:  1 ft.", "Weir Capacity:   19.48 cfs"}));
     EXPECT_NE(run.out.str().find("report: printed to /tmp/w.pdf\n"), std::string::npos);
     EXPECT_NE(run.out.str().find("lbl1Q: Q = 19.48 cfs\n"), std::string::npos);
 }
@@ -107,18 +107,23 @@ TEST(CliPrint, UsageErrors) {
         const char* message;
     } cases[] = {
         {"info without print", {"frmWeir", "--info", "txtState=PA"}, "--info needs --print"},
-        {"unknown info field", {"frmWeir", "--print", "a.pdf", "--info", "txtNothing=1"},
+        {"unknown info field",
+         {"frmWeir", "--print", "a.pdf", "--info", "txtNothing=1"},
          "malformed --info 'txtNothing=1'"},
-        {"info without a value", {"frmWeir", "--print", "a.pdf", "--info", "txtState"},
+        {"info without a value",
+         {"frmWeir", "--print", "a.pdf", "--info", "txtState"},
          "malformed --info 'txtState'"},
         {"print without a file", {"frmWeir", "--print"}, "--print needs a file name"},
-        {"print twice", {"frmWeir", "--print", "a.pdf", "--print", "b.pdf"}, "--print is given twice"},
+        {"print twice",
+         {"frmWeir", "--print", "a.pdf", "--print", "b.pdf"},
+         "--print is given twice"},
         {"a page without Print", {"frmVado", "--print", "a.pdf"}, "frmVado has no Print command"},
     };
     for (const auto& c : cases) {
         CliRun run(c.args);
         EXPECT_EQ(run.status, 2) << c.name;
-        EXPECT_NE(run.err.str().find(c.message), std::string::npos) << c.name << ": " << run.err.str();
+        EXPECT_NE(run.err.str().find(c.message), std::string::npos)
+            << c.name << ": " << run.err.str();
         EXPECT_TRUE(run.files.empty()) << c.name;
     }
 }

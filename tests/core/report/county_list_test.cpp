@@ -26,17 +26,31 @@ TEST(CountyList, Parsing) {
         {"long line skipped", "Adams,1,2,3,4,5,6,7,8\nBerks,1,2,3,4,5,6,7\n", {"Berks"}},
         {"empty and blank lines skipped", "\n   \r\nAdams,1,2,3,4,5,6,7\n\n", {"Adams"}},
         {"quote left open skipped", "\"Adams,1,2,3,4,5,6,7\nBerks,1,2,3,4,5,6,7\n", {"Berks"}},
-        {"text after a closing quote skipped", "\"Ad\"ams,1,2,3,4,5,6,7\nBerks,1,2,3,4,5,6,7\n",
+        {"text after a closing quote skipped",
+         "\"Ad\"ams,1,2,3,4,5,6,7\nBerks,1,2,3,4,5,6,7\n",
          {"Berks"}},
         {"stray quote in a plain field skipped", "Ad\"ams,1,2,3,4,5,6,7\n", {}},
-        {"blanks around fields dropped", "  Adams  ,1,2,3,4,5,6,7\n \"Berks\" ,1,2,3,4,5,6,7\n",
+        {"blanks around fields dropped",
+         "  Adams  ,1,2,3,4,5,6,7\n \"Berks\" ,1,2,3,4,5,6,7\n",
          {"Adams", "Berks"}},
         {"blanks inside quotes kept", "\" Adams \",1,2,3,4,5,6,7\n", {" Adams "}},
         {"record without a name skipped", ",1,2,3,4,5,6,7\n\"\",1,2,3,4,5,6,7\n", {}},
         {"empty trailing fields count", "Adams,,,,,,,\n", {"Adams"}},
-        {"byte order mark", "\xEF\xBB\xBF" "Adams,1,2,3,4,5,6,7\n", {"Adams"}},
-        {"UTF-8 kept", "Do\xC3\xB1" "a Ana,1,2,3,4,5,6,7\n", {"Do\xC3\xB1" "a Ana"}},
-        {"Latin-1 read as such", "Do\xF1" "a Ana,1,2,3,4,5,6,7\n", {"Do\xC3\xB1" "a Ana"}},
+        {"byte order mark",
+         "\xEF\xBB\xBF"
+         "Adams,1,2,3,4,5,6,7\n",
+         {"Adams"}},
+        {"UTF-8 kept",
+         "Do\xC3\xB1"
+         "a Ana,1,2,3,4,5,6,7\n",
+         {"Do\xC3\xB1"
+          "a Ana"}},
+        {"a cut UTF-8 sequence makes the name Latin-1", "Ab\xC3,1,2,3,4,5,6,7\n", {"Ab\xC3\x83"}},
+        {"Latin-1 read as such",
+         "Do\xF1"
+         "a Ana,1,2,3,4,5,6,7\n",
+         {"Do\xC3\xB1"
+          "a Ana"}},
         {"file order kept", "Zeta,1,2,3,4,5,6,7\nAlpha,1,2,3,4,5,6,7\n", {"Zeta", "Alpha"}},
         {"empty file", "", {}},
     };
@@ -45,14 +59,15 @@ TEST(CountyList, Parsing) {
 
 TEST(CountyList, StopsAtTheEntryLimit) {
     std::string text;
-    for (size_t i = 0; i < kCountyListMaxEntries + 5; ++i) text += "C" + std::to_string(i) + ",1,2,3,4,5,6,7\n";
+    for (size_t i = 0; i < kCountyListMaxEntries + 5; ++i)
+        text += "C" + std::to_string(i) + ",1,2,3,4,5,6,7\n";
     Names names = ParseCountyList(text);
     ASSERT_EQ(names.size(), kCountyListMaxEntries);
     EXPECT_EQ(names.back(), "C" + std::to_string(kCountyListMaxEntries - 1));
 }
 
 class CountyFileTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         dir = std::filesystem::temp_directory_path() /
               ("vado_county_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +

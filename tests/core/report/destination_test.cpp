@@ -13,7 +13,7 @@ using Kind = ui::RecordedOp::Kind;
 // that use one or the other can be told apart. Text is 100 twips a character and 240 a line at
 // 12 points.
 class DestinationTest : public ::testing::Test {
-protected:
+  protected:
     DestinationTest() {
         printer.scaleWidth = 11520;
         printer.setFontSize(12);
@@ -140,7 +140,9 @@ TEST_F(DestinationTest, TwoColumnLine) {
     } cases[] = {
         {"both", "Designer: X", "Checker", {{"Designer: X", 720}, {"Checker", 11520 - 720 - 700}}},
         {"empty right side prints the left alone", "Left", "", {{"Left", 720}}},
-        {"empty left side prints the right alone, right-aligned", "", "Right",
+        {"empty left side prints the right alone, right-aligned",
+         "",
+         "Right",
          {{"Right", 11520 - 720 - 500}}},
     };
     for (const auto& c : cases) {

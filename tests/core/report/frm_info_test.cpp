@@ -18,7 +18,7 @@ using test::KeptJob;
 // The program as a person meets it: the catalogue, the weir page, its Print button and the
 // dialog it opens, with rain.txt in a program folder of the test's own.
 class PrintDialogTest : public ::testing::Test {
-protected:
+  protected:
     PrintDialogTest()
         : folder(std::filesystem::temp_directory_path() /
                  ("vado_frm_info_" +
@@ -239,12 +239,13 @@ TEST_F(PrintDialogTest, CodesWithoutABodyPrintTheHeaderAlone) {
         d->clickButton(d->cmdPrint);
         ASSERT_EQ(jobs.size(), 1u) << c.code;
         auto texts = jobs[0].texts();
-        std::vector<std::string> expected = {"prepared for", "Hilltop Farm LLC", "in",
-                                             "Adams County, PA", "Designer: Field Office",
-                                             "Checker: ___________________"};
+        std::vector<std::string> expected = {
+            "prepared for",     "Hilltop Farm LLC",       "in",
+            "Adams County, PA", "Designer: Field Office", "Checker: ___________________"};
         if (*c.title) expected.insert(expected.begin(), c.title);
         ASSERT_GE(texts.size(), expected.size()) << c.code;
-        EXPECT_EQ(std::vector<std::string>(texts.begin(), texts.begin() + expected.size()), expected)
+        EXPECT_EQ(std::vector<std::string>(texts.begin(), texts.begin() + expected.size()),
+                  expected)
             << c.code;
         EXPECT_EQ(texts.back(), "Pond 3") << c.code << ": nothing after the site";
         EXPECT_TRUE(jobs[0].ended);
@@ -256,7 +257,8 @@ TEST_F(PrintDialogTest, TheDateComesFromTheClock) {
     d.clickButton(d.cmdPrint);
     ASSERT_EQ(jobs.size(), 1u);
     auto texts = jobs[0].texts();
-    EXPECT_NE(std::find(texts.begin(), texts.end(), "Date: " + FormatDate(LocalToday())), texts.end());
+    EXPECT_NE(std::find(texts.begin(), texts.end(), "Date: " + FormatDate(LocalToday())),
+              texts.end());
 
     ui::HeadlessServices s;
     AppContext app(s);
@@ -267,7 +269,10 @@ TEST_F(PrintDialogTest, TheDateComesFromTheClock) {
                                ++weirs;
                                return &page;
                            },
-                           .today = [] { return Date{2004, 3, 7}; }});
+                           .today =
+                               [] {
+                                   return Date{2004, 3, 7};
+                               }});
     std::vector<KeptJob> own;
     s.selectPrinter = test::KeepJobs(own);
     app.showReport(13);

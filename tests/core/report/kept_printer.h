@@ -21,17 +21,18 @@ struct KeptJob {
 };
 
 class KeptPrinter : public ui::RecordingPrinter {
-public:
+  public:
     explicit KeptPrinter(std::vector<KeptJob>& sink) : sink_(sink) {}
     ~KeptPrinter() override { sink_.push_back({ops, ended, killed}); }
 
-private:
+  private:
     std::vector<KeptJob>& sink_;
 };
 
 // A printer selection that hands out recording printers and keeps their jobs.
 inline auto KeepJobs(std::vector<KeptJob>& sink) {
-    return [&sink]() -> std::unique_ptr<ui::Printer> { return std::make_unique<KeptPrinter>(sink); };
+    return
+        [&sink]() -> std::unique_ptr<ui::Printer> { return std::make_unique<KeptPrinter>(sink); };
 }
 
 }  // namespace vado::report::test

@@ -33,11 +33,11 @@ std::vector<std::string> Texts(const ui::RecordingPrinter& p) {
 TEST(ReportHeader, LinesInOrderThenTheBody) {
     ui::RecordingPrinter p;
     PrintReport(p, WeirJob());
-    EXPECT_EQ(Texts(p), (std::vector<std::string>{
-                            "Weir Flow Formula Solution", "prepared for", "Hilltop Farm LLC", "in",
-                            "Adams County, PA", "Designer: Field Office",
-                            "Checker: ___________________", "Date: 03/07/2004",
-                            "Date: ___________________", "Pond 3", "body line"}));
+    EXPECT_EQ(Texts(p),
+              (std::vector<std::string>{
+                  "Weir Flow Formula Solution", "prepared for", "Hilltop Farm LLC", "in",
+                  "Adams County, PA", "Designer: Field Office", "Checker: ___________________",
+                  "Date: 03/07/2004", "Date: ___________________", "Pond 3", "body line"}));
     EXPECT_TRUE(p.ended);
     EXPECT_EQ(p.ops.back().kind, Kind::EndDoc);
 }
@@ -102,7 +102,8 @@ TEST(ReportTitle, ResultWindowsTakeTheTitleOfTheirPage) {
     const struct {
         short code;
         short number;
-    } cases[] = {{1, 1}, {19, 19}, {99, 99}, {108, 8}, {110, 10}, {118, 18}, {219, 19}, {319, 19}, {100, 0}};
+    } cases[] = {{1, 1},    {19, 19},  {99, 99},  {108, 8}, {110, 10},
+                 {118, 18}, {219, 19}, {319, 19}, {100, 0}};
     for (const auto& c : cases) EXPECT_EQ(TitleNumber(c.code), c.number) << c.code;
 }
 
@@ -120,12 +121,12 @@ TEST(PrintJob, PrintsInTimesNewRoman12AndGivesThePrinterItsFontBack) {
 }
 
 class LogoTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
-        logo = std::filesystem::temp_directory_path() /
-               ("vado_logo_" + std::string(
-                                   ::testing::UnitTest::GetInstance()->current_test_info()->name()) +
-                ".bmp");
+        logo =
+            std::filesystem::temp_directory_path() /
+            ("vado_logo_" +
+             std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + ".bmp");
         std::ofstream(logo) << "BM";
     }
     void TearDown() override { std::filesystem::remove(logo); }
@@ -165,29 +166,32 @@ TEST(PrintJob, AFailureAnywhereAbandonsTheJob) {
         const char* name;
         std::function<void(ui::RecordingPrinter&, ReportJob&)> arrange;
     } cases[] = {
-        {"the body fails", [](ui::RecordingPrinter&, ReportJob& j) {
+        {"the body fails",
+         [](ui::RecordingPrinter&, ReportJob& j) {
              j.body = [](Destination& d) {
                  d.center("half");
                  throw ui::PrintError("body");
              };
          }},
-        {"the body hits an unexpected error", [](ui::RecordingPrinter&, ReportJob& j) {
+        {"the body hits an unexpected error",
+         [](ui::RecordingPrinter&, ReportJob& j) {
              j.body = [](Destination&) { throw std::out_of_range("index"); };
          }},
-        {"the printer refuses a line", [](ui::RecordingPrinter& p, ReportJob&) {
+        {"the printer refuses a line",
+         [](ui::RecordingPrinter& p, ReportJob&) {
              p.beforeOp = [](const ui::RecordedOp& op) {
                  if (op.text == "in") throw ui::PrintError("device");
              };
          }},
-        {"a position overflows", [](ui::RecordingPrinter&, ReportJob& j) {
+        {"a position overflows",
+         [](ui::RecordingPrinter&, ReportJob& j) {
              j.body = [](Destination& d) {
                  d.printer().setCurrentY(1e6);
                  d.SkipLine();
              };
          }},
-        {"the pages cannot be sent", [](ui::RecordingPrinter& p, ReportJob&) {
-             p.endDocSucceeds = false;
-         }},
+        {"the pages cannot be sent",
+         [](ui::RecordingPrinter& p, ReportJob&) { p.endDocSucceeds = false; }},
     };
     for (const auto& c : cases) {
         ui::RecordingPrinter p;
