@@ -1,7 +1,12 @@
 #include <benchmark/benchmark.h>
 
+#include <QApplication>
+#include <cstdlib>
+
 #include "app/main_module.h"
 #include "calc/flow/frm_weir.h"
+#include "ui/qt/main_window.h"
+#include "ui/qt/qt_services.h"
 
 namespace {
 
@@ -15,6 +20,20 @@ void BM_StartUpHeadless(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_StartUpHeadless)->Unit(benchmark::kMicrosecond);
+
+// Start-up as the desktop program makes it, under the offscreen platform: the model, then the
+// main window with its twenty built pages.
+void BM_StartUpQtView(benchmark::State& state) {
+    for (auto _ : state) {
+        ui::qt::QtServices services;
+        vado::MainModule module(services);
+        module.SubMain();
+        ui::qt::MainWindow window(
+            std::vector<ui::Form*>(module.FormList.begin(), module.FormList.end()), services);
+        benchmark::DoNotOptimize(&window);
+    }
+}
+BENCHMARK(BM_StartUpQtView)->Unit(benchmark::kMillisecond);
 
 // One Compute command on the weir page, as the button runs it.
 void BM_WeirCompute(benchmark::State& state) {
@@ -31,4 +50,11 @@ BENCHMARK(BM_WeirCompute);
 
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
