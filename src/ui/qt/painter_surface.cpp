@@ -8,78 +8,76 @@
 
 namespace ui::qt {
 
-PainterSurface::PainterSurface(QPainter& painter, const ui::Font& font)
-    : ui::Surface(font),
-      painter_(painter),
-      dpiX_(painter.device()->logicalDpiX()),
-      dpiY_(painter.device()->logicalDpiY()) {
-    fontChanged();
+void PainterCanvas::attach(QPaintDevice* device) {
+    device_ = device;
+    dpiX_ = device->logicalDpiX();
+    dpiY_ = device->logicalDpiY();
 }
 
-double PainterSurface::widthTwips() const {
-    return painter_.device()->width() * kTwipsPerInch / dpiX_;
-}
-
-double PainterSurface::heightTwips() const {
-    return painter_.device()->height() * kTwipsPerInch / dpiY_;
-}
-
-void PainterSurface::fontChanged() {
-    const ui::Font& f = font();
+void PainterCanvas::setFont(const ui::Font& f) {
     qfont_ = f.name.empty() ? QFont() : QFont(ToQ(f.name));
     qfont_.setPointSizeF(f.size > 0 ? f.size : 1);
     qfont_.setBold(f.bold);
     qfont_.setItalic(f.italic);
-    painter_.setFont(qfont_);
+    if (painter_.isActive()) painter_.setFont(qfont_);
 }
 
-double PainterSurface::lineWidth(const std::string& line) {
-    QFontMetricsF fm(qfont_, painter_.device());
-    return fm.horizontalAdvance(ToQ(line)) * kTwipsPerInch / dpiX_;
+double PainterCanvas::lineWidth(const std::string& line) const {
+    return toTwipsX(QFontMetricsF(qfont_, device_).horizontalAdvance(ToQ(line)));
 }
 
-double PainterSurface::lineHeight() {
-    QFontMetricsF fm(qfont_, painter_.device());
-    return fm.height() * kTwipsPerInch / dpiY_;
+double PainterCanvas::lineHeight() const {
+    return toTwipsY(QFontMetricsF(qfont_, device_).height());
 }
 
-void PainterSurface::drawText(double x, double y, const std::string& s) {
-    QFontMetricsF fm(qfont_, painter_.device());
+void PainterCanvas::text(double x, double y, const std::string& s) {
     QPointF p = toDevice(x, y);
-    painter_.drawText(QPointF(p.x(), p.y() + fm.ascent()), ToQ(s));
+    painter_.drawText(QPointF(p.x(), p.y() + QFontMetricsF(qfont_, device_).ascent()), ToQ(s));
 }
 
-void PainterSurface::drawLine(double x1, double y1, double x2, double y2) {
+void PainterCanvas::line(double x1, double y1, double x2, double y2) {
     painter_.drawLine(toDevice(x1, y1), toDevice(x2, y2));
 }
 
-void PainterSurface::drawPoint(double x, double y) {
-    // A dot a little larger than one pixel, so points stay visible on high-resolution screens.
-    QPointF p = toDevice(x, y);
-    painter_.drawEllipse(p, 1.0, 1.0);
+void PainterCanvas::circle(double cx, double cy, double radius) {
+    painter_.drawEllipse(toDevice(cx, cy), toDeviceX(radius), toDeviceY(radius));
 }
 
-void PainterSurface::drawCircle(double cx, double cy, double radius) {
-    QPointF c = toDevice(cx, cy);
-    painter_.drawEllipse(c, radius * dpiX_ / kTwipsPerInch, radius * dpiY_ / kTwipsPerInch);
-}
-
-void PainterSurface::drawRotatedText(double x, double y, const std::string& s, double degrees) {
-    QFontMetricsF fm(qfont_, painter_.device());
+void PainterCanvas::rotatedText(double x, double y, const std::string& s, double degrees) {
     painter_.save();
     painter_.translate(toDevice(x, y));
     // Qt turns clockwise on a y-down device; the surface's angles go the other way.
     painter_.rotate(-degrees);
-    painter_.drawText(QPointF(0, fm.ascent()), ToQ(s));
+    painter_.drawText(QPointF(0, QFontMetricsF(qfont_, device_).ascent()), ToQ(s));
     painter_.restore();
 }
 
+void PainterCanvas::fill(double x, double y, double w, double h, const QColor& color) {
+    painter_.fillRect(QRectF(toDevice(x, y), QSizeF(toDeviceX(w), toDeviceY(h))), color);
+}
+
+PainterSurface::PainterSurface(QPainter& painter, const ui::Font& font)
+    : ui::Surface(font), painter_(painter), canvas_(painter) {
+    canvas_.attach(painter.device());
+    canvas_.setFont(font);
+}
+
+double PainterSurface::widthTwips() const { return canvas_.toTwipsX(painter_.device()->width()); }
+
+double PainterSurface::heightTwips() const {
+    return canvas_.toTwipsY(painter_.device()->height());
+}
+
+void PainterSurface::drawPoint(double x, double y) {
+    // A dot a little larger than one pixel, so points stay visible on high-resolution screens.
+    painter_.drawEllipse(canvas_.toDevice(x, y), 1.0, 1.0);
+}
+
 void PainterSurface::erase(double x, double y, double w, double h) {
-    QPointF a = toDevice(x, y), b = toDevice(x + w, y + h);
     QColor background = Qt::white;
     if (auto* widget = dynamic_cast<QWidget*>(painter_.device()))
         background = widget->palette().color(widget->backgroundRole());
-    painter_.fillRect(QRectF(a, b), background);
+    canvas_.fill(x, y, w, h, background);
 }
 
 }  // namespace ui::qt

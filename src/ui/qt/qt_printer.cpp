@@ -61,10 +61,9 @@ void QtPrinter::begin() {
         if (file_) file_->cancelWriting();
         throw ui::PrintError("cannot start printing on " + name_);
     }
-    dpiX_ = device_->logicalDpiX();
-    dpiY_ = device_->logicalDpiY();
+    canvas_.attach(device_.get());
     QPen pen(Qt::black);
-    pen.setWidthF(toDeviceX(kPenTwips));
+    pen.setWidthF(canvas_.toDeviceX(kPenTwips));
     painter_.setPen(pen);
     fontChanged();
 }
@@ -88,74 +87,50 @@ double QtPrinter::ScaleHeight() const {
     return pageLayout().paintRectPoints().height() * ui::kTwipsPerPoint;
 }
 
-QPointF QtPrinter::toDevice(double x, double y) const { return {toDeviceX(x), toDeviceY(y)}; }
-
-void QtPrinter::fontChanged() {
-    const ui::Font& f = font();
-    qfont_ = QFont(ToQ(f.name));
-    qfont_.setPointSizeF(f.size > 0 ? f.size : 1);
-    qfont_.setBold(f.bold);
-    qfont_.setItalic(f.italic);
-    if (painter_.isActive()) painter_.setFont(qfont_);
-}
+void QtPrinter::fontChanged() { canvas_.setFont(font()); }
 
 QString QtPrinter::resolvedFamily() const { return QFontInfo(painter_.font()).family(); }
 
-double QtPrinter::lineWidth(const std::string& line) {
-    QFontMetricsF fm(qfont_, device_.get());
-    return fm.horizontalAdvance(ToQ(line)) * ui::kTwipsPerInch / dpiX_;
-}
+double QtPrinter::lineWidth(const std::string& line) { return canvas_.lineWidth(line); }
 
-// The height of the face (ascent and descent) without extra leading, as the layout rules
-// measure a line.
-double QtPrinter::lineHeight() {
-    QFontMetricsF fm(qfont_, device_.get());
-    return fm.height() * ui::kTwipsPerInch / dpiY_;
-}
+double QtPrinter::lineHeight() { return canvas_.lineHeight(); }
 
 void QtPrinter::drawText(double x, double y, const std::string& s) {
     requireActive();
-    QFontMetricsF fm(qfont_, device_.get());
-    QPointF p = toDevice(x, y);
-    painter_.drawText(QPointF(p.x(), p.y() + fm.ascent()), ToQ(s));
+    canvas_.text(x, y, s);
 }
 
 void QtPrinter::drawLine(double x1, double y1, double x2, double y2) {
     requireActive();
-    painter_.drawLine(toDevice(x1, y1), toDevice(x2, y2));
+    canvas_.line(x1, y1, x2, y2);
 }
 
 void QtPrinter::drawPoint(double x, double y) {
     requireActive();
-    painter_.drawPoint(toDevice(x, y));
+    painter_.drawPoint(canvas_.toDevice(x, y));
 }
 
 void QtPrinter::drawCircle(double cx, double cy, double radius) {
     requireActive();
-    painter_.drawEllipse(toDevice(cx, cy), toDeviceX(radius), toDeviceY(radius));
+    canvas_.circle(cx, cy, radius);
 }
 
 void QtPrinter::drawRotatedText(double x, double y, const std::string& s, double degrees) {
     requireActive();
-    QFontMetricsF fm(qfont_, device_.get());
-    painter_.save();
-    painter_.translate(toDevice(x, y));
-    // Qt turns clockwise on a y-down device; the surface's angles go the other way.
-    painter_.rotate(-degrees);
-    painter_.drawText(QPointF(0, fm.ascent()), ToQ(s));
-    painter_.restore();
+    canvas_.rotatedText(x, y, s, degrees);
 }
 
 void QtPrinter::erase(double x, double y, double w, double h) {
     requireActive();
-    painter_.fillRect(QRectF(toDevice(x, y), QSizeF(toDeviceX(w), toDeviceY(h))), Qt::white);
+    canvas_.fill(x, y, w, h, Qt::white);
 }
 
 bool QtPrinter::PaintPicture(const std::string& file, double x, double y, double w, double h) {
     requireActive();
     QImage image(ToQ(file));
     if (image.isNull()) return false;
-    painter_.drawImage(QRectF(toDevice(x, y), QSizeF(toDeviceX(w), toDeviceY(h))), image);
+    painter_.drawImage(
+        QRectF(canvas_.toDevice(x, y), QSizeF(canvas_.toDeviceX(w), canvas_.toDeviceY(h))), image);
     return true;
 }
 

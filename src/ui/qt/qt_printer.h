@@ -8,6 +8,7 @@
 #include <string>
 
 #include "ui/printer.h"
+#include "ui/qt/painter_surface.h"
 
 class QPagedPaintDevice;
 class QPrinter;
@@ -56,18 +57,14 @@ class QtPrinter : public ui::Printer {
   private:
     void begin();
     void requireActive() const;
-    QPointF toDevice(double x, double y) const;
-    double toDeviceX(double twips) const { return twips * dpiX_ / ui::kTwipsPerInch; }
-    double toDeviceY(double twips) const { return twips * dpiY_ / ui::kTwipsPerInch; }
     QPageLayout pageLayout() const;
 
     std::string name_;
-    std::unique_ptr<QSaveFile> file_;  // the PDF being written, when the job is a file
+    std::unique_ptr<QSaveFile> file_;    // the PDF being written, when the job is a file
     std::unique_ptr<QPagedPaintDevice> device_;
-    QPrinter* printer_ = nullptr;  // device_ when it is a printer
+    QPrinter* printer_ = nullptr;        // device_ when it is a printer
     QPainter painter_;
-    QFont qfont_;
-    double dpiX_ = 1200, dpiY_ = 1200;
+    PainterCanvas canvas_{painter_};
     bool finished_ = false;
 };
 
