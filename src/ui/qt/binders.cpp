@@ -240,6 +240,9 @@ class TextBinder : public Binder {
     void mirrorState() override {
         const auto& b = box();
         edit_->setReadOnly(b.locked);
+        // A display-only box shows a result sentence ("Critical Depth:  N/A  ft"), wider than
+        // a number.
+        if (b.locked) edit_->setMinimumWidth(edit_->fontMetrics().averageCharWidth() * 26);
         QString text = ToQ(b.text());
         if (edit_->text() != text) edit_->setText(text);
         int start = QtPos(b.text(), b.selStart());
