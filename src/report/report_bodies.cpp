@@ -49,28 +49,37 @@ class PageReader {
     const ui::Form* form_;
 };
 
-void WeirBody(Destination& d, const PageReader& weir) {
-    d.center("Weir Coefficient (C):  " + weir.text("txt1Coeff"));
-    if (weir.selected("opt1Selector(0)"))
-        d.center("Diameter of Weir:  " + weir.text("txt1Dia") + " in.");
+// The weir and orifice pages: a coefficient, one of two sizes, a head and the discharge label.
+struct TwoModeBody {
+    const char* noun;  // "Weir", "Orifice"
+    const char *coefficient, *selector, *firstSize, *secondSize, *head, *result;
+    const char *firstSizeName, *firstUnit, *secondSizeName, *secondUnit;
+};
+
+void FormulaBody(Destination& d, const PageReader& p, const TwoModeBody& b) {
+    const std::string noun = b.noun;
+    d.center(noun + " Coefficient (C):  " + p.text(b.coefficient));
+    if (p.selected(b.selector))
+        d.center(std::string(b.firstSizeName) + " of " + noun + ":  " + p.text(b.firstSize) +
+                 b.firstUnit);
     else
-        d.center("Length of Weir:  " + weir.text("txt1Len") + " ft.");
-    d.center("Head on Weir:  " + weir.text("txt1H1") + " ft.");
+        d.center(std::string(b.secondSizeName) + " of " + noun + ":  " + p.text(b.secondSize) +
+                 b.secondUnit);
+    d.center("Head on " + noun + ":  " + p.text(b.head) + " ft.");
     d.SkipLine();
     // The result label reads "Q = 19.48 cfs"; from its fourth character on is " 19.48 cfs", so
     // the line has three blanks after the colon, one more than the lines above.
-    d.center("Weir Capacity:  " + weir.captionFrom("lbl1Q", 4));
+    d.center(noun + " Capacity:  " + p.captionFrom(b.result, 4));
+}
+
+void WeirBody(Destination& d, const PageReader& p) {
+    FormulaBody(d, p, {"Weir", "txt1Coeff", "opt1Selector(0)", "txt1Dia", "txt1Len", "txt1H1",
+                       "lbl1Q", "Diameter", " in.", "Length", " ft."});
 }
 
 void OrificeBody(Destination& d, const PageReader& p) {
-    d.center("Orifice Coefficient (C):  " + p.text("txt2Coeff"));
-    if (p.selected("opt2Selector(0)"))
-        d.center("Diameter of Orifice:  " + p.text("txt2Dia") + " in.");
-    else
-        d.center("Area of Orifice:  " + p.text("txt2Area") + " sq.in.");
-    d.center("Head on Orifice:  " + p.text("txt2H") + " ft.");
-    d.SkipLine();
-    d.center("Orifice Capacity:  " + p.captionFrom("lbl2Q", 4));
+    FormulaBody(d, p, {"Orifice", "txt2Coeff", "opt2Selector(0)", "txt2Dia", "txt2Area", "txt2H",
+                       "lbl2Q", "Diameter", " in.", "Area", " sq.in."});
 }
 
 // The three channel sections share their first lines: slope and n beside the result boxes.
