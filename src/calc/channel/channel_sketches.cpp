@@ -19,6 +19,14 @@ void WaterMarks(ui::Surface& s, const SketchScale& k, long x0, long x1, long y) 
     }
 }
 
+// A dimension line with an arrowhead at each end; vertical or horizontal.
+void Dimension(ui::Surface& s, const SketchScale& k, long x1, long y1, long x2, long y2) {
+    ScaledLine(s, k, x1, y1, x2, y2);
+    bool vertical = x1 == x2;
+    DrawArrowhead(s, k, x1, y1, vertical ? 0 : 3);
+    DrawArrowhead(s, k, x2, y2, vertical ? 2 : 1);
+}
+
 }  // namespace
 
 void PaintTrapezoid(ui::Surface& s, double width, double height) {
@@ -29,13 +37,9 @@ void PaintTrapezoid(ui::Surface& s, double width, double height) {
     ScaledLine(s, k, 130, 85, 190, 15); // right side slope
     ScaledLine(s, k, 27, 35, 173, 35);  // water surface
     WaterMarks(s, k, 27, 173, 35);
-    // Depth and bottom-width dimension lines with arrowheads.
-    ScaledLine(s, k, 100, 35, 100, 85);
-    DrawArrowhead(s, k, 100, 35, 0);
-    DrawArrowhead(s, k, 100, 85, 2);
-    ScaledLine(s, k, 70, 93, 130, 93);
-    DrawArrowhead(s, k, 70, 93, 3);
-    DrawArrowhead(s, k, 130, 93, 1);
+    // Depth and bottom width.
+    Dimension(s, k, 100, 35, 100, 85);
+    Dimension(s, k, 70, 93, 130, 93);
     // The side slope's triangle: 1 up, z across.
     ScaledLine(s, k, 160, 50, 172, 50);
     ScaledLine(s, k, 172, 50, 172, 36);
@@ -56,12 +60,8 @@ void PaintParabola(ui::Surface& s, double width, double height) {
     // Water surface at depth d below the top width T.
     ScaledLine(s, k, 30, 33, 170, 33);
     WaterMarks(s, k, 30, 170, 33);
-    ScaledLine(s, k, 100, 33, 100, 85);
-    DrawArrowhead(s, k, 100, 33, 0);
-    DrawArrowhead(s, k, 100, 85, 2);
-    ScaledLine(s, k, 30, 25, 170, 25);
-    DrawArrowhead(s, k, 30, 25, 3);
-    DrawArrowhead(s, k, 170, 25, 1);
+    Dimension(s, k, 100, 33, 100, 85);
+    Dimension(s, k, 30, 25, 170, 25);
 }
 
 void PaintCircle(ui::Surface& s, double width, double height) {
@@ -72,12 +72,8 @@ void PaintCircle(ui::Surface& s, double width, double height) {
     // The water line a little above the centre, and the depth from the invert.
     ScaledLine(s, k, 64, 40, 136, 40);
     WaterMarks(s, k, 64, 136, 40);
-    ScaledLine(s, k, 150, 40, 150, 90);
-    DrawArrowhead(s, k, 150, 40, 0);
-    DrawArrowhead(s, k, 150, 90, 2);
-    ScaledLine(s, k, 60, 50, 140, 50);  // the diameter
-    DrawArrowhead(s, k, 60, 50, 3);
-    DrawArrowhead(s, k, 140, 50, 1);
+    Dimension(s, k, 150, 40, 150, 90);
+    Dimension(s, k, 60, 50, 140, 50);  // the diameter
 }
 
 }  // namespace vado
