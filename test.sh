@@ -6,3 +6,5 @@ scripts/install-deps.sh
 cmake --preset dev >/dev/null
 cmake --build --preset dev -j "$(nproc)"
 ctest --preset dev -j "$(nproc)"
+# What the hostile-input sweep of every page tried.
+grep -h "^page sweep:" build/dev/Testing/Temporary/LastTest.log || true

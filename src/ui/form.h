@@ -69,6 +69,10 @@ public:
     void subscribe(Listener l) { listeners_.push_back(std::move(l)); }
     void notify();
 
+    // Why the window's state does not hold together (a graph flagged ready over fewer than two
+    // rows, a table cell that is no number), or "" when it does.
+    virtual std::string Inconsistency() const { return {}; }
+
 protected:
     virtual void Form_Load() {}
     virtual void Form_Unload() {}

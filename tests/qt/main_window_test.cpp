@@ -78,47 +78,6 @@ TEST_F(MainWindowTest, StartsOnTheMainPageWithTheCatalogueTabs) {
     EXPECT_FALSE(desk.widget<QLabel>(0, "lbl0Info")->isVisible()) << "hidden at load";
 }
 
-TEST_F(MainWindowTest, TabClicksShowThePageOfTheChosenEntry) {
-    const struct {
-        const char* name;
-        int tab;
-    } steps[] = {
-        {"a calculator", 1},
-        {"the last entry", 19},
-        {"a neighbour in another row", 2},
-        {"back to the main page", 0},
-    };
-    for (const auto& s : steps) {
-        clickTab(s.tab);
-        EXPECT_EQ(desk.module.CurrentForm, s.tab) << s.name;
-        EXPECT_TRUE(desk.module.FormList[s.tab]->visible()) << s.name;
-        EXPECT_EQ(visibleForms(), 1) << s.name;
-        EXPECT_EQ(desk.window->currentPage(), s.tab) << s.name;
-        EXPECT_TRUE(desk.window->page(s.tab)->isVisible()) << s.name;
-        EXPECT_EQ(desk.window->tabBar().currentIndex(), s.tab) << s.name;
-        EXPECT_EQ(desk.window->windowTitle(), "QLBS Vadocalc") << s.name;
-    }
-}
-
-TEST_F(MainWindowTest, ClickingTheTabOfTheShownPageChangesNothing) {
-    clickTab(1);
-    auto* head = desk.widget<QLineEdit>(1, "txt1H1");
-    head->setFocus();
-    Type(head, "3");
-    head->setCursorPosition(0);
-    const int beeps = desk.services.beeps();
-
-    clickTab(1);
-    EXPECT_EQ(desk.module.CurrentForm, 1);
-    EXPECT_EQ(visibleForms(), 1);
-    EXPECT_EQ(weir().focused(), &weir().txt1H1);
-    EXPECT_EQ(QApplication::focusWidget(), head);
-    EXPECT_EQ(weir().txt1H1.selStart(), 0) << "the caret stays where the person put it";
-    EXPECT_EQ(weir().txt1H1.selLength(), 0);
-    EXPECT_EQ(desk.services.beeps(), beeps);
-    EXPECT_EQ(weir().lbl1Q.caption(), "") << "no validation ran: it would have computed";
-}
-
 TEST_F(MainWindowTest, APageKeepsItsInputsAndResultWhileAnotherIsShown) {
     clickTab(1);
     auto* head = desk.widget<QLineEdit>(1, "txt1H1");

@@ -33,15 +33,6 @@ class PdfPrinterTest : public ::testing::Test {
     QTemporaryDir dir;
 };
 
-TEST_F(PdfPrinterTest, ALetterPageAllOfItPrintable) {
-    auto p = ui::qt::MakePdfPrinter(path("page.pdf"));
-    EXPECT_NEAR(p->Width(), 12240, 0.01);
-    EXPECT_NEAR(p->Height(), 15840, 0.01);
-    EXPECT_NEAR(p->ScaleWidth(), 12240, 0.01);
-    EXPECT_EQ(p->Page(), 1);
-    EXPECT_EQ(p->DeviceName(), path("page.pdf"));
-}
-
 TEST_F(PdfPrinterTest, TimesNewRomanOrItsMetricTwin) {
     auto p = ui::qt::MakePdfPrinter(path("font.pdf"));
     p->setFontName("Times New Roman");
@@ -85,20 +76,6 @@ TEST_F(PdfPrinterTest, AnAbandonedJobLeavesNoFile) {
     }
 }
 
-TEST_F(PdfPrinterTest, AnAbandonedJobLeavesAnOlderFileAlone) {
-    std::string file = path("keep.pdf");
-    std::ofstream(file) << "the last good report";
-    auto p = ui::qt::MakePdfPrinter(file);
-    p->Print("half");
-    p->KillDoc();
-    EXPECT_EQ(read(file), "the last good report");
-    EXPECT_EQ(files(), std::vector<std::string>{"keep.pdf"});
-}
-
-TEST_F(PdfPrinterTest, AFileThatCannotBeCreatedIsAnError) {
-    EXPECT_THROW(ui::qt::MakePdfPrinter(path("no/such/folder/x.pdf")), ui::PrintError);
-}
-
 TEST_F(PdfPrinterTest, AFailedReportLeavesNoFile) {
     auto p = ui::qt::MakePdfPrinter(path("failed.pdf"));
     vado::report::ReportJob job{.title = "T", .body = [](vado::report::Destination& d) {
@@ -121,13 +98,6 @@ TEST_F(PdfPrinterTest, PicturesThatCanBeReadAreDrawn) {
     EXPECT_FALSE(p->PaintPicture(path("junk.bmp"), 720, 720, 100, 100));
     EXPECT_FALSE(p->PaintPicture(path("missing.bmp"), 720, 720, 100, 100));
     EXPECT_TRUE(p->EndDoc());
-}
-
-TEST_F(PdfPrinterTest, DrawingAfterTheEndIsAnError) {
-    auto p = ui::qt::MakePdfPrinter(path("over.pdf"));
-    ASSERT_TRUE(p->EndDoc());
-    EXPECT_THROW(p->Print("late"), ui::PrintError);
-    EXPECT_FALSE(p->EndDoc());
 }
 
 }  // namespace

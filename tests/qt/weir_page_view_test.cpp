@@ -78,17 +78,6 @@ TEST_F(WeirPageViewTest, KeysTypedIntoTheHeadGoThroughTheFieldsKeyFilter) {
     }
 }
 
-TEST_F(WeirPageViewTest, DeleteIsQtsEditAndReachesTheModel) {
-    QLineEdit* head = focus("txt1H1");
-    Type(head, "25");
-    head->setCursorPosition(0);
-    SendKey(head, Qt::Key_Delete);
-    EXPECT_EQ(weir().txt1H1.text(), "5");
-    EXPECT_EQ(weir().txt1H1.selStart(), 0);
-    Type(head, "3");
-    EXPECT_EQ(head->text(), "35") << "the model's caret followed Qt's";
-}
-
 TEST_F(WeirPageViewTest, LeavingAnEditedFieldOutOfRangeKeepsTheFocusThere) {
     QLineEdit* head = focus("txt1H1");
     Type(head, "999");
@@ -108,20 +97,6 @@ TEST_F(WeirPageViewTest, LeavingAnEditedFieldOutOfRangeKeepsTheFocusThere) {
     EXPECT_EQ(weir().focused(), &weir().txt1H1);
     EXPECT_EQ(QApplication::focusWidget(), head);
     EXPECT_EQ(head->text(), "999");
-}
-
-TEST_F(WeirPageViewTest, ComputeWithAnEmptyFieldFailsAndReturnsToIt) {
-    QLineEdit* head = focus("txt1H1");
-    Type(head, "\b");
-    desk->watchdog.expectMessage();
-    desk->widget<QPushButton>(1, "cmdCompute(1)")->click();
-    Settle();
-
-    ASSERT_EQ(desk->watchdog.messages.size(), 1u);
-    EXPECT_EQ(desk->watchdog.messages[0].text, "Please enter a number between 0.1 and 99.0.");
-    EXPECT_TRUE(desk->module.app().lastComputeFailed);
-    EXPECT_EQ(QApplication::focusWidget(), head);
-    EXPECT_EQ(result(), "");
 }
 
 TEST_F(WeirPageViewTest, TheLengthOptionSwapsTheSizeFieldInPlace) {

@@ -99,35 +99,6 @@ TEST_F(MainModuleTest, TabSwitching) {
     EXPECT_EQ(&visibleForm(), module.FormList[19]);
 }
 
-TEST_F(MainModuleTest, HiddenPageKeepsInputsAndResults) {
-    clickTab(2);
-    weir().txt1H1.setText("2");
-    weir().clickButton(weir().cmdCompute);
-    ASSERT_EQ(weir().lbl1Q.caption(), "Q = 55.09 cfs");
-    clickTab(8);
-    clickTab(2);
-    EXPECT_EQ(weir().txt1H1.text(), "2");
-    EXPECT_EQ(weir().lbl1Q.caption(), "Q = 55.09 cfs");
-}
-
-TEST_F(MainModuleTest, SwitchingOpensAtTheMovedPosition) {
-    clickTab(2);
-    weir().left = 1234;
-    weir().top = 567;
-    int width = module.FormList[5]->width;
-    weir().width = width + 100;
-    clickTab(6);
-    EXPECT_EQ(module.FormList[5]->left, 1234);
-    EXPECT_EQ(module.FormList[5]->top, 567);
-    EXPECT_EQ(module.FormList[5]->width, width) << "the size is not copied";
-}
-
-TEST_F(MainModuleTest, ExitOnAnyPageEndsTheProgram) {
-    clickTab(2);
-    weir().clickButton(weir().cmdExit);
-    EXPECT_TRUE(services.quitRequested);
-}
-
 TEST(HelpFile, Paths) {
     EXPECT_EQ(HelpFilePath("Vado", "/opt/vado"), "/opt/vado/Vado.chm");
     EXPECT_EQ(HelpFilePath("/docs/Guide.CHM", "/opt/vado"), "/docs/Guide.CHM");

@@ -36,64 +36,6 @@ protected:
 
 constexpr const char* kNotSubmerged = "Inlet is not submerged, raise headwater or use smaller pipe.";
 
-TEST_F(CulvertPageTest, EntranceList) {
-    ASSERT_EQ(page.cbo7Entrance.listCount(), 7);
-    EXPECT_EQ(page.cbo7Entrance.list(0), "Projecting - groove edge ; Ke = .25");
-    EXPECT_EQ(page.cbo7Entrance.list(4), "Headwall - rounded edge ; Ke = .15");
-    EXPECT_EQ(page.cbo7Entrance.list(6), "Miter / square / 2:1 slope ; Ke = .62");
-    EXPECT_EQ(page.cbo7Entrance.listIndex(), 0);
-    EXPECT_EQ(page.cbo7Entrance.itemData(3), 3);
-}
-
-TEST_F(CulvertPageTest, WorkedExamples) {
-    const struct {
-        const char* name;
-        const char *n, *l, *d;
-        std::array<const char*, 4> elev;
-        int type;
-        const char *controls, *capacity, *message;
-    } cases[] = {
-        {"outlet control", "0.025", "40", "24", {"110", "100", "95", "99"}, 5,
-         "Outlet Controls Flow", "Capacity = 43.7 cfs", nullptr},
-        {"inlet control", "0.013", "100", "24", {"105", "100", "90", "96"}, 0,
-         "Inlet Controls Flow", "Capacity = 33.7 cfs", nullptr},
-        {"factor below the limit", "0.025", "40", "24", {"102", "100", "95", "99"}, 5, "", "",
-         kNotSubmerged},
-        {"crown above the headwater", "0.025", "40", "24", {"101.5", "100", "95", "99"}, 5, "", "",
-         kNotSubmerged},
-        {"crown at the headwater passes", "0.025", "40", "24", {"102", "100", "95", "99"}, 3, "",
-         "", kNotSubmerged /* then refused by the factor, not the crown */},
-        {"headwater equal to tailwater passes", "0.025", "40", "24", {"110", "100", "110", "99"},
-         5, "Outlet Controls Flow", "Capacity = 0.0 cfs", nullptr},
-        {"no elevations, tailwater ignored", "0.025", "40", "24", {"0", "0", "5", "0"}, 0, "", "",
-         "I need elevations in order to compute."},
-        {"tailwater above headwater", "0.025", "40", "24", {"100", "90", "100.1", "89"}, 0, "",
-         "", "Tailwater should not be higher that Headwater."},
-        {"outlet far above the inlet", "0.025", "5", "24", {"102", "100", "95", "150"}, 0, "", "",
-         "The outlet is too far above the inlet for the pipe to flow under inlet control. Lower "
-         "the outlet elevation or lengthen the pipe."},
-        {"outlet water above the headwater", "0.025", "500", "24", {"110", "100", "95", "109.5"},
-         0, "", "",
-         "The water level at the outlet (outlet elevation plus 0.6 of the diameter) is above the "
-         "headwater. Raise the headwater or lower the outlet elevation."},
-    };
-    for (const auto& c : cases) {
-        page.dropFocus();  // each case starts with nothing focused, as from the script
-        enter(c.n, c.l, c.d, c.elev, c.type);
-        services.messages.clear();
-        page.clickButton(page.cmdCompute);
-        EXPECT_EQ(page.lbl7Controls.caption(), c.controls) << c.name;
-        EXPECT_EQ(page.lbl7Capacity.caption(), c.capacity) << c.name;
-        if (c.message) {
-            EXPECT_EQ(texts(), std::vector<std::string>{c.message}) << c.name;
-            EXPECT_TRUE(app.lastComputeFailed) << c.name;
-        } else {
-            EXPECT_TRUE(services.messages.empty()) << c.name;
-            EXPECT_FALSE(app.lastComputeFailed) << c.name;
-        }
-    }
-}
-
 TEST(Culvert, IntermediateValues) {
     InletCoefficientTable t;
     FillInletCoefficients(t);
@@ -167,68 +109,11 @@ TEST_F(CulvertPageTest, QuietComputationsSpeakButDoNotHoldTheFocus) {
     EXPECT_EQ(page.focused(), page.txt7Elev[0]);
 }
 
-TEST_F(CulvertPageTest, EnterChains) {
-    enter("0.025", "40", "24", {"", "", "", ""}, 0);
-    std::vector<ui::Control*> chain1 = {page.txt7Elev[0], page.txt7Elev[1], &page.txt7Diam,
-                                        &page.txt7N, &page.cbo7Entrance};
-    std::vector<ui::Control*> chain2 = {&page.txt7Length, page.txt7Elev[2], page.txt7Elev[3],
-                                        &page.cmdCompute};
-    for (auto* chain : {&chain1, &chain2}) {
-        (*chain)[0]->SetFocus();
-        for (size_t i = 0; i + 1 < chain->size(); ++i) {
-            ASSERT_EQ(page.focused(), (*chain)[i]);
-            static_cast<ui::TextBox*>((*chain)[i])->typeKey(13);
-        }
-        EXPECT_EQ(page.focused(), chain->back());
-    }
-}
-
-TEST_F(CulvertPageTest, ChangingTheEntranceKeepsTheOldResult) {
-    enter("0.025", "40", "24", {"110", "100", "95", "99"}, 5);
-    page.clickButton(page.cmdCompute);
-    page.cbo7Entrance.setListIndex(2);
-    EXPECT_EQ(page.lbl7Capacity.caption(), "Capacity = 43.7 cfs");
-}
-
 }  // namespace
 }  // namespace vado
 
 namespace vado {
 namespace {
-
-TEST(InletSketch, EachTypeHasItsOwnDrawingInsideTheBox) {
-    std::vector<std::vector<std::array<double, 4>>> drawings;
-    for (int type = 0; type < 7; ++type) {
-        ui::RecordingPrinter p;
-        PaintInlet(p, 3000, 2000, type);
-        std::vector<std::array<double, 4>> lines;
-        for (auto& op : p.ops) {
-            if (op.kind != ui::RecordedOp::Kind::Line) continue;
-            for (double x : {op.x, op.x2}) EXPECT_TRUE(x >= 0 && x <= 3000) << type;
-            for (double y : {op.y, op.y2}) EXPECT_TRUE(y >= 0 && y <= 2000) << type;
-            lines.push_back({op.x, op.y, op.x2, op.y2});
-        }
-        EXPECT_GT(lines.size(), 5u) << type;
-        for (auto& other : drawings) EXPECT_NE(lines, other) << type;
-        drawings.push_back(lines);
-    }
-    ui::RecordingPrinter none;
-    PaintInlet(none, 0, 2000, 1);
-    PaintInlet(none, 3000, 2000, 7);
-    EXPECT_TRUE(none.ops.empty());
-}
-
-TEST_F(CulvertPageTest, ChoosingAnEntranceRepaintsTheSketch) {
-    int repaints = 0;
-    page.pic7pic.subscribe([&] { ++repaints; });
-    page.cbo7Entrance.setListIndex(4);
-    EXPECT_EQ(repaints, 1);
-    ui::RecordingPrinter p;
-    page.pic7pic.onPaint(p, 3000, 2000);
-    ui::RecordingPrinter expected;
-    PaintInlet(expected, 3000, 2000, 4);
-    EXPECT_EQ(p.ops.size(), expected.ops.size());
-}
 
 }  // namespace
 }  // namespace vado

@@ -27,41 +27,6 @@ protected:
     FrmWeir weir{app};
 };
 
-TEST_F(WeirPageTest, DefaultsGiveTheCircularWeir) {
-    EXPECT_EQ(weir.lbl1Q.caption(), "");
-    weir.clickButton(weir.cmdCompute);
-    EXPECT_EQ(weir.lbl1Q.caption(), "Q = 19.48 cfs");
-    EXPECT_FALSE(app.lastComputeFailed);
-    EXPECT_TRUE(services.messages.empty());
-    EXPECT_NEAR(weir::CrestLength({.diameterIn = 24}), 6.283185307179, 1e-12);
-}
-
-TEST_F(WeirPageTest, Results) {
-    const struct {
-        const char* name;
-        int mode;
-        const char* coeff;
-        const char* length;
-        const char* head;
-        const char* shown;
-    } cases[] = {
-        {"straight crest", 1, "3.1", "6", "1", "Q = 18.60 cfs"},
-        {"five digits all shown", 1, "3.1", "100", "20", "Q = 27727.24 cfs"},
-        {"largest inputs", 1, "9", "999", "99", "Q = 8856472.73 cfs"},
-        {"largest riser", 0, "3.1", "84.0", "1", "Q = 68.17 cfs"},
-        {"smallest everything", 1, "0.1", "0.1", "0.1", "Q = 0.00 cfs"},
-    };
-    for (const auto& c : cases) {
-        (c.mode == 0 ? weir.optDiameter : weir.optLength).click();
-        weir.txt1Coeff.setText(c.coeff);
-        (c.mode == 0 ? weir.txt1Dia : weir.txt1Len).setText(c.length);
-        weir.txt1H1.setText(c.head);
-        weir.clickButton(weir.cmdCompute);
-        EXPECT_EQ(weir.lbl1Q.caption(), c.shown) << c.name;
-        EXPECT_FALSE(app.lastComputeFailed) << c.name;
-    }
-}
-
 TEST_F(WeirPageTest, ModeSwitchSwapsTheFieldAndRecomputesQuietly) {
     weir.clickButton(weir.cmdCompute);
     weir.optLength.click();
@@ -84,34 +49,6 @@ TEST_F(WeirPageTest, ModeSwitchWithAnIncompleteFormLeavesTheResultBlank) {
     weir.optLength.click();
     EXPECT_EQ(weir.lbl1Q.caption(), "");
     EXPECT_TRUE(services.messages.empty());
-}
-
-TEST_F(WeirPageTest, DiameterBoundary) {
-    weir.txt1Dia.setText("84.0");
-    weir.clickButton(weir.cmdCompute);
-    EXPECT_FALSE(app.lastComputeFailed);
-
-    weir.txt1Dia.setText("84.1");
-    weir.clickButton(weir.cmdCompute);
-    EXPECT_TRUE(app.lastComputeFailed);
-    EXPECT_EQ(weir.lbl1Q.caption(), "");
-    ASSERT_EQ(services.messages.size(), 1u);
-    EXPECT_EQ(services.messages[0].text, "Please enter a number between 0.2 and 84.0.");
-    EXPECT_EQ(services.messages[0].title, "Input Error");
-    EXPECT_EQ(weir.focused(), &weir.txt1Dia);
-    EXPECT_EQ(weir.txt1Dia.text(), "84.1") << "a failed check never changes the input";
-}
-
-TEST_F(WeirPageTest, NotANumberGetsTheFieldsRangeMessage) {
-    for (const char* text : {"abc", ".", "1.2.3", "1e999"}) {
-        services.messages.clear();
-        weir.txt1Coeff.setText(text);
-        weir.clickButton(weir.cmdCompute);
-        EXPECT_TRUE(app.lastComputeFailed) << text;
-        ASSERT_FALSE(services.messages.empty()) << text;
-        EXPECT_EQ(services.messages.back().text, "Please enter a number between 0.1 and 9.0.") << text;
-        EXPECT_EQ(weir.lbl1Q.caption(), "") << text;
-    }
 }
 
 TEST_F(WeirPageTest, EmptyFieldIsQuietWhenLeftAndReportedByCompute) {

@@ -87,11 +87,6 @@ TEST_F(CountyFileTest, MissingFileGivesAnEmptyList) {
     EXPECT_TRUE(LoadCountyList((dir / "no such folder").string()).empty());
 }
 
-TEST_F(CountyFileTest, AFolderInTheFilesPlaceGivesAnEmptyList) {
-    std::filesystem::create_directory(dir / kCountyFile);
-    EXPECT_TRUE(LoadCountyList(dir.string()).empty());
-}
-
 TEST_F(CountyFileTest, ReadsTheFileInTheProgramFolder) {
     write("\"Adams\",\"A\",1,2,3,4,5,6\r\n\"Allegheny\",\"B\",1,2,3,4,5,6\r\n");
     EXPECT_EQ(LoadCountyList(dir.string()), (Names{"Adams", "Allegheny"}));

@@ -92,15 +92,6 @@ TEST_F(DestinationTest, ABreakMarksTheOldPageAndHeadsTheNewOne) {
     EXPECT_EQ(printer.texts().back()->x, 1440);
 }
 
-TEST_F(DestinationTest, EachBreakNumbersItsPage) {
-    for (int i = 0; i < 2; ++i) {
-        printer.setCurrentY(15000);
-        d.CheckNewPage(1);
-    }
-    EXPECT_NE(printer.findText("Page 3, (Hilltop Farm LLC)"), nullptr);
-    EXPECT_EQ(printer.Page(), 3);
-}
-
 TEST(DestinationOwner, OnlyBlanksAreTrimmedFromThePageHeader) {
     const struct {
         const char* owner;

@@ -70,27 +70,6 @@ class PrintDialogTest : public ::testing::Test {
     std::vector<KeptJob> jobs;
 };
 
-TEST_F(PrintDialogTest, PrintOnThePageOpensTheDialogWithItsReportCode) {
-    FrmInfo& d = printFromPage(*weir);
-    EXPECT_EQ(d.ReportCode, 1);
-    EXPECT_EQ(d.caption(), "Print Information");
-    EXPECT_EQ(counties(d), (std::vector<std::string>{"Adams", "Berks"}));
-    EXPECT_EQ(d.cboCounty.style, ui::ComboBox::Style::DropDownCombo) << "a county may be typed";
-    EXPECT_TRUE(d.cmdPrint.isDefault) << "Enter prints";
-    EXPECT_TRUE(d.cmdCancel.isCancel) << "Escape cancels";
-    EXPECT_EQ(d.cmdPrint.caption(), "&Print");
-    EXPECT_TRUE(jobs.empty()) << "nothing printed before the dialog's Print";
-}
-
-TEST_F(PrintDialogTest, AFailedComputeOpensNoDialog) {
-    field("txt1Dia").setText("84.1");
-    weir->clickButton(weir->cmdPrint);
-    EXPECT_EQ(dialog(), nullptr);
-    EXPECT_TRUE(module.app().lastComputeFailed);
-    ASSERT_EQ(services.messages.size(), 1u);
-    EXPECT_EQ(services.messages[0].text, "Please enter a number between 0.2 and 84.0.");
-}
-
 TEST_F(PrintDialogTest, TheWeirReportInBothModes) {
     const struct {
         const char* name;
@@ -170,17 +149,6 @@ TEST_F(PrintDialogTest, WithoutACountyFileTheListIsEmptyAndACountyCanBeTyped) {
     EXPECT_NE(std::find(texts.begin(), texts.end(), "Potter County, "), texts.end());
 }
 
-TEST_F(PrintDialogTest, CancellingThePrinterChoicePrintsNothing) {
-    services.selectPrinter = [] { return std::unique_ptr<ui::Printer>(); };
-    FrmInfo& d = printFromPage(*weir);
-    fill(d);
-    d.clickButton(d.cmdPrint);
-    EXPECT_EQ(dialog(), nullptr);
-    EXPECT_EQ(d.lastOutcome(), FrmInfo::Outcome::PrinterCancelled);
-    EXPECT_TRUE(services.messages.empty());
-    EXPECT_EQ(d.txtOwnerName.text(), "Hilltop Farm LLC") << "hidden, not unloaded";
-}
-
 TEST_F(PrintDialogTest, AnErrorWhilePrintingAbandonsTheJobAndSaysSo) {
     services.selectPrinter = [this]() -> std::unique_ptr<ui::Printer> {
         auto p = std::make_unique<test::KeptPrinter>(jobs);
@@ -201,17 +169,6 @@ TEST_F(PrintDialogTest, AnErrorWhilePrintingAbandonsTheJobAndSaysSo) {
     EXPECT_EQ(services.messages[0].text, "The report could not be printed: the device is gone.");
     EXPECT_EQ(services.messages[0].title, "Vadocalc");
     EXPECT_EQ(d.txtSite.text(), "Pond 3") << "the entries stay for another try";
-}
-
-TEST_F(PrintDialogTest, WithoutAPrinterSelectionThePrintFails) {
-    services.selectPrinter = nullptr;
-    FrmInfo& d = printFromPage(*weir);
-    d.clickButton(d.cmdPrint);
-    EXPECT_EQ(d.lastOutcome(), FrmInfo::Outcome::Failed);
-    EXPECT_EQ(dialog(), nullptr);
-    ASSERT_EQ(services.messages.size(), 1u);
-    EXPECT_EQ(services.messages[0].text,
-              "The report could not be printed: no printer is available.");
 }
 
 TEST_F(PrintDialogTest, CodesWithoutABodyPrintTheHeaderAlone) {
@@ -270,22 +227,6 @@ TEST(PrintDialogClock, TheDateComesFromTheClock) {
     auto printed = own[0].texts();
     EXPECT_NE(std::find(printed.begin(), printed.end(), "Date: 03/07/2004"), printed.end());
     EXPECT_EQ(weirs, 0) << "a code without a body reads no page";
-}
-
-TEST_F(PrintDialogTest, AWeirPageWithoutItsFieldsFailsThePrintInsteadOfPrintingNonsense) {
-    ui::HeadlessServices s;
-    AppContext app(s);
-    ui::Form bare("frmWeir", s);
-    InstallReporting(app, {.title = [](short) { return std::string("T"); },
-                           .page = [&](short) -> const ui::Form* { return &bare; }});
-    std::vector<KeptJob> own;
-    s.selectPrinter = test::KeepJobs(own);
-    app.showReport(1);
-    auto* info = dynamic_cast<FrmInfo*>(s.modalStack.back());
-    info->clickButton(info->cmdPrint);
-    ASSERT_EQ(own.size(), 1u);
-    EXPECT_TRUE(own[0].killed);
-    EXPECT_EQ(info->lastOutcome(), FrmInfo::Outcome::Failed);
 }
 
 }  // namespace
