@@ -1,6 +1,7 @@
 #include "app/cli.h"
 
 #include <nlohmann/json.hpp>
+#include <cctype>
 #include <optional>
 #include <stdexcept>
 
@@ -17,6 +18,11 @@ using Json = nlohmann::ordered_json;
 struct UsageError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
+
+std::string LowerCase(std::string s) {
+    for (auto& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return s;
+}
 
 std::optional<int> ParseIndex(const std::string& s) {
     if (s.empty() || s.size() > 6) return std::nullopt;
@@ -76,10 +82,23 @@ public:
         strip.clickTab(indexOf(page) + 1);
     }
 
-    // The form a step talks to: the newest modal dialog, else the page.
+    // The form a step talks to: the newest modal dialog, else the result window chosen with
+    // --window while it stays open, else the page.
     ui::Form& target() {
         if (!services_.modalStack.empty()) return *services_.modalStack.back();
+        if (window_ && window_->visible()) return *window_;
         return *page_;
+    }
+
+    // --window NAME: the steps after it talk to that open result window.
+    void chooseWindow(const std::string& name) {
+        for (ui::Form* w : module_.resultWindows())
+            if (LowerCase(w->name()) == LowerCase(name)) {
+                if (!w->visible()) throw UsageError("the window " + w->name() + " is not open");
+                window_ = w;
+                return;
+            }
+        throw UsageError("unknown window '" + name + "'");
     }
 
     void assign(const std::string& step) {
@@ -176,14 +195,15 @@ public:
     // fields are filled and its Print button pressed with `printer` as the person's choice.
     void print(const std::string& file, const std::vector<std::pair<std::string, std::string>>& info,
                std::function<std::unique_ptr<ui::Printer>()> printer) {
+        ui::Form& from = target();
         ui::CommandButton* button = nullptr;
-        for (auto& c : page_->controls())
+        for (auto& c : from.controls())
             if (c->kind() == ui::Kind::CommandButton && c->name() == "cmdPrint")
                 button = static_cast<ui::CommandButton*>(c.get());
-        if (!button) throw UsageError(page_->name() + " has no Print command");
+        if (!button) throw UsageError(from.name() + " has no Print command");
         services_.context = "--print";
         report_ = {{"file", file}, {"printed", false}};
-        page_->clickButton(*button, true);
+        from.clickButton(*button, true);
         auto* dialog = services_.modalStack.empty()
                            ? nullptr
                            : dynamic_cast<report::FrmInfo*>(services_.modalStack.back());
@@ -274,6 +294,7 @@ private:
     ui::HeadlessServices services_;
     MainModule module_;
     CatalogueForm* page_ = nullptr;
+    ui::Form* window_ = nullptr;
     std::vector<std::string> cancelled_;
     Json report_;  // how a --print ended
 };
@@ -328,7 +349,7 @@ void PrintReadable(const Json& j, std::ostream& out) {
 constexpr const char* kUsage =
     "usage: vadocalc-cli [--json] FORM STEP... [--print FILE.pdf [--info NAME=VALUE]...]\n"
     "       vadocalc-cli --list FORM\n"
-    "steps: NAME=TEXT  NAME=INDEX  grid(r,c)=TEXT  --click NAME\n"
+    "steps: NAME=TEXT  NAME=INDEX  grid(r,c)=TEXT  --click NAME  --window NAME\n"
     "info:  txtOwnerName  cboCounty  txtState  txtDesigner  txtSite\n";
 
 bool IsInfoField(const std::string& name) {
@@ -379,6 +400,9 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
                                      "' (expected txtOwnerName, cboCounty, txtState, "
                                      "txtDesigner or txtSite=VALUE)");
                 info.emplace_back(name, args[i].substr(eq + 1));
+            } else if (a == "--window") {
+                if (++i >= args.size()) throw UsageError("--window needs a window name");
+                session.chooseWindow(args[i]);
             } else if (a == "--click") {
                 if (++i >= args.size()) throw UsageError("--click needs a button name");
                 session.click(args[i]);

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QScreen>
 #include <QStringList>
 #include <QTimer>
 #include <vector>
@@ -10,11 +11,13 @@
 
 namespace {
 
-// `--screenshot FILE [--page N]`: shows page N (from 0), saves a picture of the main window
-// and ends; for looking at the pages on a machine without a screen.
+// `--screenshot FILE [--page N] [--set NAME=TEXT]... [--click NAME]...`: shows page N (from 0),
+// fills its fields and clicks its buttons in order, saves a picture of the whole screen (result
+// windows included) and ends; for looking at the pages on a machine without a screen.
 struct Screenshot {
     QString file;
     int page = 0;
+    std::vector<std::pair<QString, QString>> steps;  // ("--set" or "--click", argument)
 };
 
 Screenshot ScreenshotRequest(const QStringList& args) {
@@ -22,8 +25,26 @@ Screenshot ScreenshotRequest(const QStringList& args) {
     for (qsizetype i = 1; i + 1 < args.size(); ++i) {
         if (args[i] == "--screenshot") s.file = args[i + 1];
         if (args[i] == "--page") s.page = args[i + 1].toInt();
+        if (args[i] == "--set" || args[i] == "--click") s.steps.emplace_back(args[i], args[i + 1]);
     }
     return s;
+}
+
+void RunStep(ui::Form& page, const QString& kind, const QString& arg) {
+    if (kind == "--set") {
+        const qsizetype eq = arg.indexOf('=');
+        auto* c = page.find(arg.left(eq).toStdString());
+        if (!c || c->kind() != ui::Kind::TextBox) return;
+        auto& box = static_cast<ui::TextBox&>(*c);
+        page.setFocus(&box);
+        box.setSelection(0, static_cast<int>(box.text().size()));
+        box.paste(arg.mid(eq + 1).toStdString());
+        if (!page.leaveFocus()) page.dropFocus();
+        return;
+    }
+    for (auto& c : page.controls())
+        if (c->kind() == ui::Kind::CommandButton && (c->name() == arg.toStdString() || c->fullName() == arg.toStdString()))
+            return page.clickButton(static_cast<ui::CommandButton&>(*c), true);
 }
 
 }  // namespace
@@ -44,9 +65,10 @@ int main(int argc, char** argv) {
     const Screenshot shot = ScreenshotRequest(QApplication::arguments());
     if (!shot.file.isEmpty()) {
         window.clickTab(shot.page);
+        for (auto& [kind, arg] : shot.steps) RunStep(*module.FormList[module.CurrentForm], kind, arg);
         int status = 0;
-        QTimer::singleShot(300, &window, [&] {
-            status = window.grab().save(shot.file) ? 0 : 1;
+        QTimer::singleShot(500, &window, [&] {
+            status = window.screen()->grabWindow(0).save(shot.file) ? 0 : 1;
             QApplication::quit();
         });
         app.exec();

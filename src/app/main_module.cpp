@@ -8,6 +8,8 @@
 #include "calc/channel/frm_circular.h"
 #include "calc/channel/frm_parabolic.h"
 #include "calc/channel/frm_trapezoidal.h"
+#include "calc/drop/frm_box_inlet.h"
+#include "calc/drop/frm_straight_drop.h"
 #include "calc/flow/frm_culvert_flow.h"
 #include "calc/flow/frm_orifice.h"
 #include "calc/flow/frm_pipe_flow.h"
@@ -16,7 +18,8 @@
 
 namespace vado {
 
-MainModule::MainModule(ui::Services& services) : app_(services) {}
+MainModule::MainModule(ui::Services& services)
+    : app_(services), stageDischarge_(std::make_unique<FrmStageDischarge>(app_)) {}
 
 MainModule::~MainModule() = default;
 
@@ -38,6 +41,10 @@ std::unique_ptr<CatalogueForm> MainModule::createForm(short n) {
             return std::make_unique<FrmPipeFlow>(app_);
         case 7:
             return std::make_unique<FrmCulvertFlow>(app_, InletCoefficients);
+        case 10:
+            return std::make_unique<FrmStraightDrop>(app_, *stageDischarge_);
+        case 11:
+            return std::make_unique<FrmBoxInlet>(app_, *stageDischarge_);
         default:
             return std::make_unique<FrmPending>(app_, std::string(kCatalogue[n].form),
                                                 std::string(kCatalogue[n].reportTitle), n);
@@ -64,6 +71,10 @@ void MainModule::SubMain() {
         app_, {.title = [this](short i) { return GetReportTitle(i); },
                .page = [this](short i) -> const ui::Form* {
                    return i >= 0 && i < kCatalogueSize ? FormList[i] : nullptr;
+               },
+               .graph = [this](short code) -> const report::GraphSource* {
+                   if (code >= 108 && code <= 111 && stageDischarge_->loaded()) return stageDischarge_.get();
+                   return nullptr;
                }});
 }
 
@@ -102,6 +113,8 @@ void MainModule::tabStrip_Click() {
     to.Show();
     from.Hide();
 }
+
+std::vector<ui::Form*> MainModule::resultWindows() { return {stageDischarge_.get()}; }
 
 CatalogueForm* MainModule::formNamed(const std::string& name) const {
     auto lower = [](std::string s) {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "calc/drainage/drain_material.h"
+#include "calc/drop/frm_stage_discharge.h"
 #include "calc/flow/coefficient.h"
 #include "shared/app_context.h"
 #include "shared/calculator_form.h"
@@ -33,6 +34,11 @@ public:
     DrainMaterialTable DrainMaterials;
     StandardDiameterTable StandardDiameters{};
 
+    // The result window the drop structures share.
+    FrmStageDischarge& stageDischarge() { return *stageDischarge_; }
+    // The result windows, for a script that addresses one by name.
+    std::vector<ui::Form*> resultWindows();
+
     // The form of a catalogue name (case-insensitive), or null.
     CatalogueForm* formNamed(const std::string& name) const;
     // The tab strip's click handler, the same on every page.
@@ -43,6 +49,7 @@ private:
     std::unique_ptr<CatalogueForm> createForm(short n);
 
     AppContext app_;
+    std::unique_ptr<FrmStageDischarge> stageDischarge_;
     int registered_ = 0;
     std::array<std::unique_ptr<CatalogueForm>, 20> owned_;
 };

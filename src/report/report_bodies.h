@@ -10,6 +10,18 @@ namespace vado::report {
 // The catalogue page of a catalogue number, or null.
 using PageLookup = std::function<const ui::Form*(short catalogueNumber)>;
 
+// A result window that draws its own rating graph on a report: the report layer knows the
+// window only through this.
+class GraphSource {
+  public:
+    virtual ~GraphSource() = default;
+    virtual void DrawTheGraph(ui::Surface& target, long left, long top, long width, long height,
+                              bool printing) const = 0;
+};
+
+// The window whose graph a report code prints, or null when it is not open.
+using GraphLookup = std::function<const GraphSource*(short reportCode)>;
+
 // The catalogue entry whose title heads a report: result windows add 100, 200 or 300 to the
 // number of the page they belong to.
 short TitleNumber(short reportCode);
@@ -17,6 +29,7 @@ short TitleNumber(short reportCode);
 // Prints the body of a report after its header. A code without a body prints nothing. The
 // bodies read the pages' fields and results as they stand, by control name; a page that lacks
 // a control its body names is a program error, thrown as ui::PrintError.
-void PrintReportBody(short reportCode, Destination& d, const PageLookup& page);
+void PrintReportBody(short reportCode, Destination& d, const PageLookup& page,
+                     const GraphLookup& graph = {});
 
 }  // namespace vado::report

@@ -249,4 +249,18 @@ void Grid::setTextMatrix(int r, int c, const std::string& t) {
     notify();
 }
 
+std::string Grid::Clip() const {
+    const int r0 = std::max(0, std::min(row, rowSel)), r1 = std::min(rows() - 1, std::max(row, rowSel));
+    const int c0 = std::max(0, std::min(col, colSel)), c1 = std::min(cols_ - 1, std::max(col, colSel));
+    std::string clip;
+    for (int r = r0; r <= r1; ++r) {
+        if (r > r0) clip += '\n';
+        for (int c = c0; c <= c1; ++c) {
+            if (c > c0) clip += '\t';
+            clip += cells_[r][c];
+        }
+    }
+    return clip;
+}
+
 }  // namespace ui

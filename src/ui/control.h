@@ -207,12 +207,19 @@ public:
     void setTextMatrix(int r, int c, const std::string& t);
     int row = 0;
     int col = 0;
+    // The selected block runs from (row, col) to (rowSel, colSel), either way round.
+    int rowSel = 0;
+    int colSel = 0;
+    // The selected block's texts: a tab between cells, a line end after each row but the last.
+    std::string Clip() const;
     // "^Value|Description": the header row's texts, separated by "|"; a leading "^", "<" or ">"
     // aligns the column (centre, left, right) and is not part of the text.
     void setFormatString(const std::string& format);
     const std::string& formatString() const { return formatString_; }
     char columnAlignment(int c) const;
     std::function<void()> onDblClick;
+    // A key pressed in the grid: its key code and the shift state (1 Shift, 2 Ctrl, 4 Alt).
+    std::function<void(int keyCode, int shift)> onKeyDown;
     // An edit of an editable grid's cell, as its editor makes it.
     std::function<void(int r, int c)> onCellEdited;
     const std::vector<std::vector<std::string>>& cells() const { return cells_; }

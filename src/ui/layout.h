@@ -17,6 +17,9 @@ struct LayoutSection {
     std::string frame;  // a Frame control that boxes the section, or ""
     std::vector<std::vector<LayoutCell>> rows;
     bool centered = false;
+    // The section grows with the window (a result window's table and graph); its cells fill
+    // their places, widened in proportion to their spans.
+    bool stretch = false;
 };
 
 struct PageLayout {

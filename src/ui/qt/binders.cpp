@@ -435,9 +435,20 @@ class GridBinder : public Binder {
                          [this](QTableWidgetItem* item) { cellEdited(item); });
         QObject::connect(table_, &QTableWidget::currentCellChanged, this, [this](int r, int col) {
             if (mirroring_ || !live()) return;
-            grid().row = r;
-            grid().col = col;
+            grid().row = grid().rowSel = r;
+            grid().col = grid().colSel = col;
         });
+        QObject::connect(table_, &QTableWidget::itemSelectionChanged, this, [this] {
+            if (mirroring_ || !live()) return;
+            const auto ranges = table_->selectedRanges();
+            if (ranges.isEmpty()) return;
+            auto& g = grid();
+            g.row = ranges.first().topRow();
+            g.col = ranges.first().leftColumn();
+            g.rowSel = ranges.first().bottomRow();
+            g.colSel = ranges.first().rightColumn();
+        });
+        table_->installEventFilter(this);
         QObject::connect(table_, &QTableWidget::cellDoubleClicked, this, [this](int r, int col) {
             if (!live()) return;
             grid().row = r;
@@ -481,6 +492,19 @@ class GridBinder : public Binder {
 
   private:
     Grid& grid() const { return static_cast<Grid&>(control_); }
+
+    // Keys go to the grid's key-down handler with their code and shift state, as Ctrl+C needs.
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == table_ && event->type() == QEvent::KeyPress && live() && grid().onKeyDown) {
+            auto* key = static_cast<QKeyEvent*>(event);
+            const Qt::KeyboardModifiers m = key->modifiers();
+            const int shift = (m & Qt::ShiftModifier ? 1 : 0) | (m & Qt::ControlModifier ? 2 : 0) |
+                              (m & Qt::AltModifier ? 4 : 0);
+            const int code = key->key();
+            view_.act([&] { grid().onKeyDown(code, shift); });
+        }
+        return QObject::eventFilter(watched, event);
+    }
 
     void cellEdited(QTableWidgetItem* item) {
         if (mirroring_ || !live()) return;

@@ -91,13 +91,17 @@ void BuildPage(FormView& view, QWidget* page, const PageOptions& options) {
 
     // The sections form one column centred on the page; within it a centred section is
     // centred and the others (label, field and unit rows, option frames) align left.
+    bool grows = false;
+    for (const LayoutSection& section : form->layout.sections) grows = grows || section.stretch;
     auto* outer = new QHBoxLayout(page);
     auto* column = new QVBoxLayout;
     column->setSpacing(12);
-    outer->addStretch(1);
+    if (!grows) outer->addStretch(1);
     outer->addLayout(column);
-    outer->addStretch(1);
-    column->addStretch(1);
+    if (!grows) {
+        outer->addStretch(1);
+        column->addStretch(1);
+    }
 
     bool headingDone = !options.heading;
     for (const LayoutSection& section : form->layout.sections) {
@@ -119,7 +123,9 @@ void BuildPage(FormView& view, QWidget* page, const PageOptions& options) {
                 if (w) {
                     auto* label = qobject_cast<QLabel*>(w);
                     Qt::Alignment align;
-                    if (section.centered)
+                    if (section.stretch)
+                        grid->setColumnStretch(col, cell.span);
+                    else if (section.centered)
                         align = Qt::AlignCenter;
                     else if (label)
                         align = Qt::AlignLeft | Qt::AlignVCenter;
@@ -133,9 +139,12 @@ void BuildPage(FormView& view, QWidget* page, const PageOptions& options) {
             }
             ++r;
         }
-        column->addWidget(holder, 0, section.centered ? Qt::AlignHCenter : Qt::AlignLeft);
+        if (section.stretch)
+            column->addWidget(holder, 1);
+        else
+            column->addWidget(holder, 0, section.centered ? Qt::AlignHCenter : Qt::AlignLeft);
     }
-    column->addStretch(2);
+    if (!grows) column->addStretch(2);
 }
 
 }  // namespace ui::qt

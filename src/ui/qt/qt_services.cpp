@@ -114,7 +114,12 @@ void QtServices::follow(Form& form) {
     if (hosts_ && hosts_(form)) return;
     FormWindow* w = windowOf(form);
     if (form.visible()) {
-        if (!w) w = ensureWindow(form);
+        if (!w) {
+            // A window shown modeless for the first time opens at the form's size (twips, 15 to
+            // a pixel), or larger when its contents need it.
+            w = ensureWindow(form);
+            w->resize(QSize(form.width / 15, form.height / 15).expandedTo(w->sizeHint()));
+        }
         if (w->modalDepth == 0) {
             w->show();
             w->raise();

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "ui/surface.h"
+
+namespace vado {
+
+// Side views of the drop inlets, drawn in a box width x height twips: the crest, the fall to
+// the floor, the water over the crest and the lettered dimensions the page asks for.
+void PaintStraightDrop(ui::Surface& s, double width, double height);
+void PaintBoxInlet(ui::Surface& s, double width, double height);
+
+}  // namespace vado

@@ -1,0 +1,21 @@
+#pragma once
+
+// The report body of each calculator, one group to a file.
+#include "report/destination.h"
+#include "report/page_reader.h"
+
+namespace vado::report {
+
+void WeirBody(Destination& d, const PageReader& p);
+void OrificeBody(Destination& d, const PageReader& p);
+void CircularBody(Destination& d, const PageReader& p);
+void ParabolicBody(Destination& d, const PageReader& p);
+void TrapezoidalBody(Destination& d, const PageReader& p);
+void PipeFlowBody(Destination& d, const PageReader& p);
+void CulvertBody(Destination& d, const PageReader& p);
+void StraightDropBody(Destination& d, const PageReader& p);
+void BoxInletBody(Destination& d, const PageReader& p);
+// The rating graph of a result window, in the room left below the header.
+void RatingGraphBody(Destination& d, const GraphSource* window);
+
+}  // namespace vado::report
