@@ -80,6 +80,9 @@ public:
     const std::vector<NumericField>& fields() const { return fields_; }
     // The controls that show the page's results.
     std::vector<ui::Control*> results;
+    // Inputs of a worked example that computes, as (field, text), for pages whose fields start
+    // blank: where a walk through the page with every input in turn starts from.
+    std::vector<std::pair<std::string, std::string>> example;
     const NumericField* field(const ui::TextBox& box) const;
 
     virtual void Compute(bool fromCommand, bool& ok) = 0;

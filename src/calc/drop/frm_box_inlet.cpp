@@ -35,6 +35,7 @@ FrmBoxInlet::FrmBoxInlet(AppContext& app, FrmStageDischarge& window)
     lbl11Width.setCaption("Width of Inlet Channel (ft): ??");
     lbl11Elev.setCaption("Top Elev (ft): ?????.?");
     results = {&lbl11Capacity, &lbl11Width, &lbl11Elev};
+    example = {{"txt11Depth", "1"}, {"txt11Width", "4"}, {"txt11Breadth", "4"}, {"txt11Elev(0)", "100"}, {"txt11Elev(1)", "97"}};
     pic11pic.onPaint = [](ui::Surface& s, double w, double h) { PaintBoxInlet(s, w, h); };
     cmdStageDischarge.onClick = [this] {
         PlotRating(111, [this] {

@@ -29,6 +29,7 @@ FrmStraightDrop::FrmStraightDrop(AppContext& app, FrmStageDischarge& window)
     lbl10Elev.setCaption("Top Elev (ft): ?????.?");
     lbl10Capacity.setCaption("Capacity = ???.? cfs");
     results = {&lbl10Elev, &lbl10Capacity};
+    example = {{"txt10Width", "4.0"}, {"txt10Depth", "1.0"}, {"txt10Elev(0)", "100.0"}, {"txt10Elev(1)", "96.0"}};
     pic10pic.onPaint = [](ui::Surface& s, double w, double h) { PaintStraightDrop(s, w, h); };
     cmdStageDischarge.onClick = [this] {
         PlotRating(110, [this] {

@@ -31,6 +31,10 @@ private:
         auto& strip = module_.FormList[module_.CurrentForm]->tabStrip;
         strip.clickTab(pageNumber(page) + 1);
         ASSERT_TRUE(page.visible()) << page.name();
+        // Pages whose fields start blank start from their worked example.
+        if (auto* calc = dynamic_cast<CalculatorForm*>(&page))
+            for (auto& [name, text] : calc->example)
+                if (auto* box = dynamic_cast<ui::TextBox*>(page.find(name))) paste(page, *box, text);
         for (auto& c : snapshot(page)) {
             if (!usable(*c)) continue;
             switch (c->kind()) {

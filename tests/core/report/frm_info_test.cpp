@@ -177,7 +177,6 @@ TEST_F(PrintDialogTest, CodesWithoutABodyPrintTheHeaderAlone) {
         const char* title;
     } cases[] = {
         {13, "Mensuration Formula"},
-        {110, "Straight Drop Structure"},
         {0, "Invalid Index"},
         {50, ""},
     };

@@ -9,7 +9,7 @@ namespace {
 
 // Each page's report body with the page's default inputs, as the lines come out after the
 // site line of the header (the culvert with the elevations of its first worked example, on its default entrance).
-TEST(ReportBodies, FlowAndChannelPages) {
+TEST(ReportBodies, CalculatorPages) {
     const struct {
         short code;
         std::vector<std::pair<const char*, const char*>> inputs;
@@ -38,6 +38,18 @@ TEST(ReportBodies, FlowAndChannelPages) {
           "Outlet Controls Flow", "Projecting - groove edge ; Ke = .25",
           "Elevation of Headwater: 110", "Elevation of Inlet: 100", "Elevation of Tailwater: 95",
           "Elevation of Outlet: 99"}},
+        {10,
+         {{"txt10Width", "4.0"}, {"txt10Depth", "1.0"}, {"txt10Elev(0)", "100.0"}, {"txt10Elev(1)", "96.0"}},
+         {"Width of inlet: 4.0 ft.", "Capacity: 12.7 cfs", "Depth of flow over weir: 1.0 ft.",
+          "Overfall: 4.0 ft.", "Elevation of box: 100.0", "Elevation of floor: 96.0",
+          "Elevation of wingwall: 101.0"}},
+        {11,
+         {{"txt11Depth", "1"}, {"txt11Width", "4"}, {"txt11Breadth", "4"}, {"txt11Elev(0)", "100"},
+          {"txt11Elev(1)", "97"}},
+         {"Width of box (W): 4 ft.", "Capacity: 34.7 cfs", "Length of box (B): 4 ft.",
+          "Minimum width of", "Depth of flow over weir: 1 ft.", "inlet channel:  22.5 ft.",
+          "Overfall: 3.0 ft.", "Elevation of box: 100", "Elevation of floor: 97",
+          "Elevation of wingwall: 101.0"}},
     };
     for (const auto& c : cases) {
         ui::HeadlessServices services;
