@@ -9,6 +9,8 @@
 #include "calc/channel/frm_parabolic.h"
 #include "calc/channel/frm_trapezoidal.h"
 #include "calc/drop/frm_box_inlet.h"
+#include "calc/drop/frm_hooded_inlet.h"
+#include "calc/drop/frm_pipe_drop.h"
 #include "calc/drop/frm_straight_drop.h"
 #include "calc/flow/frm_culvert_flow.h"
 #include "calc/flow/frm_orifice.h"
@@ -41,6 +43,10 @@ std::unique_ptr<CatalogueForm> MainModule::createForm(short n) {
             return std::make_unique<FrmPipeFlow>(app_);
         case 7:
             return std::make_unique<FrmCulvertFlow>(app_, InletCoefficients);
+        case 8:
+            return std::make_unique<FrmPipeDrop>(app_, *stageDischarge_);
+        case 9:
+            return std::make_unique<FrmHoodedInlet>(app_, *stageDischarge_);
         case 10:
             return std::make_unique<FrmStraightDrop>(app_, *stageDischarge_);
         case 11:

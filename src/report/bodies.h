@@ -13,6 +13,8 @@ void ParabolicBody(Destination& d, const PageReader& p);
 void TrapezoidalBody(Destination& d, const PageReader& p);
 void PipeFlowBody(Destination& d, const PageReader& p);
 void CulvertBody(Destination& d, const PageReader& p);
+void PipeDropBody(Destination& d, const PageReader& p);
+void HoodedInletBody(Destination& d, const PageReader& p);
 void StraightDropBody(Destination& d, const PageReader& p);
 void BoxInletBody(Destination& d, const PageReader& p);
 // The rating graph of a result window, in the room left below the header.

@@ -1,5 +1,7 @@
 #include "report/bodies.h"
 
+#include <vector>
+
 #include "shared/number_format.h"
 
 namespace vado::report {
@@ -21,7 +23,50 @@ std::string Overfall(const PageReader& p, const char* crest, const char* floor) 
     return "Overfall: " + FormatNumber(p.number(crest) - p.number(floor), "####0.0") + " ft.";
 }
 
+// The pipe drop (8) and the hooded inlet (9) share their layout; the hooded inlet has no riser.
+struct EmbankmentNames {
+    const char *width, *n, *upSlope, *downSlope, *capacity, *pipe, *riser, *length, *extra,
+        *height, *controls, *elev;
+    std::vector<const char*> elevationWords;  // one line per elevation field, in order
+};
+
+void EmbankmentBody(Destination& d, const PageReader& p, const EmbankmentNames& b) {
+    d.add2tline("Top Width: " + p.text(b.width) + " ft.", "'n' value: " + p.text(b.n));
+    // "Capacity = 6.5 cfs" from its twelfth character is "6.5 cfs".
+    d.add2tline("Upstream sideslope: " + p.text(b.upSlope) + ":1",
+                "Discharge: " + p.captionFrom(b.capacity, 12));
+    d.add2tline("Downstream sideslope: " + p.text(b.downSlope) + ":1",
+                "Pipe diameter: " + p.text(b.pipe) + " in.");
+    if (b.riser) d.add2tline("", "Riser diameter: " + p.text(b.riser) + " in.");
+    d.add2tline("", "Pipe length: " + p.captionAfter(b.length, '='));
+    d.add2tline("", "(including " + p.text(b.extra) + " feet");
+    d.add2tline("", "beyond the toe.)");
+    if (b.height) d.add2tline("", "Riser length: " + p.captionAfter(b.height, '='));
+    d.SkipLine();
+    d.add2tline("", p.caption(b.controls));
+    for (int i = 0; i < 4; ++i) d.SkipLine();
+    for (size_t i = 0; i < b.elevationWords.size(); ++i) {
+        const std::string field = std::string(b.elev) + "(" + std::to_string(i) + ")";
+        // The tailwater line only while its field is shown.
+        if (i + 1 == b.elevationWords.size() && !p.visible(field.c_str())) break;
+        d.center(std::string("Elevation of ") + b.elevationWords[i] + ": " + p.text(field.c_str()));
+    }
+}
+
 }  // namespace
+
+void PipeDropBody(Destination& d, const PageReader& p) {
+    EmbankmentBody(d, p, {"txt8Width", "txt8N", "txt8ss(0)", "txt8ss(1)", "lbl8Capacity",
+                          "txt8Diam(1)", "txt8Diam(0)", "lbl8Length", "txt8extra", "lbl8Height",
+                          "lbl8Controls", "txt8Elev",
+                          {"top", "emergency", "design storm", "riser", "inlet", "outlet", "tailwater"}});
+}
+
+void HoodedInletBody(Destination& d, const PageReader& p) {
+    EmbankmentBody(d, p, {"txt9Width", "txt9N", "txt9ss(0)", "txt9ss(1)", "lbl9Capacity", "txt9Dia",
+                          nullptr, "lbl9Length", "txt9Extra", nullptr, "lbl9Controls", "txt9Elev",
+                          {"top", "emergency", "design storm", "inlet", "outlet", "tailwater"}});
+}
 
 void StraightDropBody(Destination& d, const PageReader& p) {
     d.add2tline("Width of inlet: " + p.text("txt10Width") + " ft.", p.caption("lbl10Capacity"));

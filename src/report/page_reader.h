@@ -25,6 +25,7 @@ class PageReader {
     }
     // The number a text box holds, 0 when it holds none (as the report reads a field).
     double number(const char* name) const { return ParseReal(text(name)).value_or(0.0); }
+    bool visible(const char* name) const { return control(name).visible(); }
     const std::string& caption(const char* name) const { return control(name).caption(); }
     // The caption's characters from position k (counted from 1).
     std::string captionFrom(const char* name, size_t k) const {

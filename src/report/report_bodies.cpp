@@ -25,6 +25,10 @@ void PrintReportBody(short reportCode, Destination& d, const PageLookup& page,
             return PipeFlowBody(d, PageReader(page, 6));
         case 7:
             return CulvertBody(d, PageReader(page, 7));
+        case 8:
+            return PipeDropBody(d, PageReader(page, 8));
+        case 9:
+            return HoodedInletBody(d, PageReader(page, 9));
         case 10:
             return StraightDropBody(d, PageReader(page, 10));
         case 11:

@@ -116,7 +116,8 @@ void PlotGraph(ui::Surface& s, const PlotRequest& r) {
             s.PSet(px, py);
         }
     }
-    if (r.markerOn) {
+    // A marker beyond the horizontal axis would be drawn outside the graph: it is left out.
+    if (r.markerOn && r.marker >= ax.lo && r.marker <= ax.hi) {
         double mx = mapX(r.marker);
         s.Line(mx, oy, mx, oy - ph);
     }

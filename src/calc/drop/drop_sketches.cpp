@@ -64,4 +64,38 @@ void PaintBoxInlet(ui::Surface& s, double width, double height) {
     Label(s, k, 120, 88, "Floor Elev");
 }
 
+namespace {
+
+// The embankment in section with its top, the water against it and the barrel beneath.
+void Embankment(ui::Surface& s, const SketchScale& k) {
+    ScaledLine(s, k, 40, 80, 85, 20);    // upstream slope
+    ScaledLine(s, k, 85, 20, 115, 20);   // top
+    ScaledLine(s, k, 115, 20, 170, 90);  // downstream slope
+    ScaledLine(s, k, 5, 45, 65, 45);     // water
+    ScaledLine(s, k, 40, 80, 175, 92);   // barrel, falling to the outlet
+    ScaledLine(s, k, 40, 86, 175, 98);
+    Label(s, k, 88, 12, "Top Elev");
+    Label(s, k, 5, 37, "Water Elev");
+    Label(s, k, 150, 99, "Outlet");
+}
+
+}  // namespace
+
+void PaintHoodedInlet(ui::Surface& s, double width, double height) {
+    if (width <= 0 || height <= 0) return;
+    const SketchScale k = Scale(width, height);
+    Embankment(s, k);
+    ScaledLine(s, k, 30, 74, 42, 78);  // the hood over the inlet
+    Label(s, k, 5, 70, "Inlet");
+}
+
+void PaintPipeDrop(ui::Surface& s, double width, double height) {
+    if (width <= 0 || height <= 0) return;
+    const SketchScale k = Scale(width, height);
+    Embankment(s, k);
+    ScaledLine(s, k, 34, 55, 34, 86);  // the riser, its crest below the water
+    ScaledLine(s, k, 40, 55, 40, 80);
+    Label(s, k, 5, 55, "Riser");
+}
+
 }  // namespace vado

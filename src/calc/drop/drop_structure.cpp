@@ -1,5 +1,7 @@
 #include "calc/drop/drop_structure.h"
 
+#include <cmath>
+
 #include "shared/numeric.h"
 
 namespace vado::drop {
@@ -32,6 +34,18 @@ std::vector<double> RatingHeads(double h) {
         heads.push_back(y);
     }
     return heads;
+}
+
+std::optional<std::vector<double>> RatingElevations(double crest, double emergency) {
+    const double steps = std::ceil(5 * (emergency - crest));
+    if (steps > 32767) return std::nullopt;
+    std::vector<double> elevations;
+    for (long i = 1; i <= static_cast<long>(steps); ++i) {
+        const double water = static_cast<double>(i) * 0.2 + crest;
+        if (water > emergency) break;
+        elevations.push_back(water);
+    }
+    return elevations;
 }
 
 }  // namespace vado::drop

@@ -43,7 +43,7 @@ FrmBoxInlet::FrmBoxInlet(AppContext& app, FrmStageDischarge& window)
                                      .breadth = ParseReal(txt11Breadth.text()).value_or(0),
                                      .crest = ParseReal(txt11Elev[0]->text()).value_or(0),
                                      .floor = ParseReal(txt11Elev[1]->text()).value_or(0)};
-            return box_inlet::Rating(box, ParseReal(txt11Depth.text()).value_or(0));
+            return RatingOutcome{.rows = box_inlet::Rating(box, ParseReal(txt11Depth.text()).value_or(0))};
         }, "Problems in computation");
     };
 

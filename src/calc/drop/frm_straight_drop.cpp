@@ -36,7 +36,7 @@ FrmStraightDrop::FrmStraightDrop(AppContext& app, FrmStageDischarge& window)
             const double l = ParseReal(txt10Width.text()).value_or(0);
             const double h = ParseReal(txt10Depth.text()).value_or(0);
             const double e = ParseReal(txt10Elev[0]->text()).value_or(0);
-            return straight_drop::Rating(l, h, e);
+            return RatingOutcome{.rows = straight_drop::Rating(l, h, e)};
         }, "");
     };
 

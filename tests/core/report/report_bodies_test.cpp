@@ -38,6 +38,24 @@ TEST(ReportBodies, CalculatorPages) {
           "Outlet Controls Flow", "Projecting - groove edge ; Ke = .25",
           "Elevation of Headwater: 110", "Elevation of Inlet: 100", "Elevation of Tailwater: 95",
           "Elevation of Outlet: 99"}},
+        {8,
+         {{"txt8ss(0)", "2"}, {"txt8ss(1)", "2"}, {"txt8extra", "5"}, {"ck8Tailwater", "1"},
+          {"txt8Elev(0)", "110"}, {"txt8Elev(1)", "107"}, {"txt8Elev(2)", "105"}, {"txt8Elev(3)", "103"},
+          {"txt8Elev(4)", "96"}, {"txt8Elev(5)", "95"}, {"txt8Elev(6)", "90"}},
+         {"Top Width: 10 ft.", "'n' value: 0.025", "Upstream sideslope: 2:1", "Discharge: 6.5 cfs",
+          "Downstream sideslope: 2:1", "Pipe diameter: 12 in.", "Riser diameter: 15 in.",
+          "Pipe length:  59.0 ft.", "(including 5 feet", "beyond the toe.)", "Riser length:  8.0 ft.",
+          "Pipe Controls Flow", "Elevation of top: 110", "Elevation of emergency: 107",
+          "Elevation of design storm: 105", "Elevation of riser: 103", "Elevation of inlet: 96",
+          "Elevation of outlet: 95", "Elevation of tailwater: 90"}},
+        {9,
+         {{"txt9ss(0)", "2"}, {"txt9ss(1)", "2"}, {"txt9Extra", "5"}, {"txt9Elev(0)", "108"},
+          {"txt9Elev(1)", "106"}, {"txt9Elev(2)", "101.5"}, {"txt9Elev(3)", "100"}, {"txt9Elev(4)", "98"}},
+         {"Top Width: 10 ft.", "'n' value: 0.025", "Upstream sideslope: 2:1", "Discharge: 0.0 cfs",
+          "Downstream sideslope: 2:1", "Pipe diameter: 12 in.", "Pipe length:  51.0 ft.",
+          "(including 5 feet", "beyond the toe.)", "Orifice Controls Flow", "Elevation of top: 108",
+          "Elevation of emergency: 106", "Elevation of design storm: 101.5", "Elevation of inlet: 100",
+          "Elevation of outlet: 98"}},
         {10,
          {{"txt10Width", "4.0"}, {"txt10Depth", "1.0"}, {"txt10Elev(0)", "100.0"}, {"txt10Elev(1)", "96.0"}},
          {"Width of inlet: 4.0 ft.", "Capacity: 12.7 cfs", "Depth of flow over weir: 1.0 ft.",
@@ -58,7 +76,13 @@ TEST(ReportBodies, CalculatorPages) {
         MainModule module(services);
         module.SubMain();
         auto& page = static_cast<CalculatorForm&>(*module.FormList[c.code]);
-        for (auto& [name, text] : c.inputs) static_cast<ui::TextBox*>(page.find(name))->setText(text);
+        for (auto& [name, text] : c.inputs) {
+            ui::Control* control = page.find(name);
+            if (control->kind() == ui::Kind::CheckBox)
+                static_cast<ui::CheckBox*>(control)->setValue(1);
+            else
+                static_cast<ui::TextBox*>(control)->setText(text);
+        }
         page.clickButton(page.cmdPrint);
         ASSERT_FALSE(services.modalStack.empty()) << c.code;
         auto& info = static_cast<FrmInfo&>(*services.modalStack.back());
