@@ -158,6 +158,15 @@ public:
                 static_cast<ui::OptionButton&>(*c).click();
                 return leave(form, step);
             }
+            case ui::Kind::TabStrip: {
+                // NAME=INDEX clicks tab INDEX (from 0), as a person chooses a page.
+                auto& strip = static_cast<ui::TabStrip&>(*c);
+                auto index = ParseIndex(value);
+                if (!index || *index >= static_cast<int>(strip.tabs.size()))
+                    throw UsageError("no tab " + value + " in " + name);
+                strip.clickTab(*index + 1);
+                return;
+            }
             case ui::Kind::Grid: {
                 // NAME=ROW makes a row of the grid the current one, as a click on it does.
                 auto& grid = static_cast<ui::Grid&>(*c);
@@ -197,8 +206,10 @@ public:
                std::function<std::unique_ptr<ui::Printer>()> printer) {
         ui::Form& from = target();
         ui::CommandButton* button = nullptr;
+        // A window with a Print on each of its pages prints from the page shown.
         for (auto& c : from.controls())
-            if (c->kind() == ui::Kind::CommandButton && c->name() == "cmdPrint")
+            if (c->kind() == ui::Kind::CommandButton && c->name() == "cmdPrint" && c->visible() &&
+                (!button || !button->visible()))
                 button = static_cast<ui::CommandButton*>(c.get());
         if (!button) throw UsageError(from.name() + " has no Print command");
         services_.context = "--print";

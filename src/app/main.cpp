@@ -30,7 +30,18 @@ Screenshot ScreenshotRequest(const QStringList& args) {
     return s;
 }
 
-void RunStep(ui::Form& page, const QString& kind, const QString& arg) {
+void RunStep(vado::MainModule& module, const QString& kind, const QString& arg) {
+    ui::Form& page = *module.FormList[module.CurrentForm];
+    if (kind == "--set" && arg.contains('.') && arg.indexOf('.') < arg.indexOf('=')) {
+        // WINDOW.tabStrip=INDEX chooses a page of an open result window.
+        const QString window = arg.left(arg.indexOf('.'));
+        for (ui::Form* w : module.resultWindows())
+            if (QString::fromStdString(w->name()) == window)
+                if (auto* c = w->find(arg.mid(arg.indexOf('.') + 1, arg.indexOf('=') - arg.indexOf('.') - 1).toStdString());
+                    c && c->kind() == ui::Kind::TabStrip)
+                    static_cast<ui::TabStrip*>(c)->clickTab(arg.mid(arg.indexOf('=') + 1).toInt() + 1);
+        return;
+    }
     if (kind == "--set") {
         const qsizetype eq = arg.indexOf('=');
         auto* c = page.find(arg.left(eq).toStdString());
@@ -65,7 +76,7 @@ int main(int argc, char** argv) {
     const Screenshot shot = ScreenshotRequest(QApplication::arguments());
     if (!shot.file.isEmpty()) {
         window.clickTab(shot.page);
-        for (auto& [kind, arg] : shot.steps) RunStep(*module.FormList[module.CurrentForm], kind, arg);
+        for (auto& [kind, arg] : shot.steps) RunStep(module, kind, arg);
         int status = 0;
         QTimer::singleShot(500, &window, [&] {
             status = window.screen()->grabWindow(0).save(shot.file) ? 0 : 1;

@@ -13,6 +13,8 @@
 #include "calc/drop/frm_pipe_drop.h"
 #include "calc/drop/frm_straight_drop.h"
 #include "calc/flow/frm_culvert_flow.h"
+#include "calc/riser/frm_rect_riser.h"
+#include "calc/riser/frm_water_control.h"
 #include "calc/flow/frm_orifice.h"
 #include "calc/flow/frm_pipe_flow.h"
 #include "calc/flow/frm_weir.h"
@@ -21,7 +23,10 @@
 namespace vado {
 
 MainModule::MainModule(ui::Services& services)
-    : app_(services), stageDischarge_(std::make_unique<FrmStageDischarge>(app_)) {}
+    : app_(services),
+      stageDischarge_(std::make_unique<FrmStageDischarge>(app_)),
+      riserResults_(std::make_unique<FrmRectRiserResults>(app_)),
+      waterControlResults_(std::make_unique<FrmWaterControlResults>(app_)) {}
 
 MainModule::~MainModule() = default;
 
@@ -51,6 +56,10 @@ std::unique_ptr<CatalogueForm> MainModule::createForm(short n) {
             return std::make_unique<FrmStraightDrop>(app_, *stageDischarge_);
         case 11:
             return std::make_unique<FrmBoxInlet>(app_, *stageDischarge_);
+        case 18:
+            return std::make_unique<FrmWaterControl>(app_, *waterControlResults_);
+        case 19:
+            return std::make_unique<FrmRectRiser>(app_, *riserResults_);
         default:
             return std::make_unique<FrmPending>(app_, std::string(kCatalogue[n].form),
                                                 std::string(kCatalogue[n].reportTitle), n);
@@ -78,10 +87,7 @@ void MainModule::SubMain() {
                .page = [this](short i) -> const ui::Form* {
                    return i >= 0 && i < kCatalogueSize ? FormList[i] : nullptr;
                },
-               .graph = [this](short code) -> const report::GraphSource* {
-                   if (code >= 108 && code <= 111 && stageDischarge_->loaded()) return stageDischarge_.get();
-                   return nullptr;
-               }});
+               .window = [this](short code) { return resultWindow(code); }});
 }
 
 void MainModule::RegisterForm(CatalogueForm& form) {
@@ -120,7 +126,18 @@ void MainModule::tabStrip_Click() {
     from.Hide();
 }
 
-std::vector<ui::Form*> MainModule::resultWindows() { return {stageDischarge_.get()}; }
+std::vector<ui::Form*> MainModule::resultWindows() {
+    return {stageDischarge_.get(), riserResults_.get(), waterControlResults_.get()};
+}
+
+const ui::Form* MainModule::resultWindow(short reportCode) const {
+    const ui::Form* w = nullptr;
+    if (reportCode >= 108 && reportCode <= 111) w = stageDischarge_.get();
+    if (reportCode == 18 || reportCode == 118) w = waterControlResults_.get();
+    if (reportCode == 19 || reportCode == 119 || reportCode == 219 || reportCode == 319)
+        w = riserResults_.get();
+    return w && w->loaded() ? w : nullptr;
+}
 
 CatalogueForm* MainModule::formNamed(const std::string& name) const {
     auto lower = [](std::string s) {

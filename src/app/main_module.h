@@ -6,6 +6,8 @@
 
 #include "calc/drainage/drain_material.h"
 #include "calc/drop/frm_stage_discharge.h"
+#include "calc/riser/frm_rect_riser_results.h"
+#include "calc/riser/frm_water_control_results.h"
 #include "calc/flow/coefficient.h"
 #include "shared/app_context.h"
 #include "shared/calculator_form.h"
@@ -38,6 +40,8 @@ public:
     FrmStageDischarge& stageDischarge() { return *stageDischarge_; }
     // The result windows, for a script that addresses one by name.
     std::vector<ui::Form*> resultWindows();
+    // The loaded result window a report code prints from, or null.
+    const ui::Form* resultWindow(short reportCode) const;
 
     // The form of a catalogue name (case-insensitive), or null.
     CatalogueForm* formNamed(const std::string& name) const;
@@ -50,6 +54,8 @@ private:
 
     AppContext app_;
     std::unique_ptr<FrmStageDischarge> stageDischarge_;
+    std::unique_ptr<FrmRectRiserResults> riserResults_;
+    std::unique_ptr<FrmWaterControlResults> waterControlResults_;
     int registered_ = 0;
     std::array<std::unique_ptr<CatalogueForm>, 20> owned_;
 };

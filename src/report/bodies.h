@@ -17,7 +17,11 @@ void PipeDropBody(Destination& d, const PageReader& p);
 void HoodedInletBody(Destination& d, const PageReader& p);
 void StraightDropBody(Destination& d, const PageReader& p);
 void BoxInletBody(Destination& d, const PageReader& p);
+// The riser pages with their result windows' tables.
+void WaterControlBody(Destination& d, const PageReader& p, const PageReader& table);
+void RectRiserBody(Destination& d, const PageReader& p, const PageReader& charts);
+void RectRiserFullChart(Destination& d, const PageReader& charts);
 // The rating graph of a result window, in the room left below the header.
-void RatingGraphBody(Destination& d, const GraphSource* window);
+void RatingGraphBody(Destination& d, const ui::Form* window);
 
 }  // namespace vado::report

@@ -86,11 +86,12 @@ void BoxInletBody(Destination& d, const PageReader& p) {
     ElevationLines(d, p, "txt11Elev(0)", "txt11Elev(1)", "txt11Depth");
 }
 
-void RatingGraphBody(Destination& d, const GraphSource* window) {
-    if (!window) throw ui::PrintError("the rating window is not open");
+void RatingGraphBody(Destination& d, const ui::Form* window) {
+    const auto* graph = dynamic_cast<const GraphSource*>(window);
+    if (!graph) throw ui::PrintError("the rating window is not open");
     ui::Printer& printer = d.printer();
     const double y = printer.CurrentY();
-    window->DrawTheGraph(printer, 720, static_cast<long>(y),
+    graph->DrawTheGraph(printer, 720, static_cast<long>(y),
                          static_cast<long>(printer.ScaleWidth() - 1440),
                          static_cast<long>(printer.ScaleHeight() - y - 720), true);
 }

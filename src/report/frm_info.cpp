@@ -76,7 +76,7 @@ void FrmInfo::cmdPrint_Click() {
             .info = projectInfo(),
             .date = sources_.today ? sources_.today() : LocalToday(),
             .logoFile = (std::filesystem::path(services().AppFolder()) / kLogoFile).string(),
-            .body = [this, code](Destination& d) { PrintReportBody(code, d, sources_.page, sources_.graph); },
+            .body = [this, code](Destination& d) { PrintReportBody(code, d, sources_.page, sources_.window); },
         };
         PrintReport(*printer, job);
         outcome_ = Outcome::Printed;

@@ -15,7 +15,7 @@ namespace vado::report {
 struct ReportSources {
     std::function<std::string(short catalogueNumber)> title;
     PageLookup page;
-    GraphLookup graph;
+    WindowLookup window;
     std::function<Date()> today = LocalToday;
 };
 

@@ -16,6 +16,17 @@ class PageReader {
             throw ui::PrintError("the page of report " + std::to_string(number) + " is missing");
     }
 
+    // A result window read the same way.
+    explicit PageReader(const ui::Form* window) : form_(window) {
+        if (!form_) throw ui::PrintError("the rating window is not open");
+    }
+
+    const ui::Grid& grid(const char* name) const {
+        const ui::Control& c = control(name);
+        if (c.kind() != ui::Kind::Grid) throw ui::PrintError(std::string(name) + " is no grid");
+        return static_cast<const ui::Grid&>(c);
+    }
+
     // The text of a text box or combo box.
     std::string text(const char* name) const {
         const ui::Control& c = control(name);

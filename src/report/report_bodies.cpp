@@ -9,7 +9,7 @@ short TitleNumber(short reportCode) {
 }
 
 void PrintReportBody(short reportCode, Destination& d, const PageLookup& page,
-                     const GraphLookup& graph) {
+                     const WindowLookup& window) {
     switch (reportCode) {
         case 1:
             return WeirBody(d, PageReader(page, 1));
@@ -33,11 +33,21 @@ void PrintReportBody(short reportCode, Destination& d, const PageLookup& page,
             return StraightDropBody(d, PageReader(page, 10));
         case 11:
             return BoxInletBody(d, PageReader(page, 11));
+        case 18:
+        case 118:
+            return WaterControlBody(d, PageReader(page, 18), PageReader(window ? window(reportCode) : nullptr));
+        case 19:
+        case 119:
+            return RectRiserBody(d, PageReader(page, 19), PageReader(window ? window(reportCode) : nullptr));
+        case 219:
+            return RatingGraphBody(d, window ? window(reportCode) : nullptr);
+        case 319:
+            return RectRiserFullChart(d, PageReader(window ? window(reportCode) : nullptr));
         case 108:
         case 109:
         case 110:
         case 111:
-            return RatingGraphBody(d, graph ? graph(reportCode) : nullptr);
+            return RatingGraphBody(d, window ? window(reportCode) : nullptr);
         default:
             return;
     }

@@ -19,8 +19,9 @@ class GraphSource {
                               bool printing) const = 0;
 };
 
-// The window whose graph a report code prints, or null when it is not open.
-using GraphLookup = std::function<const GraphSource*(short reportCode)>;
+// The result window a report code prints from (its table, or its graph through GraphSource), or
+// null when it is not loaded.
+using WindowLookup = std::function<const ui::Form*(short reportCode)>;
 
 // The catalogue entry whose title heads a report: result windows add 100, 200 or 300 to the
 // number of the page they belong to.
@@ -30,6 +31,6 @@ short TitleNumber(short reportCode);
 // bodies read the pages' fields and results as they stand, by control name; a page that lacks
 // a control its body names is a program error, thrown as ui::PrintError.
 void PrintReportBody(short reportCode, Destination& d, const PageLookup& page,
-                     const GraphLookup& graph = {});
+                     const WindowLookup& window = {});
 
 }  // namespace vado::report

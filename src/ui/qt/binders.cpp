@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopedValueRollback>
+#include <QTabBar>
 #include <QTableWidget>
 #include <functional>
 
@@ -201,6 +202,39 @@ class CheckBinder : public Binder {
 
   private:
     QCheckBox* check_;
+};
+
+// --- TabStrip ---
+
+// A result window's own page tabs (the catalogue's strip is the main window's).
+class TabBinder : public Binder {
+  public:
+    TabBinder(FormView& v, ui::Control& c, QWidget* parent) : Binder(v, c) {
+        bar_ = new QTabBar(parent);
+        bar_->setDrawBase(false);
+        QObject::connect(bar_, &QTabBar::tabBarClicked, this, [this](int i) {
+            if (mirroring_ || !live() || i < 0) return;
+            view_.act([&] { strip().clickTab(i + 1); });
+            mirror();
+        });
+        attach(bar_);
+    }
+
+  protected:
+    void mirrorState() override {
+        QSignalBlocker block(bar_);
+        const auto& tabs = strip().tabs;
+        while (bar_->count() > static_cast<int>(tabs.size())) bar_->removeTab(bar_->count() - 1);
+        for (int i = 0; i < static_cast<int>(tabs.size()); ++i) {
+            if (i >= bar_->count()) bar_->addTab(ToQ(tabs[i].caption));
+            bar_->setTabText(i, ToQ(tabs[i].caption));
+        }
+        bar_->setCurrentIndex(strip().selectedTab() - 1);
+    }
+
+  private:
+    TabStrip& strip() const { return static_cast<TabStrip&>(control_); }
+    QTabBar* bar_;
 };
 
 // --- TextBox ---
@@ -548,7 +582,8 @@ std::unique_ptr<Binder> MakeBinder(FormView& view, ui::Control& control, QWidget
         case Kind::PictureBox:
             return std::make_unique<PictureBinder>(view, control, parent);
         case Kind::TabStrip:
-            return nullptr;
+            // Catalogue pages never name their strip in their layout; a window that does shows it.
+            return std::make_unique<TabBinder>(view, control, parent);
     }
     return nullptr;
 }

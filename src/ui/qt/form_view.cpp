@@ -79,7 +79,7 @@ void FormView::syncFocus() {
         // the field Qt focused becomes the model's.
         QWidget* fw = QApplication::focusWidget();
         ui::Control* c = fw ? controlAt(fw) : nullptr;
-        if (c && fw->window()->isActiveWindow()) act([&] { form_->setFocus(c); });
+        if (c && c != focused && fw->window()->isActiveWindow()) act([&] { form_->setFocus(c); });
         return;
     }
     QWidget* target = widgetOf(*focused);

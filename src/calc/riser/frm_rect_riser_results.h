@@ -1,0 +1,46 @@
+#pragma once
+
+#include <array>
+
+#include "calc/riser/rect_riser_flow.h"
+#include "report/report_bodies.h"
+#include "shared/app_context.h"
+#include "ui/form.h"
+
+namespace vado {
+
+// The rating of a rectangular riser on three pages: the basic chart, the graph and the full
+// chart. The grids are the rating's only store, as formatted text.
+class FrmRectRiserResults : public ui::Form, public report::GraphSource {
+public:
+    explicit FrmRectRiserResults(AppContext& app);
+
+    ui::TabStrip& tabStrip;
+    std::array<ui::Frame*, 3> fraPage;
+    ui::Grid& grdDataBasic;
+    ui::PictureBox& picGraph;
+    ui::Grid& grdDataFull;
+    std::array<ui::CommandButton*, 3> cmdPrint;
+    std::array<ui::CommandButton*, 3> cmdExit;
+
+    void Clear_Data();
+    // Row k (from 1) of both charts.
+    void Add_Data(int k, const RectRiserFlow& record);
+    // Clear_Data, then every record in order.
+    void Fill(const std::vector<RectRiserFlow>& records);
+
+    void DrawTheGraph(ui::Surface& target, long left, long top, long width, long height,
+                      bool printing) const override;
+    std::string Inconsistency() const override;
+    int page() const { return page_; }
+
+protected:
+    void Form_Load() override;
+
+private:
+    void showPage(int page);
+    AppContext& app_;
+    int page_ = 0;
+};
+
+}  // namespace vado
