@@ -37,6 +37,7 @@ private:
                 if (auto* box = dynamic_cast<ui::TextBox*>(page.find(name))) paste(page, *box, text);
         for (auto& c : snapshot(page)) {
             if (!usable(*c)) continue;
+            closeResultWindows(page);  // a table that grows with every click is checked per control
             switch (c->kind()) {
                 case ui::Kind::TextBox: {
                     auto& box = static_cast<ui::TextBox&>(*c);
@@ -157,6 +158,10 @@ private:
     }
     static void leave(CatalogueForm& page) {
         if (!page.leaveFocus()) page.dropFocus();
+    }
+    void closeResultWindows(const CatalogueForm& page) {
+        for (ui::Form* w : std::vector<ui::Form*>(services_.visibleForms))
+            if (w != &page) w->Unload();
     }
     void closeWindows() {
         while (!services_.modalStack.empty()) services_.modalStack.back()->Hide();
