@@ -284,8 +284,13 @@ private:
         auto comma = rc.find(',');
         auto r = ParseIndex(rc.substr(0, comma));
         auto col = comma == std::string::npos ? std::nullopt : ParseIndex(rc.substr(comma + 1));
-        if (!r || !col || *col >= grid.cols() || !grid.editable)
-            throw UsageError("cannot edit cell (" + rc + ") of " + grid.name());
+        // A grid the page edits through its own field takes its data rows and input columns.
+        const bool pageEdited = grid.editableColumns > 0;
+        const bool fits = r && col &&
+                          (pageEdited ? *col < grid.editableColumns && *r >= grid.fixedRows &&
+                                            (grid.maxRows == 0 || *r < grid.maxRows)
+                                      : grid.editable && *col < grid.cols());
+        if (!fits) throw UsageError("cannot edit cell (" + rc + ") of " + grid.name());
         if (*r >= grid.rows()) grid.setRows(*r + 1);
         grid.row = *r;
         grid.col = *col;

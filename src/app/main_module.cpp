@@ -8,6 +8,9 @@
 #include "calc/channel/frm_circular.h"
 #include "calc/channel/frm_parabolic.h"
 #include "calc/channel/frm_trapezoidal.h"
+#include "calc/drainage/frm_pump_drainage.h"
+#include "calc/drainage/frm_subsurface.h"
+#include "calc/drainage/frm_surface_inlet.h"
 #include "calc/drop/frm_box_inlet.h"
 #include "calc/drop/frm_hooded_inlet.h"
 #include "calc/drop/frm_pipe_drop.h"
@@ -56,6 +59,12 @@ std::unique_ptr<CatalogueForm> MainModule::createForm(short n) {
             return std::make_unique<FrmStraightDrop>(app_, *stageDischarge_);
         case 11:
             return std::make_unique<FrmBoxInlet>(app_, *stageDischarge_);
+        case 12:
+            return std::make_unique<FrmSurfaceInlet>(app_, DrainMaterials);
+        case 15:
+            return std::make_unique<FrmSubsurface>(app_, DrainMaterials, StandardDiameters);
+        case 16:
+            return std::make_unique<FrmPumpDrainage>(app_);
         case 18:
             return std::make_unique<FrmWaterControl>(app_, *waterControlResults_);
         case 19:

@@ -17,6 +17,10 @@ void PipeDropBody(Destination& d, const PageReader& p);
 void HoodedInletBody(Destination& d, const PageReader& p);
 void StraightDropBody(Destination& d, const PageReader& p);
 void BoxInletBody(Destination& d, const PageReader& p);
+// The drainage pages.
+void SurfaceInletBody(Destination& d, const PageReader& p);
+void SubsurfaceBody(Destination& d, const PageReader& p);
+void PumpDrainageBody(Destination& d, const PageReader& p, const PumpValues& pump);
 // The riser pages with their result windows' tables.
 void WaterControlBody(Destination& d, const PageReader& p, const PageReader& table);
 void RectRiserBody(Destination& d, const PageReader& p, const PageReader& charts);

@@ -36,6 +36,12 @@ class PageReader {
     }
     // The number a text box holds, 0 when it holds none (as the report reads a field).
     double number(const char* name) const { return ParseReal(text(name)).value_or(0.0); }
+    int selectedIndex(const char* name) const {
+        const ui::Control& c = control(name);
+        if (c.kind() != ui::Kind::ComboBox) throw ui::PrintError(std::string(name) + " is no list");
+        return static_cast<const ui::ComboBox&>(c).listIndex();
+    }
+    const ui::Form& form() const { return *form_; }
     bool visible(const char* name) const { return control(name).visible(); }
     const std::string& caption(const char* name) const { return control(name).caption(); }
     // The caption's characters from position k (counted from 1).

@@ -33,6 +33,16 @@ void PrintReportBody(short reportCode, Destination& d, const PageLookup& page,
             return StraightDropBody(d, PageReader(page, 10));
         case 11:
             return BoxInletBody(d, PageReader(page, 11));
+        case 12:
+            return SurfaceInletBody(d, PageReader(page, 12));
+        case 15:
+            return SubsurfaceBody(d, PageReader(page, 15));
+        case 16: {
+            const PageReader p(page, 16);
+            const auto* pump = dynamic_cast<const PumpValues*>(&p.form());
+            if (!pump) throw ui::PrintError("the pump drainage page keeps no pump values");
+            return PumpDrainageBody(d, p, *pump);
+        }
         case 18:
         case 118:
             return WaterControlBody(d, PageReader(page, 18), PageReader(window ? window(reportCode) : nullptr));

@@ -19,6 +19,15 @@ class GraphSource {
                               bool printing) const = 0;
 };
 
+// What the pump drainage page keeps from its last computation for its report.
+class PumpValues {
+  public:
+    virtual ~PumpValues() = default;
+    virtual double PumpCap() const = 0;     // gpm
+    virtual double ElevOutlet() const = 0;  // ft
+    virtual double ElevStop() const = 0;    // ft, typed or computed
+};
+
 // The result window a report code prints from (its table, or its graph through GraphSource), or
 // null when it is not loaded.
 using WindowLookup = std::function<const ui::Form*(short reportCode)>;

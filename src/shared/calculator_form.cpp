@@ -104,6 +104,11 @@ ComputeFrame::ComputeFrame(CalculatorForm& form, bool fromCommand, bool& ok)
     ok_ = true;
 }
 
+ComputeFrame::ComputeFrame(CalculatorForm& form, bool fromCommand, bool& ok, bool showMessage)
+    : form_(form), ok_(ok), required_(fromCommand), showMessage_(showMessage) {
+    ok_ = true;
+}
+
 bool ComputeFrame::check(ui::TextBox& box, const NumericField& f) {
     bool inRange =
         f.integerOnly

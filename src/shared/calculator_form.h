@@ -45,6 +45,8 @@ class CalculatorForm;
 class ComputeFrame {
 public:
     ComputeFrame(CalculatorForm& form, bool fromCommand, bool& ok);
+    // For pages whose range messages speak only as the mode says, whatever was edited.
+    ComputeFrame(CalculatorForm& form, bool fromCommand, bool& ok, bool showMessage);
     // True when the field holds an in-range value, stored in v.
     bool take(ui::TextBox& box, double& v);
     bool take(ui::TextBox& box, short& v);

@@ -112,6 +112,9 @@ public:
 
     std::function<void()> onChange;
     std::function<void(std::int16_t& key)> onKeyPress;
+    // A movement key (37 Left, 38 Up, 39 Right, 40 Down) before the field moves its caret:
+    // true when the handler dealt with it.
+    std::function<bool(int keyCode)> onKeyDown;
 
 private:
     void replaceSelection(const std::string& t);
@@ -220,6 +223,13 @@ public:
     std::function<void()> onDblClick;
     // A key pressed in the grid: its key code and the shift state (1 Shift, 2 Ctrl, 4 Alt).
     std::function<void(int keyCode, int shift)> onKeyDown;
+    // The person put the cursor on a cell (row, col): a page that edits its cells through a field
+    // of its own opens that field here.
+    std::function<void()> onEnterCell;
+    // A grid whose cells the page edits: columns from 0 below this count, in data rows below
+    // maxRows (0: no bound).
+    int editableColumns = 0;
+    int maxRows = 0;
     // An edit of an editable grid's cell, as its editor makes it.
     std::function<void(int r, int c)> onCellEdited;
     const std::vector<std::vector<std::string>>& cells() const { return cells_; }

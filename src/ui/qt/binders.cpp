@@ -319,6 +319,17 @@ class TextBinder : public Binder {
             case Qt::Key_Tab:
             case Qt::Key_Backtab:
                 return false;
+            case Qt::Key_Left:
+            case Qt::Key_Up:
+            case Qt::Key_Right:
+            case Qt::Key_Down: {
+                if (!box().onKeyDown || mods != Qt::NoModifier) return false;
+                const int code = 37 + (e->key() - Qt::Key_Left);
+                bool handled = false;
+                view_.act([&] { handled = box().onKeyDown(code); });
+                mirror();
+                return handled;
+            }
             default:
                 break;
         }
@@ -468,12 +479,13 @@ class GridBinder : public Binder {
         QObject::connect(table_, &QTableWidget::itemChanged, this,
                          [this](QTableWidgetItem* item) { cellEdited(item); });
         QObject::connect(table_, &QTableWidget::currentCellChanged, this, [this](int r, int col) {
-            if (mirroring_ || !live()) return;
+            // Only the person moves the cursor: not Qt while the model is working.
+            if (mirroring_ || !live() || ModelCalls::busy()) return;
             grid().row = grid().rowSel = r;
             grid().col = grid().colSel = col;
         });
         QObject::connect(table_, &QTableWidget::itemSelectionChanged, this, [this] {
-            if (mirroring_ || !live()) return;
+            if (mirroring_ || !live() || ModelCalls::busy()) return;
             const auto ranges = table_->selectedRanges();
             if (ranges.isEmpty()) return;
             auto& g = grid();
@@ -483,6 +495,21 @@ class GridBinder : public Binder {
             g.colSel = ranges.first().rightColumn();
         });
         table_->installEventFilter(this);
+        // A page that edits its cells through a field of its own: the field opens over the
+        // clicked cell.
+        QObject::connect(table_, &QTableWidget::cellClicked, this, [this](int r, int col) {
+            if (mirroring_ || !live() || !grid().onEnterCell) return;
+            view_.act([&] {
+                auto& g = grid();
+                g.row = g.rowSel = r;
+                g.col = g.colSel = col;
+                if (g.form().setFocus(&g)) g.onEnterCell();
+            });
+            mirror();
+        });
+        for (auto& c : grid().form().controls())
+            if (c->kind() == Kind::TextBox && c->container == grid().name())
+                overlay_ = view_.createWidget(*c, table_->viewport(), true);
         QObject::connect(table_, &QTableWidget::cellDoubleClicked, this, [this](int r, int col) {
             if (!live()) return;
             grid().row = r;
@@ -520,6 +547,17 @@ class GridBinder : public Binder {
                                                             : align == '>' ? Qt::AlignRight
                                                                            : Qt::AlignLeft);
                 if (item->textAlignment() != static_cast<int>(a)) item->setTextAlignment(a);
+                // Computed columns of a page-edited grid look like the headings.
+                if (!fixed && g.editableColumns > 0 && c >= g.editableColumns) item->setBackground(heading);
+            }
+        }
+        if (g.row >= 0 && g.row < table_->rowCount() && g.col >= 0 && g.col < table_->columnCount() &&
+            (table_->currentRow() != g.row || table_->currentColumn() != g.col))
+            table_->setCurrentCell(g.row, g.col);
+        if (overlay_ && g.row < table_->rowCount() && g.col < table_->columnCount()) {
+            if (QTableWidgetItem* cell = table_->item(g.row, g.col)) {
+                overlay_->setGeometry(table_->visualItemRect(cell));
+                overlay_->raise();
             }
         }
     }
@@ -557,6 +595,7 @@ class GridBinder : public Binder {
     }
 
     QTableWidget* table_;
+    QWidget* overlay_ = nullptr;
 };
 
 }  // namespace

@@ -56,6 +56,18 @@ TEST(ReportBodies, CalculatorPages) {
           "(including 5 feet", "beyond the toe.)", "Orifice Controls Flow", "Elevation of top: 108",
           "Elevation of emergency: 106", "Elevation of design storm: 101.5", "Elevation of inlet: 100",
           "Elevation of outlet: 98"}},
+        {12,
+         {{"txt12Main", "12"}, {"txt12Elev(0)", "105"}, {"txt12Elev(1)", "101"}},
+         {"Size of outlet main = 12 in.", "Orifice diameter = 4.572 in.", "Slope of main = 0.0020 ft/ft",
+          "Orifice capacity = 1.061 cfs", "'n' value of main = 0.017", "Acres on main = 10",
+          "Pipe above orifice = 8 in.", "Drainage coefficient = 3/8", "Pipe below orifice = 6 in.",
+          "Elevation of maximum flow = 105", "Elevation of orifice = 101"}},
+        {16,
+         {{"txtElev(0)", "101"}, {"txtElev(1)", "110"}, {"txtElev(2)", "100"}, {"txtElev(3)", "98"}},
+         {"Acres drained", "10", "Pump capacity", "71 gpm.", "Coefficient", "3/8", "Static head", "13.0 ft.",
+          "Cycles per hour", "10 cycles/hr", "Sump dimensions", "3.0 ft diameter or 2.7 ft square", "F 1.0",
+          "Surface or Surface & Subsurface.", "Elevation of outlet invert", "110.0", "Elevation of inlet",
+          "101.0", "Elevation pump starts", "100.0", "Elevation pump stops", "98.0"}},
         {10,
          {{"txt10Width", "4.0"}, {"txt10Depth", "1.0"}, {"txt10Elev(0)", "100.0"}, {"txt10Elev(1)", "96.0"}},
          {"Width of inlet: 4.0 ft.", "Capacity: 12.7 cfs", "Depth of flow over weir: 1.0 ft.",
@@ -80,8 +92,12 @@ TEST(ReportBodies, CalculatorPages) {
             ui::Control* control = page.find(name);
             if (control->kind() == ui::Kind::CheckBox)
                 static_cast<ui::CheckBox*>(control)->setValue(1);
-            else
+            else {
+                // Typed and left, as a person fills a field.
+                page.setFocus(control);
                 static_cast<ui::TextBox*>(control)->setText(text);
+                page.leaveFocus();
+            }
         }
         page.clickButton(page.cmdPrint);
         ASSERT_FALSE(services.modalStack.empty()) << c.code;

@@ -1,0 +1,76 @@
+#include "report/bodies.h"
+
+#include "shared/number_format.h"
+
+namespace vado::report {
+
+namespace {
+
+// The first two characters of a fitting label ("8 inch pipe", "10 inch pipe"), blanks trimmed.
+std::string PipeSize(const PageReader& p, const char* label) {
+    std::string s = p.caption(label).substr(0, 2);
+    while (!s.empty() && s.back() == ' ') s.pop_back();
+    while (!s.empty() && s.front() == ' ') s.erase(0, 1);
+    return s;
+}
+
+}  // namespace
+
+void SurfaceInletBody(Destination& d, const PageReader& p) {
+    d.add2tline("Size of outlet main = " + p.text("txt12Main") + " in.",
+                "Orifice diameter = " + p.caption("lbl12Orifice"));
+    d.add2tline("Slope of main = " + p.text("txt12Slope") + " ft/ft",
+                "Orifice capacity = " + p.caption("lbl12Capacity"));
+    d.add2tline("'n' value of main = " + p.caption("lbl12N"), "");
+    d.add2tline("Acres on main = " + p.text("txt12Acres"),
+                "Pipe above orifice = " + PipeSize(p, "lbl12DaOrf") + " in.");
+    d.add2tline("Drainage coefficient = " + p.text("cbo12DC"),
+                "Pipe below orifice = " + PipeSize(p, "lbl12DbOrf") + " in.");
+    d.SkipLine();
+    d.SkipLine();
+    d.SkipLine();
+    d.center("Elevation of maximum flow = " + p.text("txt12Elev(0)"));
+    d.center("Elevation of orifice = " + p.text("txt12Elev(1)"));
+}
+
+void SubsurfaceBody(Destination& d, const PageReader& p) {
+    d.add3tline("Drain Material", p.text("cboDrMat"), "");
+    d.add3tline("Drainage Coefficient", p.text("cboDC"), "");
+    d.SkipLine();
+    // One line a row: column 0 at the margin, the others 1200 twips (10800 / 9) apart.
+    const ui::Grid& g = p.grid("grdData");
+    ui::Printer& printer = d.printer();
+    for (int r = 0; r < g.rows(); ++r) {
+        d.CheckNewPage(1);
+        const double y = printer.CurrentY();
+        d.add6tline(g.textMatrix(r, 0), "", "", "", "", "");
+        for (int c = 1; c < 9; ++c) {
+            printer.setCurrentX(720 + c * 1200);
+            printer.setCurrentY(y);
+            printer.Print(g.textMatrix(r, c));
+        }
+        d.SkipLine();
+    }
+}
+
+void PumpDrainageBody(Destination& d, const PageReader& p, const PumpValues& pump) {
+    d.add3tline("Acres drained", p.text("txtAcres"), "");
+    d.add3tline("Pump capacity", FormatNumber(pump.PumpCap(), "###0") + " gpm.", "");
+    d.add3tline("Coefficient", p.text("cboDC"), "");
+    d.add3tline("Static head", FormatNumber(pump.ElevOutlet() - pump.ElevStop() + 1.0, "#0.0") + " ft.", "");
+    d.add3tline("Cycles per hour", p.text("cboCPH"), "");
+    if (p.selectedIndex("cboCalc") == 1)
+        d.add3tline("Sump Area", p.text("txtSumpArea") + " sq.ft.", "");
+    else
+        d.add3tline("Sump dimensions", p.caption("lblSumpDia") + " or " + p.caption("lblSumpSquare"), "");
+    d.add3tline("F " + p.text("cboFfactor"),
+                p.selectedIndex("cboFfactor") == 0 ? "Surface or Surface & Subsurface." : "Subsurface only.", "");
+    d.SkipLine();
+    d.SkipLine();
+    d.add3tline("Elevation of outlet invert", FormatNumber(p.number("txtElev(1)"), "###0.0"), "");
+    d.add3tline("Elevation of inlet", FormatNumber(p.number("txtElev(0)"), "###0.0"), "");
+    d.add3tline("Elevation pump starts", FormatNumber(p.number("txtElev(2)"), "###0.0"), "");
+    d.add3tline("Elevation pump stops", FormatNumber(p.number("txtElev(3)"), "###0.0"), "");
+}
+
+}  // namespace vado::report

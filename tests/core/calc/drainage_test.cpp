@@ -1,0 +1,130 @@
+#include <gtest/gtest.h>
+
+#include "app/main_module.h"
+#include "calc/drainage/drainage.h"
+#include "calc/drainage/frm_pump_drainage.h"
+#include "calc/drainage/frm_subsurface.h"
+#include "calc/drainage/subsurface.h"
+#include "calc/drainage/surface_inlet.h"
+
+namespace vado {
+namespace {
+
+class DrainageTest : public ::testing::Test {
+  protected:
+    void SetUp() override { module.SubMain(); }
+    ui::HeadlessServices services;
+    MainModule module{services};
+    const std::string tubing = "CP Tubing - Normal Inst. Condition";
+};
+
+TEST_F(DrainageTest, LookUpStatuses) {
+    const struct {
+        std::string material;
+        short size;
+        drainage::NStatus status;
+        double n;
+    } cases[] = {
+        {tubing, 12, drainage::NStatus::Found, 0.017},
+        {tubing, 9, drainage::NStatus::BelowRow, 0},  // meets the 10 to 12 row first
+        {tubing, 27, drainage::NStatus::NoRow, 0},
+        {"Concrete - Normal Inst. Condition", 30, drainage::NStatus::Found, 0.013},
+        {"Concrete - Normal Inst. Condition", 3, drainage::NStatus::BelowRow, 0},
+        {"Clay - Normal Inst. Condition", 26, drainage::NStatus::NoRow, 0},
+        {"Clay - Normal Inst. Condition", 16, drainage::NStatus::BelowRow, 0},
+        {"Steel", 12, drainage::NStatus::NoRow, 0},
+    };
+    for (const auto& c : cases) {
+        auto r = drainage::LookUpDrainN(module.DrainMaterials, c.material, c.size);
+        EXPECT_EQ(r.status, c.status) << c.material << " " << c.size;
+        EXPECT_EQ(r.n, c.n) << c.material << " " << c.size;
+    }
+    EXPECT_EQ(drainage::MaterialNames(module.DrainMaterials).size(), 6u);
+    EXPECT_EQ(drainage::ParseCoefficient("1"), 1);
+    EXPECT_EQ(drainage::ParseCoefficient("5/4"), 1.25);
+}
+
+TEST(SurfaceInlet, FittingsByOrificeSize) {
+    const struct {
+        double d;
+        bool fits;
+        int larger, smaller;
+    } cases[] = {{3.5, true, 6, 4}, {3.5001, true, 8, 6}, {5.5, true, 8, 6}, {6.0, true, 10, 8}, {6.001, false, 0, 0}};
+    for (const auto& c : cases) {
+        int larger = 0, smaller = 0;
+        EXPECT_EQ(surface_inlet::Fitting(c.d, larger, smaller), c.fits) << c.d;
+        EXPECT_EQ(larger, c.larger) << c.d;
+        EXPECT_EQ(smaller, c.smaller) << c.d;
+    }
+}
+
+TEST_F(DrainageTest, SubsurfaceSizes) {
+    // 0.002 ft/ft: 3 in. tubing carries 0.034 cfs, 6 in. 0.217.
+    auto six = subsurface::SizeMain(module.DrainMaterials, module.StandardDiameters, tubing, 0.375, 0.002, 10);
+    EXPECT_EQ(six.size, 6);
+    EXPECT_DOUBLE_EQ(six.qNeed, 10 * 0.375 * 0.04200001);
+    // A need equal to a size's capacity passes that size by.
+    const double q3 = drainage::FullPipeCapacity(3, 0.002, 0.015);
+    auto exact = subsurface::SizeMain(module.DrainMaterials, module.StandardDiameters, tubing, 1.0,
+                                      0.002, q3 / 0.04200001);
+    EXPECT_GT(exact.size, 3);
+    // Tubing stops at 24 in.; concrete goes to 30 in. and beyond that nothing is chosen.
+    auto big = subsurface::SizeMain(module.DrainMaterials, module.StandardDiameters, tubing, 2, 0.0001, 999);
+    EXPECT_EQ(big.outcome, subsurface::Main::Outcome::TooBig);
+    auto concrete = subsurface::SizeMain(module.DrainMaterials, module.StandardDiameters,
+                                         "Concrete - Normal Inst. Condition", 2, 0.0001, 999);
+    EXPECT_EQ(concrete.outcome, subsurface::Main::Outcome::NotCarried);
+
+    const struct {
+        const char *id, *grade, *acres;
+        subsurface::RowProblem problem;
+    } rows[] = {
+        {"M", "0.1", "999", subsurface::RowProblem::None},
+        {"", "0.1", "999", subsurface::RowProblem::NoId},
+        {"M", ".", "1", subsurface::RowProblem::NoGrade},
+        {"M", "0.10001", "1", subsurface::RowProblem::GradeOutOfRange},
+        {"M", "abc", "1", subsurface::RowProblem::GradeOutOfRange},
+        {"M", "0.0001", "", subsurface::RowProblem::NoAcres},
+        {"M", "0.0001", "999.1", subsurface::RowProblem::AcresOutOfRange},
+    };
+    for (const auto& r : rows)
+        EXPECT_EQ(subsurface::CheckRow(r.id, r.grade, r.acres).problem, r.problem) << r.grade << " " << r.acres;
+}
+
+TEST_F(DrainageTest, UpOnTheFirstDataRowStaysThere) {
+    auto& page = static_cast<FrmSubsurface&>(*module.FormList[15]);
+    page.grdData.row = 2;
+    page.grdData.col = 0;
+    page.grdData.onEnterCell();
+    ASSERT_TRUE(page.txtCover.visible());
+    page.txtCover.paste("M1");
+    EXPECT_FALSE(page.txtCover.onKeyDown(38) && page.grdData.row != 2);
+    EXPECT_EQ(page.grdData.row, 2);
+    EXPECT_EQ(page.grdData.rows(), 3) << "the only data row stays";
+    EXPECT_EQ(page.grdData.textMatrix(2, 0), "M1");
+}
+
+TEST_F(DrainageTest, PumpModeOneAreaEditDropsTheComputedStop) {
+    auto& page = static_cast<FrmPumpDrainage&>(*module.FormList[16]);
+    page.cboCalc.setListIndex(1);
+    for (auto [box, text] : {std::pair{page.txtElev[0], "101"}, {page.txtElev[1], "110"},
+                             {page.txtElev[2], "100"}, {&page.txtSumpArea, "20"}})
+        box->setText(text);
+    page.clickButton(page.cmdCompute);
+    ASSERT_EQ(page.txtElev[3]->text(), "99.3");
+    EXPECT_NEAR(page.ElevStop(), 99.29125, 1e-6) << "the report's static head uses the computed stop";
+    page.txtSumpArea.setText("30");
+    EXPECT_EQ(page.txtElev[3]->text(), "") << "no stale stop beside the new area";
+    EXPECT_TRUE(page.txtElev[3]->locked);
+    // F 1.2 raises the pump by a fifth.
+    page.cboCalc.setListIndex(0);
+    page.txtElev[3]->setText("98");
+    page.clickButton(page.cmdCompute);
+    const double q = page.PumpCap();
+    page.cboFfactor.setListIndex(1);
+    page.clickButton(page.cmdCompute);
+    EXPECT_DOUBLE_EQ(page.PumpCap(), q * 1.2);
+}
+
+}  // namespace
+}  // namespace vado
