@@ -8,6 +8,8 @@
 #include "calc/channel/frm_circular.h"
 #include "calc/channel/frm_parabolic.h"
 #include "calc/channel/frm_trapezoidal.h"
+#include "calc/drainage/frm_dry_hydrant.h"
+#include "calc/drainage/frm_plunge_pool.h"
 #include "calc/drainage/frm_pump_drainage.h"
 #include "calc/drainage/frm_subsurface.h"
 #include "calc/drainage/frm_surface_inlet.h"
@@ -61,10 +63,14 @@ std::unique_ptr<CatalogueForm> MainModule::createForm(short n) {
             return std::make_unique<FrmBoxInlet>(app_, *stageDischarge_);
         case 12:
             return std::make_unique<FrmSurfaceInlet>(app_, DrainMaterials);
+        case 14:
+            return std::make_unique<FrmPlungePool>(app_);
         case 15:
             return std::make_unique<FrmSubsurface>(app_, DrainMaterials, StandardDiameters);
         case 16:
             return std::make_unique<FrmPumpDrainage>(app_);
+        case 17:
+            return std::make_unique<FrmDryHydrant>(app_);
         case 18:
             return std::make_unique<FrmWaterControl>(app_, *waterControlResults_);
         case 19:

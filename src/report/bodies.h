@@ -20,6 +20,7 @@ void BoxInletBody(Destination& d, const PageReader& p);
 // The drainage pages.
 void SurfaceInletBody(Destination& d, const PageReader& p);
 void SubsurfaceBody(Destination& d, const PageReader& p);
+void PlungePoolBody(Destination& d, const PageReader& p);
 void PumpDrainageBody(Destination& d, const PageReader& p, const PumpValues& pump);
 // The riser pages with their result windows' tables.
 void WaterControlBody(Destination& d, const PageReader& p, const PageReader& table);

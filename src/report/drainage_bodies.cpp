@@ -74,3 +74,44 @@ void PumpDrainageBody(Destination& d, const PageReader& p, const PumpValues& pum
 }
 
 }  // namespace vado::report
+
+namespace vado::report {
+
+void PlungePoolBody(Destination& d, const PageReader& p) {
+    // "Eliptical" as the report has always spelt it.
+    d.center("Design is based on procedures contained in:" +
+             std::string(p.selectedIndex("cboType") == 0 ? " Eliptical   - Design Note 6 - 1986"
+                                                         : " Rectangular - Design Note 6 - 1986"));
+    d.SkipLine();
+    d.add3tline("Dimensions:", "", "");
+    auto e = [&](int i) { return p.number(("txtElev(" + std::to_string(i) + ")").c_str()); };
+    d.add3tline("Elevation of pipe outlet", FormatNumber(e(0), "####0.0"), "");
+    d.add3tline("Elevation of flow in channel", FormatNumber(e(1), "####0.0"), "");
+    d.add3tline("Elevation of channel bottom", FormatNumber(e(2), "####0.0"), "");
+    d.add3tline("Elevation of pool bottom", FormatNumber(e(3), "####0.0"), "");
+    d.add3tline("Depth of plunge pool", FormatNumber(e(2) - e(3), "####0.0"), "");
+    d.add3tline("'x' distance", p.caption("lblOffset"), "");
+    d.add3tline("Pool bottom dimensions", p.caption("lblBW"), "");
+    // "Side slope with flow  2:1" from its 21st character is "  2:1"; "Side slope across
+    // flow  2:1" from its 23rd likewise.
+    d.add3tline("Side Slope in direction of flow", p.captionFrom("lblSS1", 21), "");
+    d.add3tline("Side Slope across flow", p.captionFrom("lblSS2", 23), "");
+    d.SkipLine();
+    d.add3tline("Pipe size", p.text("txtPipeDia") + " in.", "");
+    d.add3tline("Slope in pipe", p.text("txtPipeSlope") + " ft/ft.", "");
+    d.add3tline("Discharge from pipe", p.text("txtPipeQ") + " cfs.", "");
+    d.SkipLine();
+    d.add3tline("Thickness of filter material", p.text("txtFilterThickness") + " in.", "");
+    d.add3tline("Thickness of rip-rap", p.caption("lblRipRapThickness"), "");
+    d.add3tline("Average size of rip-rap", p.text("txtRockSize") + " in.", "");
+    d.SkipLine();
+    // Relative densities: their difference, 1.64, is the rock's submerged density in the design.
+    d.add3tline("Density of rip-rap", FormatNumber(2.64, "0.00"), "");
+    d.add3tline("Density of water", FormatNumber(1.0, "0.00"), "");
+    d.SkipLine();
+    d.add3tline("Quantities:", "", "");
+    d.add3tline("Filter material required", p.caption("lblFilter"), "");
+    d.add3tline("Rip-rap required", p.caption("lblRipRap"), "");
+}
+
+}  // namespace vado::report

@@ -35,6 +35,8 @@ void PrintReportBody(short reportCode, Destination& d, const PageLookup& page,
             return BoxInletBody(d, PageReader(page, 11));
         case 12:
             return SurfaceInletBody(d, PageReader(page, 12));
+        case 14:
+            return PlungePoolBody(d, PageReader(page, 14));
         case 15:
             return SubsurfaceBody(d, PageReader(page, 15));
         case 16: {
@@ -42,6 +44,12 @@ void PrintReportBody(short reportCode, Destination& d, const PageLookup& page,
             const auto* pump = dynamic_cast<const PumpValues*>(&p.form());
             if (!pump) throw ui::PrintError("the pump drainage page keeps no pump values");
             return PumpDrainageBody(d, p, *pump);
+        }
+        case 17: {
+            const PageReader p(page, 17);
+            const auto* self = dynamic_cast<const SelfPrintingBody*>(&p.form());
+            if (!self) throw ui::PrintError("the dry hydrant page prints no body of its own");
+            return self->PrintResults(d);
         }
         case 18:
         case 118:

@@ -19,6 +19,13 @@ class GraphSource {
                               bool printing) const = 0;
 };
 
+// A page that prints its report body itself (the dry hydrant's drawn-results page).
+class SelfPrintingBody {
+  public:
+    virtual ~SelfPrintingBody() = default;
+    virtual void PrintResults(Destination& d) const = 0;
+};
+
 // What the pump drainage page keeps from its last computation for its report.
 class PumpValues {
   public:

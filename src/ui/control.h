@@ -248,6 +248,8 @@ public:
     // Draws the picture on a surface (screen, printer or a recording) whose drawable area is
     // width x height twips.
     std::function<void(Surface&, double width, double height)> onPaint;
+    // The least room the picture needs on screen, twips (0: the view's own minimum).
+    double minimumWidth = 0, minimumHeight = 0;
     // Asks the view to repaint.
     void Refresh() { notify(); }
 };

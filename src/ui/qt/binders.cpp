@@ -13,6 +13,7 @@
 #include <QScopedValueRollback>
 #include <QTabBar>
 #include <QTableWidget>
+#include <algorithm>
 #include <functional>
 
 #include "ui/form.h"
@@ -87,7 +88,9 @@ class FrameBinder : public Binder {
 class PictureArea : public QWidget {
   public:
     PictureArea(ui::PictureBox& box, QWidget* parent) : QWidget(parent), box_(box) {
-        setMinimumSize(280, 150);
+        // 15 twips to a pixel at 96 dpi.
+        setMinimumSize(std::max(280, static_cast<int>(box.minimumWidth / 15)),
+                       std::max(150, static_cast<int>(box.minimumHeight / 15)));
         setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
         setAutoFillBackground(true);
         setBackgroundRole(QPalette::Base);
