@@ -12,7 +12,7 @@
 namespace {
 
 // `--screenshot FILE [--page N] [--set NAME=TEXT]... [--click NAME]...`: shows page N (from 0),
-// fills its fields and clicks its buttons in order, saves a picture of the whole screen (result
+// fills its fields (a list takes an item index) and clicks its buttons in order, saves a picture of the whole screen (result
 // windows included) and ends; for looking at the pages on a machine without a screen.
 struct Screenshot {
     QString file;
@@ -45,6 +45,11 @@ void RunStep(vado::MainModule& module, const QString& kind, const QString& arg) 
     if (kind == "--set") {
         const qsizetype eq = arg.indexOf('=');
         auto* c = page.find(arg.left(eq).toStdString());
+        if (c && c->kind() == ui::Kind::ComboBox) {
+            page.setFocus(c);
+            static_cast<ui::ComboBox*>(c)->setListIndex(arg.mid(eq + 1).toInt());
+            return;
+        }
         if (!c || c->kind() != ui::Kind::TextBox) return;
         auto& box = static_cast<ui::TextBox&>(*c);
         page.setFocus(&box);

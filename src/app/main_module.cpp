@@ -18,6 +18,7 @@
 #include "calc/drop/frm_pipe_drop.h"
 #include "calc/drop/frm_straight_drop.h"
 #include "calc/flow/frm_culvert_flow.h"
+#include "calc/mensuration/frm_mensuration.h"
 #include "calc/riser/frm_rect_riser.h"
 #include "calc/riser/frm_water_control.h"
 #include "calc/flow/frm_orifice.h"
@@ -63,6 +64,8 @@ std::unique_ptr<CatalogueForm> MainModule::createForm(short n) {
             return std::make_unique<FrmBoxInlet>(app_, *stageDischarge_);
         case 12:
             return std::make_unique<FrmSurfaceInlet>(app_, DrainMaterials);
+        case 13:
+            return std::make_unique<FrmMensuration>(app_);
         case 14:
             return std::make_unique<FrmPlungePool>(app_);
         case 15:

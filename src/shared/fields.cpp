@@ -85,3 +85,20 @@ bool CheckRangeInt(ui::TextBox& field, short lo, short hi, const std::string& fo
 }
 
 }  // namespace vado
+
+namespace vado {
+
+bool CheckRangeBetween(ui::TextBox& field, double lo, double hi, const std::string& format,
+                       bool required, bool showMessage) {
+    const auto x = ParseReal(field.text());
+    const bool fails = field.text().empty() ? required : !x || *x < lo || *x > hi;
+    if (fails && showMessage) {
+        field.form().services().MsgBox("Please enter a number between " + FormatNumber(lo, format) +
+                                           " and " + FormatNumber(hi, format) + ".",
+                                       "Input Error", ui::MsgIcon::Exclamation);
+        field.SetFocus();
+    }
+    return !fails;
+}
+
+}  // namespace vado

@@ -21,6 +21,11 @@ void FilterNumericKey(ui::TextBox& field, std::int16_t& key, bool integerOnly, b
 bool CheckRange(ui::TextBox& field, double lo, double hi, const std::string& format, bool required,
                 bool showMessage);
 
+// Always the range form, even when lo equals hi ("between 0.01 and 0.01"), for a bound that
+// follows another field.
+bool CheckRangeBetween(ui::TextBox& field, double lo, double hi, const std::string& format,
+                       bool required, bool showMessage);
+
 // The same over 16-bit integers; the text is read as a real rounded half to even.
 bool CheckRangeInt(ui::TextBox& field, short lo, short hi, const std::string& format,
                    bool required, bool showMessage);

@@ -27,6 +27,7 @@ void Form::Show() {
     visible_ = true;
     notify();
     services_.FormVisibilityChanged(*this);
+    Form_Activate();
 }
 
 void Form::ShowModal() {

@@ -76,6 +76,8 @@ public:
 protected:
     virtual void Form_Load() {}
     virtual void Form_Unload() {}
+    // The form was just shown (a page switched to), not a dialog over it closing.
+    virtual void Form_Activate() {}
 
 private:
     bool moveFocus(Control* target);

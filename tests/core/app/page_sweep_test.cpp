@@ -5,7 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <iostream>
-#include <regex>
+#include <cctype>
+#include <set>
 
 #include "app/main_module.h"
 
@@ -39,18 +40,9 @@ private:
             if (!usable(*c)) continue;
             closeResultWindows(page);  // a table that grows with every click is checked per control
             switch (c->kind()) {
-                case ui::Kind::TextBox: {
-                    auto& box = static_cast<ui::TextBox&>(*c);
-                    if (box.locked) break;
-                    ++fields;
-                    const std::string before = box.text();
-                    for (const auto& text : kHostileTexts) {
-                        paste(page, box, text);
-                        clickAll(page, box.fullName() + "=" + printable(text));
-                    }
-                    paste(page, box, before);
+                case ui::Kind::TextBox:
+                    sweepField(page, static_cast<ui::TextBox&>(*c));
                     break;
-                }
                 case ui::Kind::ComboBox: {
                     auto& combo = static_cast<ui::ComboBox&>(*c);
                     const int before = combo.listIndex();
@@ -60,6 +52,10 @@ private:
                         combo.setListIndex(i);
                         leave(page);
                         clickAll(page, combo.fullName() + "=" + std::to_string(i));
+                        // A choice that shows other fields (a figure, a mode): those too.
+                        for (auto& other : snapshot(page))
+                            if (other->kind() == ui::Kind::TextBox && usable(*other))
+                                sweepField(page, static_cast<ui::TextBox&>(*other));
                     }
                     if (before >= 0) combo.setListIndex(before);
                     break;
@@ -102,6 +98,17 @@ private:
         closeWindows();
     }
 
+    void sweepField(CatalogueForm& page, ui::TextBox& box) {
+        if (box.locked || !swept_.insert(&box).second) return;
+        ++fields;
+        const std::string before = box.text();
+        for (const auto& text : kHostileTexts) {
+            paste(page, box, text);
+            clickAll(page, box.fullName() + "=" + printable(text));
+        }
+        paste(page, box, before);
+    }
+
     // Clicks every command button of the page (a dialog a button opens is closed again), and
     // checks the page and every open window after each click.
     void clickAll(CatalogueForm& page, const std::string& step) {
@@ -128,12 +135,20 @@ private:
         }
     }
 
+    // "nan" or "inf" standing as a word of its own (as "-nan", "inf", "1.#INF"), any case.
+    static bool ShowsNotANumber(const std::string& t) {
+        auto letter = [&](size_t i) { return i < t.size() && std::isalpha(static_cast<unsigned char>(t[i])); };
+        for (size_t i = 0; i + 3 <= t.size(); ++i) {
+            std::string w = t.substr(i, 3);
+            for (auto& ch : w) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+            if ((w == "nan" || w == "inf") && (i == 0 || !letter(i - 1)) &&
+                (!letter(i + 3) || t.compare(i + 3, 5, "inity") == 0))
+                return true;
+        }
+        return false;
+    }
+
     static void checkForm(const ui::Form& form, const std::string& step) {
-        static const std::regex notANumber("(^|[^a-z])(nan|inf)($|[^a-z]|inity)");
-        auto bad = [](std::string s) {
-            for (auto& ch : s) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
-            return std::regex_search(s, notANumber);
-        };
         for (auto& c : form.controls()) {
             std::vector<std::string> texts{c->caption()};
             if (c->kind() == ui::Kind::TextBox) texts.push_back(static_cast<ui::TextBox&>(*c).text());
@@ -142,9 +157,8 @@ private:
                 for (auto& row : static_cast<ui::Grid&>(*c).cells()) texts.insert(texts.end(), row.begin(), row.end());
             for (auto& t : texts) {
                 // A pasted field may hold 400 nines, which is no result.
-                if (t.size() < 300) {
-                    EXPECT_FALSE(bad(t)) << step << ": " << form.name() << "." << c->fullName()
-                                         << " shows \"" << t << "\"";
+                if (t.size() < 300 && ShowsNotANumber(t)) {
+                    ADD_FAILURE() << step << ": " << form.name() << "." << c->fullName() << " shows \"" << t << "\"";
                 }
             }
         }
@@ -182,6 +196,7 @@ private:
 
     ui::HeadlessServices services_;
     MainModule module_{services_};
+    std::set<const ui::TextBox*> swept_;
 };
 
 TEST(PageSweep, NoHostileInputBreaksAnyPage) {
