@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "app/main_module.h"
+#include "app/project_file.h"
 #include "report/frm_info.h"
 #include "shared/number_format.h"
 
@@ -363,7 +364,8 @@ void PrintReadable(const Json& j, std::ostream& out) {
 }
 
 constexpr const char* kUsage =
-    "usage: vadocalc-cli [--json] FORM STEP... [--print FILE.pdf [--info NAME=VALUE]...]\n"
+    "usage: vadocalc-cli [--json] [--open FILE.vado] FORM STEP... [--print FILE.pdf [--info NAME=VALUE]...]\n"
+    "                    [--save FILE.vado]\n"
     "       vadocalc-cli --list FORM\n"
     "steps: NAME=TEXT  NAME=INDEX  grid(r,c)=TEXT  --click NAME  --window NAME\n"
     "info:  txtOwnerName  cboCounty  txtState  txtDesigner  txtSite\n";
@@ -380,10 +382,12 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
            const CliEnvironment& env) {
     try {
         bool json = false, list = false;
+        std::optional<std::string> openFile;
         size_t i = 0;
         for (; i < args.size(); ++i) {
             if (args[i] == "--json") json = true;
             else if (args[i] == "--list") list = true;
+            else if (args[i] == "--open" && i + 1 < args.size()) openFile = args[++i];
             else break;
         }
         if (i >= args.size()) {
@@ -398,8 +402,25 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             PrintList(*page, out);
             return 0;
         }
+        if (openFile) {
+            std::string text, why;
+            if (!project::ReadText(*openFile, text, why)) {
+                err << "vadocalc-cli: " << why << "\n";
+                return 1;
+            }
+            const project::Loaded loaded = project::Load(session.module(), text);
+            if (!loaded.ok) {
+                err << "vadocalc-cli: " << *openFile << ": " << loaded.error << "\n";
+                return 1;
+            }
+            if (!loaded.skipped.empty()) {
+                session.services().context = "--open";
+                session.services().MsgBox(project::SkippedNotice(loaded.skipped), "Vadocalc",
+                                          ui::MsgIcon::Information);
+            }
+        }
         session.open(*page);
-        std::optional<std::string> printFile;
+        std::optional<std::string> printFile, saveFile;
         std::vector<std::pair<std::string, std::string>> info;
         for (++i; i < args.size(); ++i) {
             const std::string& a = args[i];
@@ -416,6 +437,9 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
                                      "' (expected txtOwnerName, cboCounty, txtState, "
                                      "txtDesigner or txtSite=VALUE)");
                 info.emplace_back(name, args[i].substr(eq + 1));
+            } else if (a == "--save") {
+                if (++i >= args.size() || args[i].empty()) throw UsageError("--save needs a file name");
+                saveFile = args[i];
             } else if (a == "--window") {
                 if (++i >= args.size()) throw UsageError("--window needs a window name");
                 session.chooseWindow(args[i]);
@@ -438,9 +462,18 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             const std::string file = *printFile;
             session.print(file, info, [&env, file] { return env.pdfPrinter(file); });
         }
+        std::string saveError;
+        if (saveFile) {
+            if (!project::WriteTextAtomically(*saveFile, project::Save(session.module()), saveError))
+                saveError = saveError.empty() ? "the project was not saved" : saveError;
+        }
         Json j = session.result();
         if (json) out << j.dump(1) << "\n";
         else PrintReadable(j, out);
+        if (!saveError.empty()) {
+            err << "vadocalc-cli: " << saveError << "\n";
+            return 1;
+        }
         if (std::string why = session.printError(); !why.empty()) {
             err << "vadocalc-cli: the report was not written: " << why << "\n";
             return 1;

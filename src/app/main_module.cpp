@@ -100,7 +100,7 @@ void MainModule::SubMain() {
         owned_[n] = createForm(n);
         RegisterForm(*owned_[n]);
     }
-    report::InstallReporting(
+    reporting_ = report::InstallReporting(
         app_, {.title = [this](short i) { return GetReportTitle(i); },
                .page = [this](short i) -> const ui::Form* {
                    return i >= 0 && i < kCatalogueSize ? FormList[i] : nullptr;

@@ -9,6 +9,7 @@
 #include "calc/riser/frm_rect_riser_results.h"
 #include "calc/riser/frm_water_control_results.h"
 #include "calc/flow/coefficient.h"
+#include "report/reporting.h"
 #include "shared/app_context.h"
 #include "shared/calculator_form.h"
 
@@ -43,6 +44,9 @@ public:
     // The loaded result window a report code prints from, or null.
     const ui::Form* resultWindow(short reportCode) const;
 
+    // The project information of the reports.
+    report::Reporting& reporting() { return *reporting_; }
+
     // The form of a catalogue name (case-insensitive), or null.
     CatalogueForm* formNamed(const std::string& name) const;
     // The tab strip's click handler, the same on every page.
@@ -53,6 +57,7 @@ private:
     std::unique_ptr<CatalogueForm> createForm(short n);
 
     AppContext app_;
+    std::shared_ptr<report::Reporting> reporting_;
     std::unique_ptr<FrmStageDischarge> stageDischarge_;
     std::unique_ptr<FrmRectRiserResults> riserResults_;
     std::unique_ptr<FrmWaterControlResults> waterControlResults_;

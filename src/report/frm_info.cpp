@@ -53,6 +53,14 @@ void FrmInfo::Form_Load() {
     for (auto& name : LoadCountyList(services().AppFolder())) cboCounty.addItem(name);
 }
 
+void FrmInfo::setProjectInfo(const ProjectInfo& info) {
+    txtOwnerName.setText(info.owner);
+    cboCounty.setText(info.county);
+    txtState.setText(info.state);
+    txtDesigner.setText(info.designer);
+    txtSite.setText(info.site);
+}
+
 ProjectInfo FrmInfo::projectInfo() const {
     return {txtOwnerName.text(), cboCounty.text(), txtState.text(), txtDesigner.text(),
             txtSite.text()};

@@ -56,6 +56,7 @@ class FrmInfo : public ui::Form {
     void cmdCancel_Click();
 
     ProjectInfo projectInfo() const;
+    void setProjectInfo(const ProjectInfo& info);
 
   protected:
     void Form_Load() override;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 
 #include "report/frm_info.h"
 #include "shared/app_context.h"
@@ -19,10 +20,17 @@ class Reporting {
     // The dialog, when it exists.
     FrmInfo* dialog() const { return info_.get(); }
 
+    // The entries a report would be headed with: the dialog's, or those a project file brought
+    // before the dialog was first opened.
+    ProjectInfo projectInfo() const;
+    // Entries from a project file: into the dialog when it is open, else into the next one.
+    void setProjectInfo(const ProjectInfo& info);
+
   private:
     AppContext& app_;
     ReportSources sources_;
     std::unique_ptr<FrmInfo> info_;
+    std::optional<ProjectInfo> pending_;
 };
 
 // Installs the report layer as the application's showReport.

@@ -108,7 +108,7 @@ void MainWindow::followModel() {
         tabs_->setTabs(tabs);
         tabs_->setCurrentIndex(strip->selectedTab() - 1);
     }
-    const QString title = ToQ(form.caption());
+    const QString title = ToQ(form.caption()) + titleSuffix_;
     if (windowTitle() != title) setWindowTitle(title);
     // Qt focus signals are ignored during a model call; the page gets its focus once it ends.
     if (focusPending_ && !ModelCalls::busy()) {
@@ -149,8 +149,17 @@ void MainWindow::clickTab(int i) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* e) {
+    if (closeGuard && !closeGuard()) {
+        e->ignore();
+        return;
+    }
     e->accept();
     services_.Quit();
+}
+
+void MainWindow::setTitleSuffix(const QString& suffix) {
+    titleSuffix_ = suffix;
+    followModel();
 }
 
 void MainWindow::moveEvent(QMoveEvent* e) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -35,6 +36,11 @@ class MainWindow : public QMainWindow {
     // A person's click on tab i (from 0). A click on the tab already shown does nothing.
     void clickTab(int i);
 
+    // Text after the page's caption in the title: the open project and its unsaved mark.
+    void setTitleSuffix(const QString& suffix);
+    // Asked before the window closes: false keeps it open.
+    std::function<bool()> closeGuard;
+
   protected:
     void closeEvent(QCloseEvent* e) override;
     void moveEvent(QMoveEvent* e) override;
@@ -50,6 +56,7 @@ class MainWindow : public QMainWindow {
     TabStripBar* tabs_;
     QStackedWidget* stack_;
     bool focusPending_ = false;
+    QString titleSuffix_;
     std::shared_ptr<int> alive_ = std::make_shared<int>(0);
 };
 
