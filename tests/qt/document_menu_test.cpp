@@ -61,8 +61,12 @@ TEST(DocumentMenu, SaveAsNamesTheFileAndQuitAsksAboutChanges) {
     ASSERT_TRUE(QFile::exists(path));
     EXPECT_TRUE(desk.window->windowTitle().endsWith(" - vado-menu-test.vado"));
 
-    desk.widget<QWidget>(1, "txt1H1")->setFocus();
-    Type(QApplication::focusWidget(), "3\r");
+    desk.window->activateWindow();
+    Settle();
+    QWidget* head = desk.widget<QWidget>(1, "txt1H1");
+    head->setFocus();
+    Settle();
+    Type(head, "3\r");
     Settle();
     EXPECT_EQ(weir.txt1H1.text(), "3");
     EXPECT_TRUE(desk.window->windowTitle().endsWith(" - vado-menu-test.vado *"));
