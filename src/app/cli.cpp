@@ -316,6 +316,28 @@ private:
     Json report_;  // how a --print ended
 };
 
+// The inputs and results of a page as the manual shows them: a Markdown table.
+void PrintMarkdownList(const CatalogueForm& page, std::ostream& out) {
+    auto* calc = dynamic_cast<const CalculatorForm*>(&page);
+    if (!calc) return;
+    auto cell = [](std::string s) {
+        for (size_t at = s.find('|'); at != std::string::npos; at = s.find('|', at + 2)) s.replace(at, 1, "\\|");
+        return s;
+    };
+    out << "| Field | Label | Unit | Range | Default |\n|---|---|---|---|---|\n";
+    for (auto& f : calc->fields()) {
+        std::string range = f.lo < f.hi ? FormatNumber(f.lo, f.format) + " to " + FormatNumber(f.hi, f.format)
+                                        : "at least " + FormatNumber(f.lo, f.format);
+        if (f.integerOnly) range += ", whole numbers";
+        out << "| `" << f.box->fullName() << "` | " << cell(f.label) << " | " << cell(f.unit) << " | " << range
+            << " | " << (f.defaultText.empty() ? "(blank)" : cell(f.defaultText)) << " |\n";
+    }
+    out << "\nResults: ";
+    for (size_t i = 0; i < calc->results.size(); ++i)
+        out << (i ? ", " : "") << "`" << calc->results[i]->fullName() << "`";
+    out << ".\n";
+}
+
 void PrintList(const CatalogueForm& page, std::ostream& out) {
     out << page.name() << "\n";
     auto* calc = dynamic_cast<const CalculatorForm*>(&page);
@@ -366,7 +388,7 @@ void PrintReadable(const Json& j, std::ostream& out) {
 constexpr const char* kUsage =
     "usage: vadocalc-cli [--json] [--open FILE.vado] FORM STEP... [--print FILE.pdf [--info NAME=VALUE]...]\n"
     "                    [--save FILE.vado]\n"
-    "       vadocalc-cli --list FORM\n"
+    "       vadocalc-cli --list [--markdown] FORM\n"
     "steps: NAME=TEXT  NAME=INDEX  grid(r,c)=TEXT  --click NAME  --window NAME\n"
     "info:  txtOwnerName  cboCounty  txtState  txtDesigner  txtSite\n";
 
@@ -381,12 +403,13 @@ bool IsInfoField(const std::string& name) {
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
            const CliEnvironment& env) {
     try {
-        bool json = false, list = false;
+        bool json = false, list = false, markdown = false;
         std::optional<std::string> openFile;
         size_t i = 0;
         for (; i < args.size(); ++i) {
             if (args[i] == "--json") json = true;
             else if (args[i] == "--list") list = true;
+            else if (args[i] == "--markdown") markdown = true;
             else if (args[i] == "--open" && i + 1 < args.size()) openFile = args[++i];
             else break;
         }
@@ -399,7 +422,10 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         CatalogueForm* page = session.module().formNamed(args[i]);
         if (!page) throw UsageError("unknown form '" + args[i] + "'");
         if (list) {
-            PrintList(*page, out);
+            if (markdown)
+                PrintMarkdownList(*page, out);
+            else
+                PrintList(*page, out);
             return 0;
         }
         if (openFile) {

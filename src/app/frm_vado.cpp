@@ -18,7 +18,7 @@ FrmVado::FrmVado(AppContext& app)
     cmdHelp.setCaption("&View Program Documentation");
     cmdExit.setCaption("E&xit");
     lbl0Info.setCaption("Hydraulic design aids for small structures.");
-    cmdHelp.onClick = [this] { OpenHelpFile("Vado", services()); };
+    cmdHelp.onClick = [this] { OpenHelpFile("index", services()); };
     Image1.onPaint = [](ui::Surface& s, double w, double h) {
         // The agency mark: its initials over three waves of water.
         s.setFontSize(s.FontSize() * 2);

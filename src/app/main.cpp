@@ -14,7 +14,7 @@
 
 namespace {
 
-// `--screenshot FILE [--page N] [--set NAME=TEXT]... [--click NAME]...`: shows page N (from 0),
+// `--screenshot FILE [--page N] [--set NAME=TEXT]... [--click NAME]... [--f1]`: shows page N (from 0),
 // fills its fields (a list takes an item index) and clicks its buttons in order, saves a picture of the whole screen (result
 // windows included) and ends; for looking at the pages on a machine without a screen.
 struct Screenshot {
@@ -29,6 +29,7 @@ Screenshot ScreenshotRequest(const QStringList& args) {
         if (args[i] == "--screenshot") s.file = args[i + 1];
         if (args[i] == "--page") s.page = args[i + 1].toInt();
         if (args[i] == "--set" || args[i] == "--click") s.steps.emplace_back(args[i], args[i + 1]);
+        if (args[i] == "--f1") s.steps.emplace_back(args[i], QString());
     }
     return s;
 }
@@ -79,6 +80,7 @@ int main(int argc, char** argv) {
     ui::qt::MainWindow window(
         std::vector<ui::Form*>(module.FormList.begin(), module.FormList.end()), services);
     services.selectPrinter = [&window] { return ui::qt::ChooseQtPrinter(&window); };
+    window.onHelp = [&services](ui::Form& page) { vado::OpenHelpFile(page.name(), services); };
     const std::string freshProject = vado::project::Save(module);
     ui::qt::InstallDocumentMenu(
         window,
@@ -96,14 +98,19 @@ int main(int argc, char** argv) {
                  if (c->kind() == ui::Kind::CommandButton && c->name() == "cmdPrint")
                      return page.clickButton(static_cast<ui::CommandButton&>(*c));
          },
-         .documentation = [&services] { vado::OpenHelpFile("Vado", services); },
+         .documentation = [&services] { vado::OpenHelpFile("index", services); },
          .extension = vado::project::kExtension});
     window.show();
 
     const Screenshot shot = ScreenshotRequest(QApplication::arguments());
     if (!shot.file.isEmpty()) {
         window.clickTab(shot.page);
-        for (auto& [kind, arg] : shot.steps) RunStep(module, kind, arg);
+        for (auto& [kind, arg] : shot.steps) {
+            if (kind == "--f1")
+                window.onHelp(*module.FormList[module.CurrentForm]);
+            else
+                RunStep(module, kind, arg);
+        }
         int status = 0;
         QTimer::singleShot(500, &window, [&] {
             status = window.screen()->grabWindow(0).save(shot.file) ? 0 : 1;

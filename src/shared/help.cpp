@@ -17,11 +17,15 @@ FrmLoadingDoc::FrmLoadingDoc(ui::Services& services)
 }
 
 std::string HelpFilePath(const std::string& name, const std::string& appFolder) {
-    std::string tail = name.size() >= 4 ? name.substr(name.size() - 4) : name;
-    std::transform(tail.begin(), tail.end(), tail.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    if (tail == ".CHM") return name;
-    return appFolder + "/" + name + ".chm";
+    auto endsWith = [&name](const std::string& suffix) {
+        if (name.size() < suffix.size()) return false;
+        std::string tail = name.substr(name.size() - suffix.size());
+        std::transform(tail.begin(), tail.end(), tail.begin(),
+                       [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+        return tail == suffix;
+    };
+    if (endsWith(".CHM") || endsWith(".MD")) return name;
+    return appFolder + "/manual/" + name + ".md";
 }
 
 void OpenHelpFile(const std::string& name, ui::Services& services) {

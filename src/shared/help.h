@@ -14,8 +14,9 @@ public:
     ui::CommandButton& OKButton;
 };
 
-// The help file's path: a name ending in .chm (any case) is a path already; any other name is
-// the program folder's "<name>.chm".
+// The help document's path: a name ending in .chm or .md (any case) is a path already; any
+// other name is a page of the manual installed beside the program, "<folder>/manual/<name>.md"
+// ("index" its contents, a form's name that page's section).
 std::string HelpFilePath(const std::string& name, const std::string& appFolder);
 
 // Opens a help document with the shell, showing the loading window meanwhile, and tells the user

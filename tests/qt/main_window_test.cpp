@@ -116,7 +116,7 @@ TEST_F(MainWindowTest, DocumentationButtonReportsAMissingFileWhileTheLoadingNote
     const auto& m = desk.watchdog.messages[0];
     EXPECT_EQ(m.title, "Vadocalc");
     EXPECT_EQ(m.text,
-              "Missing Help file: '" + QCoreApplication::applicationDirPath() + "/Vado.chm'");
+              "Missing Help file: '" + QCoreApplication::applicationDirPath() + "/manual/index.md'");
     EXPECT_EQ(m.icon, QMessageBox::Warning);
     EXPECT_TRUE(noteShown) << "the loading note paints before the document is opened";
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -1,5 +1,7 @@
 #include "ui/qt/main_window.h"
 
+#include <QShortcut>
+
 #include <QCloseEvent>
 #include <QShortcut>
 #include <QStackedWidget>
@@ -76,6 +78,11 @@ MainWindow::MainWindow(std::vector<ui::Form*> pages, QtServices& services, QWidg
             move(TwipsToPixels(first.left, logicalDpiX()), TwipsToPixels(first.top, logicalDpiY()));
     }
     followModel();
+    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(help, &QShortcut::activated, this, [this] {
+        const int v = visibleForm();
+        if (v >= 0 && onHelp) onHelp(*pages_[v]);
+    });
 }
 
 MainWindow::~MainWindow() {

@@ -40,6 +40,8 @@ class MainWindow : public QMainWindow {
     void setTitleSuffix(const QString& suffix);
     // Asked before the window closes: false keeps it open.
     std::function<bool()> closeGuard;
+    // F1: help on the page shown.
+    std::function<void(ui::Form& page)> onHelp;
 
   protected:
     void closeEvent(QCloseEvent* e) override;

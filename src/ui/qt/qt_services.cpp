@@ -1,5 +1,7 @@
 #include "ui/qt/qt_services.h"
 
+#include "ui/qt/manual_window.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
@@ -65,6 +67,11 @@ void QtServices::ClipboardSetText(const std::string& text) {
 int QtServices::ShellOpen(const std::string& path) {
     // The shell's codes: above 32 success, 2 a missing file, 1 any other refusal.
     if (!QFileInfo::exists(ToQ(path))) return 2;
+    // The manual opens in the program's own viewer.
+    if (ToQ(path).endsWith(".md", Qt::CaseInsensitive)) {
+        if (!manual_) manual_ = new ManualWindow(main_ ? main_.data() : nullptr);
+        return manual_->showPage(ToQ(path)) ? 42 : 2;
+    }
     return QDesktopServices::openUrl(QUrl::fromLocalFile(ToQ(path))) ? 42 : 1;
 }
 
@@ -157,6 +164,8 @@ void QtServices::FormDestroyed(Form& form) {
     dropped_.push_back(w);
 }
 
-std::string QtServices::AppFolder() const { return FromQ(QCoreApplication::applicationDirPath()); }
+std::string QtServices::AppFolder() const {
+    return folder_.empty() ? FromQ(QCoreApplication::applicationDirPath()) : folder_;
+}
 
 }  // namespace ui::qt

@@ -6,6 +6,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "ui/qt/manual_window.h"
 #include "ui/services.h"
 
 namespace ui::qt {
@@ -30,6 +31,8 @@ class QtServices : public Services {
     void FormVisibilityChanged(Form& form) override;
     void FormDestroyed(Form& form) override;
     std::string AppFolder() const override;
+    // The folder the side files and the manual are read from, when not the program's own.
+    void setAppFolder(std::string folder) { folder_ = std::move(folder); }
 
     // The main window shows the forms `hosts` accepts as its pages; every other form shown
     // gets a window of its own, parented to the main window. Until a host is set no window is
@@ -40,6 +43,8 @@ class QtServices : public Services {
     // The window of a form shown on its own, or null.
     FormWindow* windowOf(const Form& form) const;
     int beeps() const { return beeps_; }
+    // The manual's window, once opened.
+    ManualWindow* manual() const { return manual_; }
 
   private:
     FormWindow* ensureWindow(Form& form);
@@ -54,6 +59,8 @@ class QtServices : public Services {
     // Windows of destroyed forms, deleted later (one may be on the call stack).
     std::vector<QPointer<FormWindow>> dropped_;
     int beeps_ = 0;
+    QPointer<ManualWindow> manual_;
+    std::string folder_;
 };
 
 }  // namespace ui::qt

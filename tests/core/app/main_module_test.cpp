@@ -100,17 +100,19 @@ TEST_F(MainModuleTest, TabSwitching) {
 }
 
 TEST(HelpFile, Paths) {
-    EXPECT_EQ(HelpFilePath("Vado", "/opt/vado"), "/opt/vado/Vado.chm");
+    EXPECT_EQ(HelpFilePath("index", "/opt/vado"), "/opt/vado/manual/index.md");
+    EXPECT_EQ(HelpFilePath("frmWeir", "/opt/vado"), "/opt/vado/manual/frmWeir.md");
+    EXPECT_EQ(HelpFilePath("/docs/page.MD", "/opt/vado"), "/docs/page.MD");
     EXPECT_EQ(HelpFilePath("/docs/Guide.CHM", "/opt/vado"), "/docs/Guide.CHM");
     EXPECT_EQ(HelpFilePath("guide.chm", "/opt/vado"), "guide.chm");
-    EXPECT_EQ(HelpFilePath("chm", "/opt/vado"), "/opt/vado/chm.chm");
+    EXPECT_EQ(HelpFilePath("chm", "/opt/vado"), "/opt/vado/manual/chm.md");
 }
 
 TEST(HelpFile, MissingFileIsReported) {
     ui::HeadlessServices services{"/nonexistent/vado"};
-    OpenHelpFile("Vado", services);
+    OpenHelpFile("index", services);
     ASSERT_EQ(services.messages.size(), 1u);
-    EXPECT_EQ(services.messages[0].text, "Missing Help file: '/nonexistent/vado/Vado.chm'");
+    EXPECT_EQ(services.messages[0].text, "Missing Help file: '/nonexistent/vado/manual/index.md'");
     EXPECT_EQ(services.messages[0].title, "Vadocalc");
     EXPECT_TRUE(services.visibleForms.empty()) << "the loading window is gone";
 }
@@ -118,12 +120,13 @@ TEST(HelpFile, MissingFileIsReported) {
 TEST(HelpFile, PresentFileIsOpened) {
     auto dir = std::filesystem::temp_directory_path() / "vado_help_test";
     std::filesystem::create_directories(dir);
-    std::ofstream(dir / "Vado.chm") << "help";
+    std::filesystem::create_directories(dir / "manual");
+    std::ofstream(dir / "manual" / "index.md") << "# Vadocalc";
     ui::HeadlessServices services{dir.string()};
-    OpenHelpFile("Vado", services);
+    OpenHelpFile("index", services);
     EXPECT_TRUE(services.messages.empty());
     ASSERT_EQ(services.shellOpened.size(), 1u);
-    EXPECT_EQ(services.shellOpened[0], (dir / "Vado.chm").string());
+    EXPECT_EQ(services.shellOpened[0], (dir / "manual" / "index.md").string());
     std::filesystem::remove_all(dir);
 }
 
