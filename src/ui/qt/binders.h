@@ -39,7 +39,9 @@ class Binder : public QObject {
     QPointer<QWidget> widget_;
 };
 
-// Null for the kinds the page does not show itself (the tab strip).
+// The binder of any control kind (a catalogue page never names its tab strip in its layout).
 std::unique_ptr<Binder> MakeBinder(FormView& view, ui::Control& control, QWidget* parent);
+std::unique_ptr<Binder> MakeTabBinder(FormView& view, ui::Control& control, QWidget* parent);
+std::unique_ptr<Binder> MakeGridBinder(FormView& view, ui::Control& control, QWidget* parent);
 
 }  // namespace ui::qt
