@@ -114,6 +114,7 @@ int main(int argc, char** argv) {
         int status = 0;
         QTimer::singleShot(500, &window, [&] {
             status = window.screen()->grabWindow(0).save(shot.file) ? 0 : 1;
+            window.closeGuard = nullptr;  // a picture taken, nothing to keep
             QApplication::quit();
         });
         app.exec();
