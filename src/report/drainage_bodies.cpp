@@ -38,19 +38,9 @@ void SubsurfaceBody(Destination& d, const PageReader& p) {
     d.add3tline("Drainage Coefficient", p.text("cboDC"), "");
     d.SkipLine();
     // One line a row: column 0 at the margin, the others 1200 twips (10800 / 9) apart.
-    const ui::Grid& g = p.grid("grdData");
-    ui::Printer& printer = d.printer();
-    for (int r = 0; r < g.rows(); ++r) {
-        d.CheckNewPage(1);
-        const double y = printer.CurrentY();
-        d.add6tline(g.textMatrix(r, 0), "", "", "", "", "");
-        for (int c = 1; c < 9; ++c) {
-            printer.setCurrentX(720 + c * 1200);
-            printer.setCurrentY(y);
-            printer.Print(g.textMatrix(r, c));
-        }
-        d.SkipLine();
-    }
+    std::vector<double> x;
+    for (int c = 0; c < 9; ++c) x.push_back(720 + c * 1200);
+    PrintGridRows(d, p.grid("grdData"), x);
 }
 
 void PumpDrainageBody(Destination& d, const PageReader& p, const PumpValues& pump) {

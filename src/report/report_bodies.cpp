@@ -4,6 +4,22 @@
 
 namespace vado::report {
 
+void PrintGridRows(Destination& d, const ui::Grid& g, const std::vector<double>& x) {
+    ui::Printer& printer = d.printer();
+    for (int r = 0; r < g.rows(); ++r) {
+        // The page check first, so a row that starts a new page is printed whole on it.
+        d.CheckNewPage(1);
+        const double y = printer.CurrentY();
+        d.add6tline(g.textMatrix(r, 0), "", "", "", "", "");
+        for (int c = 1; c < g.cols() && c < static_cast<int>(x.size()); ++c) {
+            printer.setCurrentX(x[c]);
+            printer.setCurrentY(y);
+            printer.Print(g.textMatrix(r, c));
+        }
+        d.SkipLine();
+    }
+}
+
 short TitleNumber(short reportCode) {
     return reportCode > 99 ? static_cast<short>(reportCode % 100) : reportCode;
 }

@@ -54,21 +54,7 @@ void RectRiserBody(Destination& d, const PageReader& p, const PageReader& charts
 
 void RectRiserFullChart(Destination& d, const PageReader& charts) {
     // Column 0 at the margin, then 1080 twips apart, the controlling text 3600 wide.
-    static constexpr double kX[] = {720, 1872, 2952, 4032, 5112, 6192, 9792};
-    const ui::Grid& g = charts.grid("grdDataFull");
-    ui::Printer& printer = d.printer();
-    for (int r = 0; r < g.rows(); ++r) {
-        // The page check first, so a row that starts a new page is printed whole on it.
-        d.CheckNewPage(1);
-        const double y = printer.CurrentY();
-        d.add6tline(g.textMatrix(r, 0), "", "", "", "", "");
-        for (int c = 1; c < 7; ++c) {
-            printer.setCurrentX(kX[c]);
-            printer.setCurrentY(y);
-            printer.Print(g.textMatrix(r, c));
-        }
-        d.SkipLine();
-    }
+    PrintGridRows(d, charts.grid("grdDataFull"), {720, 1872, 2952, 4032, 5112, 6192, 9792});
 }
 
 }  // namespace vado::report

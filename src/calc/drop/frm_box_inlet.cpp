@@ -38,13 +38,8 @@ FrmBoxInlet::FrmBoxInlet(AppContext& app, FrmStageDischarge& window)
     example = {{"txt11Depth", "1"}, {"txt11Width", "4"}, {"txt11Breadth", "4"}, {"txt11Elev(0)", "100"}, {"txt11Elev(1)", "97"}};
     pic11pic.onPaint = [](ui::Surface& s, double w, double h) { PaintBoxInlet(s, w, h); };
     cmdStageDischarge.onClick = [this] {
-        PlotRating(111, [this] {
-            const box_inlet::Box box{.width = ParseReal(txt11Width.text()).value_or(0),
-                                     .breadth = ParseReal(txt11Breadth.text()).value_or(0),
-                                     .crest = ParseReal(txt11Elev[0]->text()).value_or(0),
-                                     .floor = ParseReal(txt11Elev[1]->text()).value_or(0)};
-            return RatingOutcome{.rows = box_inlet::Rating(box, ParseReal(txt11Depth.text()).value_or(0))};
-        }, "Problems in computation");
+        PlotRating(111, [this] { return RatingOutcome{.rows = box_inlet::Rating(box_, depth_)}; },
+                   "Problems in computation");
     };
 
     std::vector<std::vector<ui::LayoutCell>> inputs;
@@ -82,6 +77,8 @@ void FrmBoxInlet::Compute(bool fromCommand, bool& ok) {
         !frame.take(*txt11Elev[1], box.floor))
         return;
     if (!FallIsFine(frame, fromCommand, ok, box.crest, box.floor, *txt11Elev[0])) return;
+    box_ = box;
+    depth_ = depth;
     const box_inlet::Capacity c = box_inlet::Compute(box, depth);
     lbl11Capacity.setCaption("Capacity: " + FormatNumber(c.q, "##0.0") + " cfs");
     lbl11Width.setCaption("Width of Inlet Channel (ft): " + FormatNumber(c.inletWidth, "#0.0"));

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "calc/drop/box_inlet.h"
 #include "calc/drop/drop_form.h"
 
 namespace vado {
@@ -26,6 +27,10 @@ public:
 protected:
     void Form_Load() override;
     void ClearResults() override;
+
+private:
+    box_inlet::Box box_;  // as the last computation read them
+    double depth_ = 0;
 };
 
 }  // namespace vado

@@ -1,7 +1,7 @@
 #include "calc/drop/frm_stage_discharge.h"
 
 #include "shared/number_format.h"
-#include "shared/plot_graph.h"
+#include "shared/rating_grid.h"
 
 namespace vado {
 
@@ -26,12 +26,7 @@ FrmStageDischarge::FrmStageDischarge(AppContext& app)
     picGraph.onPaint = [this](ui::Surface& s, double w, double h) {
         if (graphReady_) DrawTheGraph(s, 0, 0, static_cast<long>(w), static_cast<long>(h), false);
     };
-    grdData.onKeyDown = [this](int keyCode, int shift) {
-        if (keyCode == 67 && shift == 2) {  // Ctrl+C
-            services().ClipboardClear();
-            services().ClipboardSetText(grdData.Clip());
-        }
-    };
+    CopySelectionOnCtrlC(grdData, services());
     cmdPrint.onClick = [this] { cmdPrint_Click(); };
     cmdExit.onClick = [this] { Unload(); };
 
@@ -74,22 +69,7 @@ void FrmStageDischarge::Fill(short reportCode, const std::vector<RatingRow>& row
 
 void FrmStageDischarge::DrawTheGraph(ui::Surface& target, long left, long top, long width,
                                      long height, bool printing) const {
-    // The graph shows the table's rounded texts, read back as numbers.
-    PlotRequest r{.left = left,
-                  .top = top,
-                  .width = width,
-                  .height = height,
-                  .title = "Discharge vs Elevation",
-                  .xCaption = "Elevation",
-                  .yCaption = "Discharge, CFS",
-                  .printing = printing,
-                  .marker = MarkerValue,
-                  .markerOn = MarkerOn};
-    for (int row = 2; row < grdData.rows(); ++row) {
-        r.x.push_back(ParseReal(grdData.textMatrix(row, 0)).value_or(0.0));
-        r.y.push_back(ParseReal(grdData.textMatrix(row, 1)).value_or(0.0));
-    }
-    PlotGraph(target, r);
+    DrawRatingGraph(target, grdData, 0, 1, left, top, width, height, printing, MarkerValue, MarkerOn);
 }
 
 std::string FrmStageDischarge::Inconsistency() const {

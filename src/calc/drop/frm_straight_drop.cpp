@@ -32,12 +32,7 @@ FrmStraightDrop::FrmStraightDrop(AppContext& app, FrmStageDischarge& window)
     example = {{"txt10Width", "4.0"}, {"txt10Depth", "1.0"}, {"txt10Elev(0)", "100.0"}, {"txt10Elev(1)", "96.0"}};
     pic10pic.onPaint = [](ui::Surface& s, double w, double h) { PaintStraightDrop(s, w, h); };
     cmdStageDischarge.onClick = [this] {
-        PlotRating(110, [this] {
-            const double l = ParseReal(txt10Width.text()).value_or(0);
-            const double h = ParseReal(txt10Depth.text()).value_or(0);
-            const double e = ParseReal(txt10Elev[0]->text()).value_or(0);
-            return RatingOutcome{.rows = straight_drop::Rating(l, h, e)};
-        }, "");
+        PlotRating(110, [this] { return RatingOutcome{.rows = straight_drop::Rating(width_, depth_, crest_)}; }, "");
     };
 
     std::vector<std::vector<ui::LayoutCell>> inputs;
@@ -76,6 +71,9 @@ void FrmStraightDrop::Compute(bool fromCommand, bool& ok) {
     lbl10Elev.setCaption("Top Elev (ft): " + FormatNumber(crest + depth, "####0.0"));
     if (!frame.take(*txt10Elev[1], floor)) return;
     if (!FallIsFine(frame, fromCommand, ok, crest, floor, *txt10Elev[0])) return;
+    width_ = width;
+    depth_ = depth;
+    crest_ = crest;
     lbl10Capacity.setCaption("Capacity: " +
                              FormatNumber(straight_drop::Capacity(width, depth), "##0.0") + " cfs");
     inputEdited = false;

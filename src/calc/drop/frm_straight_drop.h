@@ -24,6 +24,9 @@ public:
 protected:
     void Form_Load() override;
     void ClearResults() override;
+
+private:
+    double width_ = 0, depth_ = 0, crest_ = 0;  // as the last computation read them
 };
 
 }  // namespace vado

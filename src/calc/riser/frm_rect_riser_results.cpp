@@ -1,7 +1,7 @@
 #include "calc/riser/frm_rect_riser_results.h"
 
 #include "shared/number_format.h"
-#include "shared/plot_graph.h"
+#include "shared/rating_grid.h"
 
 namespace vado {
 
@@ -37,12 +37,7 @@ FrmRectRiserResults::FrmRectRiserResults(AppContext& app)
     }
     for (auto* g : {&grdDataBasic, &grdDataFull}) {
         g->fixedRows = 2;
-        g->onKeyDown = [this, g](int keyCode, int shift) {
-            if (keyCode == 67 && shift == 2) {  // Ctrl+C
-                services().ClipboardClear();
-                services().ClipboardSetText(g->Clip());
-            }
-        };
+        CopySelectionOnCtrlC(*g, services());
     }
     tabStrip.onClick = [this] {
         const int page = tabStrip.selectedTab() - 1;
@@ -129,19 +124,7 @@ void FrmRectRiserResults::Fill(const std::vector<RectRiserFlow>& records) {
 
 void FrmRectRiserResults::DrawTheGraph(ui::Surface& target, long left, long top, long width,
                                        long height, bool printing) const {
-    PlotRequest r{.left = left,
-                  .top = top,
-                  .width = width,
-                  .height = height,
-                  .title = "Discharge vs Elevation",
-                  .xCaption = "Elevation",
-                  .yCaption = "Discharge, CFS",
-                  .printing = printing};
-    for (int row = 2; row < grdDataBasic.rows(); ++row) {
-        r.x.push_back(ParseReal(grdDataBasic.textMatrix(row, 0)).value_or(0.0));
-        r.y.push_back(ParseReal(grdDataBasic.textMatrix(row, 2)).value_or(0.0));
-    }
-    PlotGraph(target, r);
+    DrawRatingGraph(target, grdDataBasic, 0, 2, left, top, width, height, printing);
 }
 
 std::string FrmRectRiserResults::Inconsistency() const {
