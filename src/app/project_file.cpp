@@ -7,6 +7,7 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
+#include "ui/safe_file.h"
 #include "ui/services.h"
 
 namespace vado::project {
@@ -290,25 +291,10 @@ bool ReadText(const std::string& path, std::string& text, std::string& error) {
 }
 
 bool WriteTextAtomically(const std::string& path, const std::string& text, std::string& error) {
-    const std::string temporary = path + ".saving";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out) return (error = "The project cannot be written to " + path + ".", false);
-        out << text;
-        out.flush();
-        if (!out) {
-            out.close();
-            std::remove(temporary.c_str());
-            return (error = "The project could not be written completely to " + path + ".", false);
-        }
-    }
-    std::error_code ec;
-    std::filesystem::rename(temporary, path, ec);
-    if (ec) {
-        std::remove(temporary.c_str());
-        return (error = "The project cannot be written to " + path + ": " + ec.message() + ".", false);
-    }
-    return true;
+    std::string why;
+    if (ui::WriteFileAtomically(path, text, why)) return true;
+    error = "The project cannot be written to " + path + ": " + why + ".";
+    return false;
 }
 
 }  // namespace vado::project

@@ -32,9 +32,8 @@ Loaded Load(MainModule& module, const std::string& text);
 // The notice that lists what a file from a later program held that this one skipped.
 std::string SkippedNotice(const std::vector<std::string>& skipped);
 
-// File access for the script (the desktop writes through its own atomic file): the text of a
-// file no larger than kMaxBytes, and a write to a temporary beside the target renamed over it,
-// so an interrupted save leaves the old file whole.
+// File access: the text of a file no larger than kMaxBytes, and an all-or-nothing write that
+// follows a symbolic link to its target and never replaces a folder or a device.
 bool ReadText(const std::string& path, std::string& text, std::string& error);
 bool WriteTextAtomically(const std::string& path, const std::string& text, std::string& error);
 

@@ -5,11 +5,11 @@
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QSaveFile>
 
 #include "ui/qt/conversions.h"
 #include "ui/qt/form_view.h"
 #include "ui/qt/main_window.h"
+#include "ui/safe_file.h"
 #include "ui/services.h"
 
 namespace ui::qt {
@@ -101,10 +101,9 @@ class DocumentMenu : public QObject {
 
     // All or nothing: the old file stays whole until the new one is complete.
     bool write(const QString& path) {
-        QSaveFile file(path);
-        const QByteArray text = QByteArray::fromStdString(hooks_.text());
-        if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
-            problem("The project could not be saved to " + path + ": " + file.errorString() + ".");
+        std::string why;
+        if (!WriteFileAtomically(path.toStdString(), hooks_.text(), why)) {
+            problem("The project could not be saved to " + path + ": " + ToQ(why) + ".");
             return false;
         }
         path_ = path;

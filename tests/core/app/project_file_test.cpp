@@ -97,22 +97,5 @@ TEST(ProjectFile, ARefusedFileChangesNothing) {
     }
 }
 
-TEST(ProjectFile, AnInterruptedSaveKeepsTheOldFile) {
-    const auto dir = std::filesystem::temp_directory_path() / "vado_project_test";
-    std::filesystem::remove_all(dir);
-    std::filesystem::create_directories(dir);
-    const std::string path = (dir / "job.vado").string();
-    std::string error;
-    ASSERT_TRUE(project::WriteTextAtomically(path, "old", error)) << error;
-    // The temporary cannot be made: the old file stays whole.
-    std::filesystem::create_directories(path + ".saving");
-    EXPECT_FALSE(project::WriteTextAtomically(path, "new", error));
-    EXPECT_FALSE(error.empty());
-    std::string text;
-    ASSERT_TRUE(project::ReadText(path, text, error));
-    EXPECT_EQ(text, "old");
-    std::filesystem::remove_all(dir);
-}
-
 }  // namespace
 }  // namespace vado
