@@ -28,12 +28,17 @@ struct NumericField {
     double lo = 0;
     double hi = 0;
     std::string format;
+    // The key filter takes no point.
     bool integerOnly = false;
+    // The check wants a whole number (CheckRangeInt). Most fields have both or neither; where
+    // they differ the page says so after making the field.
+    bool wholeNumber = false;
     std::string defaultText;
     std::function<ui::Control*()> next;
 };
 
-// A numeric field's description in the order the pages list them.
+// A numeric field's description in the order the pages list them; `integerOnly` gives the field
+// both the digits-only key filter and the whole-number check.
 NumericField MakeField(const char* label, const char* unit, double lo, double hi,
                        const char* format, bool integerOnly, const char* defaultText,
                        std::function<ui::Control*()> next);
@@ -97,6 +102,8 @@ protected:
     // the text, keys are filtered and Enter computes quietly and moves on, leaving computes
     // quietly and stays when the check asks for it.
     ui::TextBox& addNumericField(NumericField f, const std::string& name, int index = -1);
+    // The description of one of the page's numeric fields, to set a flag apart from MakeField's.
+    NumericField& fieldOf(const ui::TextBox& box);
     // Blanks the page's results (run when a field's text changes).
     virtual void ClearResults() = 0;
     virtual short reportCode() const { return number_; }

@@ -258,7 +258,7 @@ void FrmMensuration::blank(int figure) {
 bool FrmMensuration::take(int figure, int position, bool report, double& v) {
     ui::TextBox& box = input(figure, position);
     const NumericField* f = CalculatorForm::field(box);
-    const bool inRange = f->integerOnly
+    const bool inRange = f->wholeNumber
                              ? CheckRangeInt(box, static_cast<short>(f->lo), static_cast<short>(f->hi), f->format, report, report)
                              : CheckRange(box, f->lo, f->hi, f->format, report, report);
     if (!inRange || box.text().empty()) return false;

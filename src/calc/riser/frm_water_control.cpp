@@ -44,6 +44,8 @@ FrmWaterControl::FrmWaterControl(AppContext& app, FrmWaterControlResults& result
             MakeField((std::string(pipe[i]) + "Pipe Dia").c_str(), "in.", 4, 36, "#0", true, "",
                       [this, i]() -> ui::Control* { return i == 0 ? static_cast<ui::Control*>(txtElev[2]) : &cboOutletMat; }),
             "txtPipeDia", i);
+        // A length is checked as a whole number, but its key filter takes a point: "15.0".
+        fieldOf(*txtPipeLen[i]).integerOnly = false;
     }
 
     setCaption("Water Control Structure");
