@@ -64,6 +64,33 @@ const NumericField* CalculatorForm::field(const ui::TextBox& box) const {
     return nullptr;
 }
 
+std::string CalculatorForm::InputsNow() const {
+    std::string s;
+    for (auto& c : controls()) {
+        std::string value;
+        switch (c->kind()) {
+            case ui::Kind::TextBox:
+                if (!field(static_cast<const ui::TextBox&>(*c))) continue;
+                value = static_cast<const ui::TextBox&>(*c).text();
+                break;
+            case ui::Kind::ComboBox:
+                value = std::to_string(static_cast<const ui::ComboBox&>(*c).listIndex()) + ":" +
+                        static_cast<const ui::ComboBox&>(*c).text();
+                break;
+            case ui::Kind::OptionButton:
+                value = static_cast<const ui::OptionButton&>(*c).value() ? "1" : "0";
+                break;
+            case ui::Kind::CheckBox:
+                value = std::to_string(static_cast<const ui::CheckBox&>(*c).value());
+                break;
+            default:
+                continue;
+        }
+        s += c->fullName() + '=' + value + '\n';
+    }
+    return s;
+}
+
 NumericField& CalculatorForm::fieldOf(const ui::TextBox& box) {
     for (auto& f : fields_)
         if (f.box == &box) return f;

@@ -91,6 +91,9 @@ public:
     // blank: where a walk through the page with every input in turn starts from.
     std::vector<std::pair<std::string, std::string>> example;
     const NumericField* field(const ui::TextBox& box) const;
+    // What the page's inputs hold now, as one text: the numeric fields' texts and the choices of
+    // its lists, options and check boxes. Two equal texts mean the same computation.
+    std::string InputsNow() const;
 
     virtual void Compute(bool fromCommand, bool& ok) = 0;
     // Compute, guarded: a validation that the computation's own focus moves set off does not
