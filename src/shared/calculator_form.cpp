@@ -105,6 +105,7 @@ ui::TextBox& CalculatorForm::addNumericField(NumericField f, const std::string& 
         inputEdited = true;
     };
     box.onGotFocus = [this, &box] {
+        noteEntered(box);
         SelectAllText(box);
         inputEdited = false;
     };

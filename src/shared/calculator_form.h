@@ -94,6 +94,9 @@ public:
     // What the page's inputs hold now, as one text: the numeric fields' texts and the choices of
     // its lists, options and check boxes. Two equal texts mean the same computation.
     std::string InputsNow() const;
+    // The numeric field a person entered last (its focus event ran last), or null: where what the
+    // page computes depends on which dimension was being typed, this is the one.
+    ui::TextBox* lastEnteredField() const { return lastEntered_; }
 
     virtual void Compute(bool fromCommand, bool& ok) = 0;
     // Compute, guarded: a validation that the computation's own focus moves set off does not
@@ -107,6 +110,8 @@ protected:
     ui::TextBox& addNumericField(NumericField f, const std::string& name, int index = -1);
     // The description of one of the page's numeric fields, to set a flag apart from MakeField's.
     NumericField& fieldOf(const ui::TextBox& box);
+    // A page that handles a field's focus event itself says here that the field was entered.
+    void noteEntered(ui::TextBox& box) { lastEntered_ = &box; }
     // Blanks the page's results (run when a field's text changes).
     virtual void ClearResults() = 0;
     virtual short reportCode() const { return number_; }
@@ -114,6 +119,7 @@ protected:
 private:
     short number_;
     std::vector<NumericField> fields_;
+    ui::TextBox* lastEntered_ = nullptr;
     bool computing_ = false;
     friend class ComputeFrame;
 };

@@ -151,6 +151,7 @@ FrmMensuration::FrmMensuration(AppContext& app)
         };
         box.onGotFocus = [this, &box, position] {
             active_ = position;
+            noteEntered(box);
             SelectAllText(box);
         };
         // Leaving a field checks its own range, nothing more; h of the parallelogram runs to b.
@@ -219,7 +220,12 @@ void FrmMensuration::showFigure(int figure) {
         frmFormula[i]->setVisible(shown);
         picImage[i]->setVisible(shown);
         for (auto* box : inputs_[i]) box->setVisible(shown);
-        for (auto* label : outputs_[i]) label->setVisible(shown);
+        // A figure put away keeps no results: choosing it again computes them afresh, so what
+        // the page holds follows from its inputs alone, not from the figures visited before.
+        for (auto* label : outputs_[i]) {
+            label->setVisible(shown);
+            if (!shown) label->setCaption("");
+        }
     }
     pic9Angle.setVisible(figure == 9);
 }
@@ -236,7 +242,14 @@ void FrmMensuration::ComputeFigure(int figure, bool report, bool& ok) {
     if (depth_ >= 3) return;
     ++depth_;
     const int failuresBefore = failures_;
+    const bool validBefore = valid_;
     bool solved = solve(figure, report);
+    // A figure not shown (its dimensions put in by an opened project) writes back its dimensions
+    // but keeps no results, and leaves the shown figure's sketch as it was.
+    if (figure != cboFormula.listIndex()) {
+        for (auto* label : outputs_[figure]) label->setCaption("");
+        valid_ = validBefore;
+    }
     if (!solved) {
         blank(figure);
         ++failures_;
