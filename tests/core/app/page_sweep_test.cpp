@@ -5,10 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <iostream>
-#include <cctype>
 #include <set>
 
 #include "app/main_module.h"
+#include "person.h"
 
 namespace vado {
 namespace {
@@ -29,15 +29,14 @@ public:
 private:
     void sweepPage(CatalogueForm& page) {
         ++pages;
-        auto& strip = module_.FormList[module_.CurrentForm]->tabStrip;
-        strip.clickTab(pageNumber(page) + 1);
+        test::ShowPage(module_, page);
         ASSERT_TRUE(page.visible()) << page.name();
         // Pages whose fields start blank start from their worked example.
         if (auto* calc = dynamic_cast<CalculatorForm*>(&page))
             for (auto& [name, text] : calc->example)
-                if (auto* box = dynamic_cast<ui::TextBox*>(page.find(name))) paste(page, *box, text);
-        for (auto& c : snapshot(page)) {
-            if (!usable(*c)) continue;
+                if (auto* box = dynamic_cast<ui::TextBox*>(page.find(name))) test::Paste(page, *box, text);
+        for (auto& c : test::Snapshot(page)) {
+            if (!test::Usable(page, *c)) continue;
             closeResultWindows(page);  // a table that grows with every click is checked per control
             switch (c->kind()) {
                 case ui::Kind::TextBox:
@@ -50,11 +49,11 @@ private:
                         ++choices;
                         page.setFocus(&combo);
                         combo.setListIndex(i);
-                        leave(page);
+                        test::Leave(page);
                         clickAll(page, combo.fullName() + "=" + std::to_string(i));
                         // A choice that shows other fields (a figure, a mode): those too.
-                        for (auto& other : snapshot(page))
-                            if (other->kind() == ui::Kind::TextBox && usable(*other))
+                        for (auto& other : test::Snapshot(page))
+                            if (other->kind() == ui::Kind::TextBox && test::Usable(page, *other))
                                 sweepField(page, static_cast<ui::TextBox&>(*other));
                     }
                     if (before >= 0) combo.setListIndex(before);
@@ -69,7 +68,7 @@ private:
                             static_cast<ui::OptionButton&>(*c).click();
                         else
                             static_cast<ui::CheckBox&>(*c).setValue(v);
-                        leave(page);
+                        test::Leave(page);
                         clickAll(page, c->fullName() + "=" + std::to_string(v));
                     }
                     break;
@@ -103,18 +102,18 @@ private:
         ++fields;
         const std::string before = box.text();
         for (const auto& text : kHostileTexts) {
-            paste(page, box, text);
+            test::Paste(page, box, text);
             clickAll(page, box.fullName() + "=" + printable(text));
         }
-        paste(page, box, before);
+        test::Paste(page, box, before);
     }
 
     // Clicks every command button of the page (a dialog a button opens is closed again), and
     // checks the page and every open window after each click.
     void clickAll(CatalogueForm& page, const std::string& step) {
         check(page, step);
-        for (auto& c : snapshot(page)) {
-            if (c->kind() != ui::Kind::CommandButton || !usable(*c)) continue;
+        for (auto& c : test::Snapshot(page)) {
+            if (c->kind() != ui::Kind::CommandButton || !test::Usable(page, *c)) continue;
             ++clicks;
             page.clickButton(static_cast<ui::CommandButton&>(*c), true);
             page.dropFocus();
@@ -135,62 +134,23 @@ private:
         }
     }
 
-    // "nan" or "inf" standing as a word of its own (as "-nan", "inf", "1.#INF"), any case.
-    static bool ShowsNotANumber(const std::string& t) {
-        auto letter = [&](size_t i) { return i < t.size() && std::isalpha(static_cast<unsigned char>(t[i])); };
-        for (size_t i = 0; i + 3 <= t.size(); ++i) {
-            std::string w = t.substr(i, 3);
-            for (auto& ch : w) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
-            if ((w == "nan" || w == "inf") && (i == 0 || !letter(i - 1)) &&
-                (!letter(i + 3) || t.compare(i + 3, 5, "inity") == 0))
-                return true;
-        }
-        return false;
-    }
-
     static void checkForm(const ui::Form& form, const std::string& step) {
         for (auto& c : form.controls()) {
-            std::vector<std::string> texts{c->caption()};
-            if (c->kind() == ui::Kind::TextBox) texts.push_back(static_cast<ui::TextBox&>(*c).text());
-            if (c->kind() == ui::Kind::ComboBox) texts.push_back(static_cast<ui::ComboBox&>(*c).text());
-            if (c->kind() == ui::Kind::Grid)
-                for (auto& row : static_cast<ui::Grid&>(*c).cells()) texts.insert(texts.end(), row.begin(), row.end());
-            for (auto& t : texts) {
+            for (auto& t : test::Texts(*c)) {
                 // A pasted field may hold 400 nines, which is no result.
-                if (t.size() < 300 && ShowsNotANumber(t)) {
+                if (t.size() < 300 && test::ShowsNotANumber(t)) {
                     ADD_FAILURE() << step << ": " << form.name() << "." << c->fullName() << " shows \"" << t << "\"";
                 }
             }
         }
     }
 
-    void paste(CatalogueForm& page, ui::TextBox& box, const std::string& text) {
-        page.setFocus(&box);
-        box.setSelection(0, static_cast<int>(box.text().size()));
-        box.paste(text);
-        leave(page);
-    }
-    static void leave(CatalogueForm& page) {
-        if (!page.leaveFocus()) page.dropFocus();
-    }
     void closeResultWindows(const CatalogueForm& page) {
         for (ui::Form* w : std::vector<ui::Form*>(services_.visibleForms))
             if (w != &page) w->Unload();
     }
     void closeWindows() {
         while (!services_.modalStack.empty()) services_.modalStack.back()->Hide();
-    }
-    static bool usable(const ui::Control& c) { return c.visible() && c.enabled(); }
-    // The controls as they stand: a handler may add grid rows but never controls.
-    static std::vector<ui::Control*> snapshot(const ui::Form& f) {
-        std::vector<ui::Control*> v;
-        for (auto& c : f.controls()) v.push_back(c.get());
-        return v;
-    }
-    int pageNumber(const CatalogueForm& page) const {
-        for (int i = 0; i < static_cast<int>(module_.FormList.size()); ++i)
-            if (module_.FormList[i] == &page) return i;
-        return 0;
     }
     static std::string printable(const std::string& t) { return t.size() > 20 ? t.substr(0, 20) + "..." : t; }
 

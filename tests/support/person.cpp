@@ -1,0 +1,139 @@
+#include "person.h"
+
+#include <cctype>
+
+namespace vado::test {
+
+void Leave(ui::Form& form) {
+    if (!form.leaveFocus()) form.dropFocus();
+}
+
+void Paste(ui::Form& form, ui::TextBox& box, const std::string& text) {
+    form.setFocus(&box);
+    box.setSelection(0, static_cast<int>(box.text().size()));
+    box.paste(text);
+    Leave(form);
+}
+
+void EditCell(ui::Grid& grid, int row, int col, const std::string& text) {
+    if (row >= grid.rows()) grid.setRows(row + 1);
+    grid.row = row;
+    grid.col = col;
+    grid.setTextMatrix(row, col, text);
+    if (grid.onCellEdited) grid.onCellEdited(row, col);
+}
+
+bool Apply(ui::Form& form, const std::string& step) {
+    const auto eq = step.find('=');
+    const std::string name = step.substr(0, eq), value = step.substr(eq + 1);
+    if (const auto open = name.find('('); open != std::string::npos) {
+        ui::Control* g = form.find(name.substr(0, open));
+        if (g && g->kind() == ui::Kind::Grid) {
+            EditCell(static_cast<ui::Grid&>(*g), std::stoi(name.substr(open + 1)),
+                     std::stoi(name.substr(name.find(',') + 1)), value);
+            return true;
+        }
+    }
+    ui::Control* c = form.find(name);
+    if (!c) c = form.find(name + "(" + value + ")");  // an option group by its base name
+    if (!c) return false;
+    switch (c->kind()) {
+        case ui::Kind::TextBox:
+            Paste(form, static_cast<ui::TextBox&>(*c), value);
+            return true;
+        case ui::Kind::ComboBox:
+            form.setFocus(c);
+            static_cast<ui::ComboBox&>(*c).setListIndex(std::stoi(value));
+            break;
+        case ui::Kind::CheckBox:
+            form.setFocus(c);
+            static_cast<ui::CheckBox&>(*c).setValue(std::stoi(value));
+            break;
+        case ui::Kind::OptionButton:
+            form.setFocus(c);
+            static_cast<ui::OptionButton&>(*c).click();
+            break;
+        default:
+            return false;
+    }
+    Leave(form);
+    return true;
+}
+
+int PageNumber(const MainModule& module, const ui::Form& page) {
+    for (int i = 0; i < static_cast<int>(module.FormList.size()); ++i)
+        if (module.FormList[i] == &page) return i;
+    return -1;
+}
+
+void ShowPage(MainModule& module, const CatalogueForm& page) {
+    module.FormList[module.CurrentForm]->tabStrip.clickTab(PageNumber(module, page) + 1);
+}
+
+bool Usable(const ui::Form& form, const ui::Control& c) {
+    if (!c.visible() || !c.enabled()) return false;
+    const ui::Control* holder = c.container.empty() ? nullptr : form.find(c.container);
+    return !holder || holder == &c || Usable(form, *holder);
+}
+
+std::vector<ui::Control*> Snapshot(const ui::Form& form) {
+    std::vector<ui::Control*> v;
+    for (auto& c : form.controls()) v.push_back(c.get());
+    return v;
+}
+
+bool ShowsNotANumber(const std::string& t) {
+    auto letter = [&](size_t i) { return i < t.size() && std::isalpha(static_cast<unsigned char>(t[i])); };
+    for (size_t i = 0; i + 3 <= t.size(); ++i) {
+        std::string w = t.substr(i, 3);
+        for (auto& ch : w) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+        if ((w == "nan" || w == "inf") && (i == 0 || !letter(i - 1)) &&
+            (!letter(i + 3) || t.compare(i + 3, 5, "inity") == 0))
+            return true;
+    }
+    return false;
+}
+
+std::vector<std::string> Texts(const ui::Control& c) {
+    std::vector<std::string> texts{c.caption()};
+    if (c.kind() == ui::Kind::TextBox) texts.push_back(static_cast<const ui::TextBox&>(c).text());
+    if (c.kind() == ui::Kind::ComboBox) texts.push_back(static_cast<const ui::ComboBox&>(c).text());
+    if (c.kind() == ui::Kind::Grid)
+        for (auto& row : static_cast<const ui::Grid&>(c).cells()) texts.insert(texts.end(), row.begin(), row.end());
+    return texts;
+}
+
+std::vector<std::string> Shown(const ui::Form& form) {
+    std::vector<std::string> lines;
+    for (auto& c : form.controls()) {
+        std::string v = form.name() + "." + c->fullName() + (c->visible() ? "" : " hidden") +
+                        (c->enabled() ? "" : " disabled") + ": ";
+        switch (c->kind()) {
+            case ui::Kind::TextBox: {
+                const auto& box = static_cast<const ui::TextBox&>(*c);
+                v += box.text() + (box.locked ? " (locked)" : "");
+                break;
+            }
+            case ui::Kind::ComboBox:
+                v += std::to_string(static_cast<const ui::ComboBox&>(*c).listIndex()) + " " +
+                     static_cast<const ui::ComboBox&>(*c).text();
+                break;
+            case ui::Kind::CheckBox:
+                v += std::to_string(static_cast<const ui::CheckBox&>(*c).value());
+                break;
+            case ui::Kind::OptionButton:
+                v += static_cast<const ui::OptionButton&>(*c).value() ? "chosen" : "-";
+                break;
+            case ui::Kind::Grid:
+                for (auto& row : static_cast<const ui::Grid&>(*c).cells())
+                    for (auto& cell : row) v += cell + "|";
+                break;
+            default:
+                v += c->caption();
+        }
+        lines.push_back(v);
+    }
+    return lines;
+}
+
+}  // namespace vado::test
