@@ -494,7 +494,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
                 saveError = saveError.empty() ? "the project was not saved" : saveError;
         }
         Json j = session.result();
-        if (json) out << j.dump(1) << "\n";
+        // A step is echoed as given, and the command line may hold bytes that are no UTF-8.
+        if (json) out << j.dump(1, ' ', false, Json::error_handler_t::replace) << "\n";
         else PrintReadable(j, out);
         if (!saveError.empty()) {
             err << "vadocalc-cli: " << saveError << "\n";

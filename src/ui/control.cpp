@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "ui/form.h"
+#include "ui/utf8.h"
 
 namespace ui {
 
@@ -30,7 +31,8 @@ void Control::setEnabled(bool e) {
     notify();
 }
 
-void Control::setCaption(const std::string& c) {
+void Control::setCaption(const std::string& text) {
+    const std::string c = ValidUtf8(text);
     if (caption_ == c) return;
     caption_ = c;
     notify();
@@ -56,7 +58,8 @@ bool Control::SetFocus() { return form_.setFocus(this); }
 
 // --- TextBox ---
 
-void TextBox::setText(const std::string& t) {
+void TextBox::setText(const std::string& text) {
+    const std::string t = ValidUtf8(text);
     if (t == text_) return;
     text_ = t;
     selStart_ = static_cast<int>(text_.size());
@@ -74,7 +77,8 @@ void TextBox::setSelection(int start, int length) {
 
 std::string TextBox::selectedText() const { return text_.substr(selStart_, selLength_); }
 
-void TextBox::replaceSelection(const std::string& t) {
+void TextBox::replaceSelection(const std::string& text) {
+    const std::string t = ValidUtf8(text);
     std::string next = text_.substr(0, selStart_) + t + text_.substr(selStart_ + selLength_);
     int caret = selStart_ + static_cast<int>(t.size());
     bool changed = next != text_;
@@ -147,7 +151,7 @@ void CheckBox::setValue(int v) {
 // --- ComboBox ---
 
 void ComboBox::addItem(const std::string& text, long itemData) {
-    items_.push_back({text, itemData});
+    items_.push_back({ValidUtf8(text), itemData});
     notify();
 }
 
@@ -166,7 +170,8 @@ void ComboBox::setListIndex(int i) {
     if (onClick) onClick();
 }
 
-void ComboBox::setText(const std::string& t) {
+void ComboBox::setText(const std::string& text) {
+    const std::string t = ValidUtf8(text);
     if (style == Style::DropDownList) {
         // A list without an edit part takes a text only as the choice of a matching item.
         for (int i = 0; i < listCount(); ++i)
@@ -245,7 +250,7 @@ char Grid::columnAlignment(int c) const {
 
 void Grid::setTextMatrix(int r, int c, const std::string& t) {
     if (r < 0 || r >= rows() || c < 0 || c >= cols_) return;
-    cells_[r][c] = t;
+    cells_[r][c] = ValidUtf8(t);
     notify();
 }
 
