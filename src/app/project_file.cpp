@@ -208,17 +208,51 @@ void Replay(PageReplay& r) {
     for (auto& step : r.choices) step();
     // A text the page already holds needs no typing; the field entered last is entered last again.
     std::string lastText = r.lastEntered ? r.lastEntered->text() : std::string();
+    bool typed = r.lastEntered != nullptr;
     for (auto& [box, text] : r.texts) {
-        if (box == r.lastEntered) lastText = text;
-        else if (box->text() != text) Type(*r.page, *box, text);
+        if (box == r.lastEntered) {
+            lastText = text;
+        } else if (box->text() != text) {
+            Type(*r.page, *box, text);
+            typed = true;
+        }
     }
     if (r.lastEntered) Type(*r.page, *r.lastEntered, lastText);
+    // A page that writes a dimension back from the others (a figure's hypotenuse from its sides)
+    // may have rewritten a field typed before, from values the person never had side by side: the
+    // saved texts are put back as they were, without the page working from them once more.
+    bool restored = false;
+    for (auto& [box, text] : r.texts) {
+        if (box->text() == text) continue;
+        restored = true;
+        auto onChange = std::move(box->onChange);
+        box->onChange = nullptr;
+        box->setText(text);
+        box->onChange = std::move(onChange);
+    }
+    auto* calc = dynamic_cast<CalculatorForm*>(r.page);
+    // A check run while the fields are typed or computed may send the focus to the field it names,
+    // which is then entered: the field the person entered last is entered once more, so it stays
+    // the one entered last (and a job saved before any field was entered leaves none entered).
+    auto enterLast = [&r, calc] {
+        r.page->dropFocus();
+        if (r.lastEntered) {
+            if (!r.page->setFocus(r.lastEntered) && r.lastEntered->onGotFocus) r.lastEntered->onGotFocus();
+            r.page->dropFocus();
+        } else if (calc) {
+            calc->forgetEntered();
+        }
+    };
+    enterLast();
     for (auto& step : r.tables) step();
     r.page->dropFocus();
-    if (auto* calc = dynamic_cast<CalculatorForm*>(r.page)) {
+    // Leaving a typed field computed the page quietly, as Enter would; a page nothing was typed
+    // into, a table, or texts put back are computed once more, quietly.
+    if (calc && (!typed || !r.tables.empty() || restored)) {
         calc->inputEdited = false;
         bool ok = true;
         calc->RunCompute(false, ok);
+        enterLast();
     }
 }
 
@@ -228,6 +262,43 @@ struct Silence {
     ~Silence() { --services.silenced; }
     ui::Services& services;
 };
+
+// Every page's inputs as a fresh program has them.
+const Json& StartupPages() {
+    static const Json pages = [] {
+        ui::HeadlessServices services;
+        MainModule fresh(services);
+        fresh.SubMain();
+        Json all = Json::object();
+        for (auto* page : fresh.FormList)
+            if (auto inputs = PageInputs(*page); !inputs.empty()) all[page->name()] = inputs;
+        return all;
+    }();
+    return pages;
+}
+
+// A project nests five deep (pages, a page, a table, a row); the JSON reader recurses as deep as
+// the document does, so a hand-made nest of thousands is turned away before it is read.
+constexpr int kMaxDepth = 32;
+
+bool NestedTooDeep(const std::string& text) {
+    int depth = 0;
+    bool inString = false;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (inString) {
+            if (c == '\\') ++i;
+            else if (c == '"') inString = false;
+        } else if (c == '"') {
+            inString = true;
+        } else if (c == '[' || c == '{') {
+            if (++depth > kMaxDepth) return true;
+        } else if (c == ']' || c == '}') {
+            --depth;
+        }
+    }
+    return false;
+}
 
 // "... number overflow parsing '1e999'" gives 1e999.
 std::string QuotedToken(const std::string& what) {
@@ -261,7 +332,9 @@ std::string Save(MainModule& module, bool withShownPage) {
         {"pages", pages}};
     // Moving through the fields is no change to the job.
     if (withShownPage) doc["lastEntered"] = lastEntered;
-    return doc.dump(1) + "\n";
+    // The controls hold valid UTF-8; should a text ever not be, it is saved with U+FFFD rather
+    // than the save failing.
+    return doc.dump(1, ' ', false, Json::error_handler_t::replace) + "\n";
 }
 
 Loaded Load(MainModule& module, const std::string& text) {
@@ -271,6 +344,7 @@ Loaded Load(MainModule& module, const std::string& text) {
         return result;
     };
     if (text.size() > kMaxBytes) return fail("The file is too large to be a project.");
+    if (NestedTooDeep(text)) return fail("The file is not a project: its values are nested too deeply.");
     Json doc;
     try {
         doc = Json::parse(text);
@@ -298,6 +372,9 @@ Loaded Load(MainModule& module, const std::string& text) {
         const Json& lastEntered = doc.contains("lastEntered") ? doc["lastEntered"] : Json::object();
         if (!lastEntered.is_object()) return fail("The project's last entered fields are not a list of fields.");
 
+        // What the file leaves out is as a fresh program has it: a page or a control it does not
+        // name takes its start-up value, so nothing of the job open before is left behind.
+        Json merged = StartupPages();
         for (const auto& [pageName, inputs] : pages.items()) {
             CatalogueForm* page = module.formNamed(pageName);
             if (!page) {
@@ -305,13 +382,17 @@ Loaded Load(MainModule& module, const std::string& text) {
                 continue;
             }
             if (!inputs.is_object()) return fail("The inputs of " + pageName + " are not a list of controls.");
-            PageReplay r{.page = page};
+            Json& into = merged[page->name()];
+            for (const auto& [name, value] : inputs.items()) into[name] = value;
+        }
+        for (const auto& [pageName, inputs] : merged.items()) {
+            PageReplay r{.page = module.formNamed(pageName)};
             for (const auto& [name, value] : inputs.items())
                 if (!Plan(r, name, value, result.skipped, result.error)) return result;
             // A name that is no text field of the page is of no consequence: nothing is entered last.
             if (lastEntered.contains(pageName) && lastEntered[pageName].is_string()) {
-                ui::Control* c = page->find(lastEntered[pageName].get<std::string>());
-                if (c && c->kind() == ui::Kind::TextBox && IsInput(*page, *c, true))
+                ui::Control* c = r.page->find(lastEntered[pageName].get<std::string>());
+                if (c && c->kind() == ui::Kind::TextBox && IsInput(*r.page, *c, true))
                     r.lastEntered = static_cast<ui::TextBox*>(c);
             }
             replays.push_back(std::move(r));

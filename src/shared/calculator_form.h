@@ -97,6 +97,8 @@ public:
     // The numeric field a person entered last (its focus event ran last), or null: where what the
     // page computes depends on which dimension was being typed, this is the one.
     ui::TextBox* lastEnteredField() const { return lastEntered_; }
+    // As if no field of the page had been entered (a job opened that entered none).
+    void forgetEntered() { lastEntered_ = nullptr; }
 
     virtual void Compute(bool fromCommand, bool& ok) = 0;
     // Compute, guarded: a validation that the computation's own focus moves set off does not

@@ -149,8 +149,7 @@ FrmMensuration::FrmMensuration(AppContext& app)
             ComputeFigure(figure, false, ok);
             typing_ = false;
         };
-        box.onGotFocus = [this, &box, position] {
-            active_ = position;
+        box.onGotFocus = [this, &box] {
             noteEntered(box);
             SelectAllText(box);
         };
@@ -293,6 +292,14 @@ bool FrmMensuration::number(int figure, int position, bool report, double& v) {
         box.SetFocus();
     }
     return false;
+}
+
+int FrmMensuration::activeField() const {
+    if (const ui::TextBox* box = lastEnteredField())
+        for (const auto& figure : inputs_)
+            for (size_t i = 0; i < figure.size(); ++i)
+                if (figure[i] == box) return static_cast<int>(i);
+    return 0;
 }
 
 void FrmMensuration::writeBack(int figure, int position, double v, const char* format) {

@@ -25,7 +25,9 @@ public:
     const std::vector<ui::TextBox*>& inputs(int figure) const { return inputs_[figure]; }
     // The labels a figure writes its results into.
     const std::vector<ui::Label*>& outputs(int figure) const { return outputs_[figure]; }
-    int activeField() const { return active_; }
+    // The field the dimensions are worked from: the one entered last, by its place in its figure
+    // (the first when none was entered).
+    int activeField() const;
     bool resultsValid() const { return valid_; }
 
     void Compute(bool fromCommand, bool& ok) override;
@@ -51,7 +53,6 @@ private:
 
     std::array<std::vector<ui::TextBox*>, kFigures> inputs_;
     std::array<std::vector<ui::Label*>, kFigures> outputs_;
-    int active_ = 0;
     bool typing_ = false;
     bool valid_ = false;
     int depth_ = 0;

@@ -19,10 +19,11 @@ bool FrmMensuration::solve(int figure, bool report) {
         return false;
     };
     double a = 0, b = 0, c = 0, d = 0, h = 0;
+    const int active = activeField();
     switch (figure) {
         case 0: {
             if (!take(0, 0, report, a) || !take(0, 1, report, b)) return false;
-            if (active_ < 2) {
+            if (active < 2) {
                 right_ = FromLegs(a, b);
             } else {
                 if (!take(0, 2, report, c)) return false;
@@ -31,7 +32,7 @@ bool FrmMensuration::solve(int figure, bool report) {
             }
             valid_ = true;
             picImage[0]->Refresh();
-            if (active_ < 2) writeBack(0, 2, right_.c);
+            if (active < 2) writeBack(0, 2, right_.c);
             else if (a < c) writeBack(0, 1, right_.b);
             else writeBack(0, 0, right_.a);
             return true;
@@ -48,10 +49,10 @@ bool FrmMensuration::solve(int figure, bool report) {
         }
         case 2: {
             if (!take(2, 0, report, a) || !take(2, 1, report, h)) return false;
-            if (active_ == 1) a = 2 * h / std::sqrt(3.0);
+            if (active == 1) a = 2 * h / std::sqrt(3.0);
             else h = std::sqrt(3.0) * a / 2;
             show(2, 0, a * h / 2, "#####0.00");
-            writeBack(2, active_ == 1 ? 0 : 1, active_ == 1 ? a : h);
+            writeBack(2, active == 1 ? 0 : 1, active == 1 ? a : h);
             return true;
         }
         case 3:
@@ -62,11 +63,11 @@ bool FrmMensuration::solve(int figure, bool report) {
             // Both fields are checked whichever is being edited: a side of 999 writes back a
             // diagonal of 1730.32, which its own range then refuses.
             if (!take(4, 0, report, a) || !take(4, 1, report, d)) return false;
-            if (active_ == 1) a = d / std::sqrt(3.0);
+            if (active == 1) a = d / std::sqrt(3.0);
             else d = std::sqrt(3.0) * a;
             show(4, 0, 6 * a * a, "#####0.00");
             show(4, 1, a * a * a, "#####0.00");
-            if (active_ == 1) writeBack(4, 0, a);
+            if (active == 1) writeBack(4, 0, a);
             else writeBack(4, 1, d, "###0.00");
             return true;
         }
@@ -87,24 +88,24 @@ bool FrmMensuration::solve(int figure, bool report) {
         case 7: {
             double area = 0;
             if (!number(7, 0, report, a) || !number(7, 1, report, d) || !number(7, 2, report, area)) return false;
-            if (active_ == 2) {
+            if (active == 2) {
                 a = std::sqrt(area);
                 d = std::sqrt(2.0) * a;
-            } else if (active_ == 1) {
+            } else if (active == 1) {
                 a = d / std::sqrt(2.0);
                 area = a * a;
             } else {
                 d = std::sqrt(2.0) * a;
                 area = a * a;
             }
-            if (active_ != 0) writeBack(7, 0, a);
-            if (active_ != 1) writeBack(7, 1, d);
-            if (active_ != 2) writeBack(7, 2, area);
+            if (active != 0) writeBack(7, 0, a);
+            if (active != 1) writeBack(7, 1, d);
+            if (active != 2) writeBack(7, 2, area);
             return true;
         }
         case 8: {
             if (!number(8, 0, report, a) || !number(8, 1, report, b) || !number(8, 2, report, d)) return false;
-            if (active_ == 2) {
+            if (active == 2) {
                 // The other side of a diagonal no longer than side 'a' has no length.
                 if (d <= a) return report ? refuse("The diagonal must be longer than side 'a'.") : false;
                 b = std::sqrt(d * d - a * a);
@@ -112,7 +113,7 @@ bool FrmMensuration::solve(int figure, bool report) {
                 d = std::sqrt(a * a + b * b);
             }
             show(8, 0, a * b, "###0.00");
-            writeBack(8, active_ == 2 ? 1 : 2, active_ == 2 ? b : d);
+            writeBack(8, active == 2 ? 1 : 2, active == 2 ? b : d);
             return true;
         }
         case 9: {

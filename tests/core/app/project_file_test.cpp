@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "calc/mensuration/frm_mensuration.h"
 #include "shared/number_format.h"
 
 namespace vado {
@@ -101,6 +102,11 @@ TEST(ProjectFile, ARefusedFileChangesNothing) {
          "The project holds a number too large to read (-1e400)."},
         {"last entered fields not a list", R"({"format": "vadocalc-project", "version": 1, "lastEntered": 3})",
          "The project's last entered fields are not a list of fields."},
+        // The reader would recurse as deep as the nest and run out of stack.
+        {"nested deeper than any project",
+         R"({"format": "vadocalc-project", "version": 1, "pages": {"frmWeir": {"txt1Coeff": )" + std::string(100000, '[') +
+             std::string(100000, ']') + "}}}",
+         "The file is not a project: its values are nested too deeply."},
     };
     for (const auto& c : cases) {
         auto r = project::Load(p.module, c.text);
@@ -108,6 +114,31 @@ TEST(ProjectFile, ARefusedFileChangesNothing) {
         EXPECT_EQ(r.error, c.error) << c.name;
         EXPECT_EQ(project::Save(p.module), before) << c.name << ": nothing changed";
     }
+}
+
+TEST(ProjectFile, OpeningAJobLeavesNothingOfTheJobBefore) {
+    // A file that names one page (as a hand-edited or an older file may): every other page, and
+    // the field a page had entered last, are as a fresh program has them.
+    const std::string file =
+        R"({"format": "vadocalc-project", "version": 1, "pages": {"frmOrifice": {"txt2H": "2"}}})";
+    Program used;
+    auto& weir = *used.module.formNamed("frmWeir");
+    auto& coefficient = static_cast<ui::TextBox&>(*weir.find("txt1Coeff"));
+    weir.setFocus(&coefficient);
+    coefficient.setText("5");
+    weir.leaveFocus();
+    auto& figures = static_cast<FrmMensuration&>(*used.module.formNamed("frmMensuration"));
+    figures.setFocus(figures.inputs(0)[2]);
+    figures.dropFocus();
+    ASSERT_EQ(figures.activeField(), 2);
+
+    ASSERT_TRUE(project::Load(used.module, file).ok);
+    Program fresh;
+    ASSERT_TRUE(project::Load(fresh.module, file).ok);
+    EXPECT_EQ(coefficient.text(), "3.1");
+    EXPECT_EQ(static_cast<CalculatorForm&>(weir).lastEnteredField(), nullptr);
+    EXPECT_EQ(figures.activeField(), 0) << "the figure computes from its first field again";
+    EXPECT_EQ(project::Save(used.module), project::Save(fresh.module));
 }
 
 }  // namespace
