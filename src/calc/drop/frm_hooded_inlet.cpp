@@ -66,7 +66,12 @@ FrmHoodedInlet::FrmHoodedInlet(AppContext& app, FrmStageDischarge& window)
     }
     inputs.push_back({{{"ck9Tailwater"}}, {{"cmdManningsNHelp"}}});
 
-    ck9Tailwater.onClick = [this] { ShowTailwater(ck9Tailwater, *txt9Elev[5], tailwaterLabel()); };
+    // The tailwater changes the head, so the results of the page without it go, as on the pipe
+    // drop: results are never shown beside inputs that did not produce them.
+    ck9Tailwater.onClick = [this] {
+        ShowTailwater(ck9Tailwater, *txt9Elev[5], tailwaterLabel());
+        ClearResults();
+    };
     cmdManningsNHelp.onClick = [this] {
         if (!manningsN_) manningsN_ = std::make_unique<FrmManningsN>(services());
         manningsN_->Open(txt9N);
