@@ -122,10 +122,14 @@ void FrmWaterControl::Compute(bool fromCommand, bool& ok) {
         ok = false;
         return;
     }
-    // A tailwater below the outlet pipe's working level is raised to it, and the rating goes on.
+    // A tailwater below the outlet pipe's working level is raised to it, and the rating goes on
+    // with the tailwater the field then shows, to the tenth of a foot and never below that level:
+    // the report prints the field beside the table, so the table is worked out with what it says.
     if (const double minimum = water_control::MinimumTailwater(in); in.tailwater < minimum) {
-        in.tailwater = minimum;
-        txtElev[5]->setText(FormatNumber(minimum, "####0.0"));
+        std::string raised = FormatNumber(minimum, "####0.0");
+        if (ParseReal(raised).value_or(minimum) < minimum - 1e-9) raised = FormatNumber(minimum + 0.05, "####0.0");
+        in.tailwater = ParseReal(raised).value_or(minimum);
+        txtElev[5]->setText(raised);
         services().MsgBox("The tailwater elevation was adjusted up to the minimum elevation.",
                           "Input Error", ui::MsgIcon::Exclamation);
     }
