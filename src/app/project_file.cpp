@@ -387,8 +387,16 @@ Loaded Load(MainModule& module, const std::string& text) {
         }
         for (const auto& [pageName, inputs] : merged.items()) {
             PageReplay r{.page = module.formNamed(pageName)};
-            for (const auto& [name, value] : inputs.items())
+            const Json fresh = StartupPages().value(pageName, Json::object());
+            for (const auto& [name, value] : inputs.items()) {
+                const size_t skipped = result.skipped.size();
                 if (!Plan(r, name, value, result.skipped, result.error)) return result;
+                // A value this program cannot take (an option it does not have) leaves the
+                // control as a fresh program has it.
+                std::vector<std::string> none;
+                if (result.skipped.size() > skipped && fresh.contains(name) && !Plan(r, name, fresh[name], none, result.error))
+                    return result;
+            }
             // A name that is no text field of the page is of no consequence: nothing is entered last.
             if (lastEntered.contains(pageName) && lastEntered[pageName].is_string()) {
                 ui::Control* c = r.page->find(lastEntered[pageName].get<std::string>());
