@@ -117,10 +117,11 @@ TEST(ProjectFile, ARefusedFileChangesNothing) {
 }
 
 TEST(ProjectFile, OpeningAJobLeavesNothingOfTheJobBefore) {
-    // A file that names one page (as a hand-edited or an older file may): every other page, and
-    // the field a page had entered last, are as a fresh program has them.
+    // A file that names one page (as a hand-edited or an older file may), with an option this
+    // program does not have: every other page, the option, and the field a page had entered last
+    // are as a fresh program has them.
     const std::string file =
-        R"({"format": "vadocalc-project", "version": 1, "pages": {"frmOrifice": {"txt2H": "2"}}})";
+        R"({"format": "vadocalc-project", "version": 1, "pages": {"frmOrifice": {"txt2H": "2", "opt2Selector": 7}}})";
     Program used;
     auto& weir = *used.module.formNamed("frmWeir");
     auto& coefficient = static_cast<ui::TextBox&>(*weir.find("txt1Coeff"));
@@ -131,8 +132,13 @@ TEST(ProjectFile, OpeningAJobLeavesNothingOfTheJobBefore) {
     figures.setFocus(figures.inputs(0)[2]);
     figures.dropFocus();
     ASSERT_EQ(figures.activeField(), 2);
+    auto& area = static_cast<ui::OptionButton&>(*used.module.formNamed("frmOrifice")->find("opt2Selector(1)"));
+    area.click();
 
-    ASSERT_TRUE(project::Load(used.module, file).ok);
+    const auto loaded = project::Load(used.module, file);
+    ASSERT_TRUE(loaded.ok);
+    EXPECT_EQ(loaded.skipped, std::vector<std::string>{"frmOrifice.opt2Selector"});
+    EXPECT_FALSE(area.value());
     Program fresh;
     ASSERT_TRUE(project::Load(fresh.module, file).ok);
     EXPECT_EQ(coefficient.text(), "3.1");

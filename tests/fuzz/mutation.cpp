@@ -1,0 +1,184 @@
+#include "mutation.h"
+
+#include <nlohmann/json.hpp>
+#include <random>
+#include <vector>
+
+namespace vado::fuzz {
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+using Rng = std::mt19937_64;
+
+size_t Below(Rng& rng, size_t n) { return n == 0 ? 0 : std::uniform_int_distribution<size_t>(0, n - 1)(rng); }
+
+// Every value of the document, depth first, so one can be picked and replaced.
+void Collect(Json& j, std::vector<Json*>& all) {
+    all.push_back(&j);
+    if (j.is_structured())
+        for (auto& child : j) Collect(child, all);
+}
+
+Json* AnyValue(Json& doc, Rng& rng) {
+    std::vector<Json*> all;
+    Collect(doc, all);
+    // The root stays an object more often than not: its members are where the reading happens.
+    return all[1 + Below(rng, all.size() - 1)];
+}
+
+// A value of another type than `j`.
+Json OtherType(const Json& j, Rng& rng) {
+    const std::vector<Json> others = {Json(nullptr), Json(true), Json(7), Json(-1.5), Json("12"), Json::array({1, "2"}),
+                                      Json::object({{"x", 1}})};
+    for (;;) {
+        const Json& v = others[Below(rng, others.size())];
+        if (v.type() != j.type()) return v;
+    }
+}
+
+// Text-level: the number token put in place of the value marked by `marker`.
+std::string Replace(const std::string& text, const std::string& marker, const std::string& with) {
+    const auto at = text.find(marker);
+    return at == std::string::npos ? text : text.substr(0, at) + with + text.substr(at + marker.size());
+}
+
+// The positions just inside the quotes of the document's strings.
+std::vector<size_t> StringPositions(const std::string& text) {
+    std::vector<size_t> at;
+    bool inside = false;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\\') {
+            ++i;
+            continue;
+        }
+        if (text[i] == '"') {
+            inside = !inside;
+            if (inside) at.push_back(i + 1);
+        }
+    }
+    return at;
+}
+
+}  // namespace
+
+std::string SmallProject(const std::string& project) {
+    try {
+        Json doc = Json::parse(project);
+        const Json shown = doc.value("shownPage", Json());
+        for (const char* part : {"pages", "lastEntered"}) {
+            if (!doc.contains(part) || !doc[part].is_object()) continue;
+            Json kept = Json::object();
+            if (shown.is_string() && doc[part].contains(shown.get<std::string>()))
+                kept[shown.get<std::string>()] = doc[part][shown.get<std::string>()];
+            doc[part] = kept;
+        }
+        return doc.dump(1) + "\n";
+    } catch (const Json::exception&) {
+        return project;
+    }
+}
+
+namespace {
+
+const char* const kMarker = "\"@@vado-fuzz-value@@\"";
+
+}  // namespace
+
+const char* MutationName(int kind) {
+    static const char* const names[kMutationKinds] = {"cut short",     "wrong type",   "number",
+                                                      "deep nesting",  "long string",  "invalid UTF-8",
+                                                      "duplicate key", "byte changed", "part removed or renamed"};
+    return names[((kind % kMutationKinds) + kMutationKinds) % kMutationKinds];
+}
+
+std::string Mutate(const std::string& project, int kind, std::uint64_t seed) {
+    Rng rng(seed);
+    kind = ((kind % kMutationKinds) + kMutationKinds) % kMutationKinds;
+    // Cut short: a small project (the page shown alone) with the seed's number of bytes left.
+    if (kind == 0) {
+        const std::string small = SmallProject(project);
+        return small.substr(0, small.empty() ? 0 : seed % small.size());
+    }
+    if (kind == 7) {
+        std::string text = project;
+        if (!text.empty()) text[Below(rng, text.size())] = static_cast<char>(Below(rng, 256));
+        return text;
+    }
+    if (kind == 5) {
+        static const std::vector<std::string> bad = {"\xFF", "\xC3", "\xED\xA0\x80", "\xF8\x88\x80\x80\x80", "\x80"};
+        const auto at = StringPositions(project);
+        if (at.empty()) return project;
+        const size_t pos = at[Below(rng, at.size())];
+        return project.substr(0, pos) + bad[Below(rng, bad.size())] + project.substr(pos);
+    }
+    Json doc;
+    try {
+        doc = Json::parse(project);
+    } catch (const Json::exception&) {
+        return project;
+    }
+    if (!doc.is_object() || doc.empty()) return project;
+    Json* target = AnyValue(doc, rng);
+    switch (kind) {
+        case 1:
+            *target = OtherType(*target, rng);
+            return doc.dump(1);
+        case 2: {
+            // Numbers JSON can carry and numbers no double can hold, put in as text.
+            static const std::vector<std::string> numbers = {
+                "1e999", "-1e999", "1e308", "-1", "0", "-0", "1.5", "2147483648", "-2147483649",
+                "9223372036854775808", "18446744073709551616", "1e-999", "32768", "99999999999999999999999"};
+            *target = "@@vado-fuzz-value@@";
+            return Replace(doc.dump(1), kMarker, numbers[Below(rng, numbers.size())]);
+        }
+        case 3: {
+            const size_t depth = 1000 + Below(rng, 200000);
+            *target = "@@vado-fuzz-value@@";
+            const bool arrays = Below(rng, 2) == 0;
+            std::string nested;
+            for (size_t i = 0; i < depth; ++i) nested += arrays ? "[" : "{\"a\":";
+            nested += "1";
+            for (size_t i = 0; i < depth; ++i) nested += arrays ? "]" : "}";
+            return Replace(doc.dump(1), kMarker, nested);
+        }
+        case 4:
+            *target = std::string(1000 + Below(rng, 300000), "0123456789.Ee-x"[Below(rng, 15)]);
+            return doc.dump(1);
+        case 6: {
+            // A key of an object given again with another value: the parser keeps one of them.
+            std::vector<Json*> objects;
+            std::vector<Json*> all;
+            Collect(doc, all);
+            for (Json* j : all)
+                if (j->is_object() && !j->empty()) objects.push_back(j);
+            Json* object = objects[Below(rng, objects.size())];
+            auto it = object->begin();
+            std::advance(it, static_cast<long>(Below(rng, object->size())));
+            const std::string key = it.key();
+            const std::string original = it.value().dump(), other = OtherType(it.value(), rng).dump();
+            (*object)[key] = "@@vado-fuzz-value@@";
+            const bool otherFirst = Below(rng, 2) == 0;
+            return Replace(doc.dump(1), kMarker,
+                           (otherFirst ? other : original) + ", " + Json(key).dump() + ": " + (otherFirst ? original : other));
+        }
+        default: {
+            // A member removed, or renamed to something this version does not know.
+            std::vector<Json*> objects;
+            std::vector<Json*> all;
+            Collect(doc, all);
+            for (Json* j : all)
+                if (j->is_object() && !j->empty()) objects.push_back(j);
+            Json* object = objects[Below(rng, objects.size())];
+            auto it = object->begin();
+            std::advance(it, static_cast<long>(Below(rng, object->size())));
+            const std::string key = it.key();
+            Json value = it.value();
+            object->erase(key);
+            if (Below(rng, 2)) (*object)[key + (Below(rng, 2) ? "X" : "(7)")] = value;
+            return doc.dump(1);
+        }
+    }
+}
+
+}  // namespace vado::fuzz

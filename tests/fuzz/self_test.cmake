@@ -1,0 +1,58 @@
+# The fuzzer's own test. A short run over every page must be clean; then each deliberate fault (the
+# weir page showing "nan", a step that never ends, a crash) must be caught, shrunk to the three
+# steps that make it, written as a replay file and caught again when the file is replayed; the
+# same file without the fault must pass.
+file(REMOVE_RECURSE ${WORK})
+file(MAKE_DIRECTORY ${WORK})
+
+# Runs the fuzzer; fails the test unless it ends with `status`; its output goes to `out`.
+function(fuzz status out)
+  execute_process(COMMAND ${FUZZ} ${ARGN} WORKING_DIRECTORY ${WORK} RESULT_VARIABLE got
+    OUTPUT_VARIABLE text ERROR_VARIABLE err TIMEOUT 900)
+  if(NOT got STREQUAL "${status}")
+    message(FATAL_ERROR "vadocalc-fuzz ${ARGN}: status ${got}, expected ${status}\n${text}\n${err}")
+  endif()
+  set(${out} "${text}" PARENT_SCOPE)
+endfunction()
+
+function(expect text what)
+  string(FIND "${text}" "${what}" at)
+  if(at EQUAL -1)
+    message(FATAL_ERROR "expected \"${what}\" in:\n${text}")
+  endif()
+endfunction()
+
+fuzz(0 clean --seed 1 --runs 40 --out ${WORK})
+if(NOT clean MATCHES "^40 sequences, [0-9]+ steps, 0 failures in")
+  message(FATAL_ERROR "a clean run was expected:\n${clean}")
+endif()
+expect("${clean}" "project files: ")
+message(STATUS "${clean}")
+
+set(shrunk_nan "shrunk to 3 steps:\n  1. tab 2\n  2. choose frmWeir opt1Selector 1\n  3. click frmWeir cmdCompute(1)\n")
+foreach(fault nan-weir hang-weir crash-weir)
+  fuzz(1 found --seed 1 --runs 3000 --fault ${fault} --step-limit 2 --no-truncations --out ${WORK})
+  expect("${found}" "FAILURE in sequence ")
+  expect("${found}" "shrunk to 3 steps:\n  1. tab 2\n  2. choose frmWeir opt1Selector 1\n")
+  if(fault STREQUAL "nan-weir")
+    expect("${found}" "not-a-number on frmWeir: lbl1Q shows \"Q = nan cfs\"")
+    expect("${found}" "${shrunk_nan}")
+    expect("${found}" "the same with vadocalc-cli: vadocalc-cli frmWeir opt1Selector=1 --click 'cmdCompute(1)'")
+  elseif(fault STREQUAL "hang-weir")
+    expect("${found}" "a step was still unfinished after 2 s")
+  else()
+    expect("${found}" "the program crashed")
+  endif()
+  if(NOT found MATCHES "replay file: ([^\n]+)\n")
+    message(FATAL_ERROR "no replay file in:\n${found}")
+  endif()
+  set(replay "${CMAKE_MATCH_1}")
+  fuzz(1 again --replay ${replay} --step-limit 2)
+  expect("${again}" "replay of 3 steps: FAILURE at step 3")
+  file(READ ${replay} steps)
+  expect("${steps}" "fault ${fault}\n")
+  string(REPLACE "fault ${fault}\n" "" steps "${steps}")
+  file(WRITE ${WORK}/without-${fault}.replay "${steps}")
+  fuzz(0 passed --replay ${WORK}/without-${fault}.replay)
+  expect("${passed}" "replay of 3 steps: passed")
+endforeach()
