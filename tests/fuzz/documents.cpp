@@ -9,6 +9,7 @@
 #include "person.h"
 #include "report/frm_info.h"
 #include "report/report_bodies.h"
+#include "sequence.h"
 
 namespace vado::fuzz {
 
@@ -177,7 +178,7 @@ std::optional<Failure> OpenText(Program& a, const std::string& text, const std::
     const auto before = mayRefuse ? Everything(a) : std::vector<std::string>{};
     const project::Loaded loaded = project::Load(a.module, text);
     if (!loaded.ok) {
-        ++Opened().refused;
+        ++Counted().refused;
         a.services.MsgBox(loaded.error, a.services.AppTitle(), ui::MsgIcon::Exclamation);
         if (!mayRefuse) return Failure{"open-refused", a.page().name(), what + " was refused: " + loaded.error};
         if (!Clear(loaded.error)) return Failure{"unclear-refusal", a.page().name(), what + ": \"" + loaded.error + "\""};
@@ -186,7 +187,7 @@ std::optional<Failure> OpenText(Program& a, const std::string& text, const std::
             return Failure{"refusal-changed-the-job", a.page().name(), what + ": " + FirstDifference(before, after)};
         return std::nullopt;
     }
-    ++Opened().taken;
+    ++Counted().taken;
     if (!loaded.skipped.empty()) {
         if (!mayRefuse) return Failure{"open-skipped", a.page().name(), project::SkippedNotice(loaded.skipped)};
         a.services.MsgBox(project::SkippedNotice(loaded.skipped), a.services.AppTitle(), ui::MsgIcon::Information);
@@ -215,11 +216,6 @@ ui::CommandButton* Button(ui::Form& form, const std::string& name) {
 }
 
 }  // namespace
-
-OpenCounts& Opened() {
-    static OpenCounts counts;
-    return counts;
-}
 
 std::optional<Failure> Reopen(std::unique_ptr<Program>& program) {
     Program& a = *program;

@@ -27,11 +27,4 @@ std::optional<Failure> OpenMutated(Program& program, int kind, std::uint64_t see
 // result is printed beside inputs that did not produce it.
 std::optional<Failure> CheckReprint(Program& program, const PrintedJob& job);
 
-// Every project file opened so far: how many were refused and how many taken.
-struct OpenCounts {
-    long refused = 0;
-    long taken = 0;
-};
-OpenCounts& Opened();
-
 }  // namespace vado::fuzz

@@ -19,9 +19,10 @@ std::uint64_t Mix(std::uint64_t seed, std::uint64_t number) {
     return z ^ (z >> 31);
 }
 
-std::optional<Failure> Document(std::unique_ptr<Program>& p, const Step& s) {
+std::optional<Failure> Document(std::unique_ptr<Program>& p, const Step& s, bool& done) {
     // The File menu waits while a dialog is open.
-    if (!p->services.modalStack.empty()) return std::nullopt;
+    done = p->services.modalStack.empty();
+    if (!done) return std::nullopt;
     switch (s.verb) {
         case Verb::Reopen: return Reopen(p);
         case Verb::Open: return OpenInPlace(*p, false);
@@ -36,17 +37,25 @@ bool OnDocument(const Step& s) {
 
 }  // namespace
 
+Tally& Counted() {
+    static Tally tally;
+    return tally;
+}
+
 std::optional<Failure> RunStep(std::unique_ptr<Program>& p, const Step& s) {
     const Program* before = p.get();
     Mark mark = MarkOf(*p);
     try {
+        bool done = false;
         if (OnDocument(s)) {
-            if (auto failure = Document(p, s)) return failure;
+            if (auto failure = Document(p, s, done)) return failure;
         } else {
-            Perform(*p, s);
+            done = Perform(*p, s);
         }
+        ++(done ? Counted().done : Counted().idle)[static_cast<size_t>(s.verb)];
         // A reopen carries on in a fresh program: everything in it is new.
         if (p.get() != before) mark = Mark{};
+        Counted().reports += static_cast<long>(p->jobs().size() - mark.jobs);
         if (auto failure = CheckStep(*p, mark)) return failure;
         for (size_t i = mark.jobs; i < p->jobs().size(); ++i)
             if (auto failure = CheckReprint(*p, p->jobs()[i])) return failure;

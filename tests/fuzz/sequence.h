@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -11,6 +12,15 @@
 #include "step.h"
 
 namespace vado::fuzz {
+
+// What the steps of this process did: per verb, the steps done and those that found nothing to do
+// at the time (their form or control not there), the reports printed and the project files opened.
+struct Tally {
+    std::array<long, kVerbs> done{}, idle{};
+    long reports = 0;
+    long refused = 0, taken = 0;
+};
+Tally& Counted();
 
 // Told before each step runs, with the steps of the sequence so far (the one starting last).
 using StepObserver = std::function<void(const std::vector<Step>& steps)>;

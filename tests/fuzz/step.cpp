@@ -19,7 +19,7 @@ struct Shape {
     bool text, seed;
 };
 
-constexpr std::array<Shape, 16> kShapes = {{
+constexpr std::array<Shape, kVerbs> kShapes = {{
     {Verb::Tab, "tab", false, false, 1, false, false},
     {Verb::Type, "type", true, true, 0, true, false},
     {Verb::Keys, "keys", true, true, 0, true, false},
@@ -58,6 +58,8 @@ std::string Word(const std::string& line, size_t& pos) {
 }
 
 }  // namespace
+
+const char* VerbWord(Step::Verb verb) { return ShapeOf(verb).word; }
 
 std::string Quote(const std::string& text) {
     std::string q = "\"";

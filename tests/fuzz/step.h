@@ -39,6 +39,10 @@ struct Step {
     bool operator==(const Step&) const = default;
 };
 
+inline constexpr int kVerbs = 16;
+// The word of a verb in a replay file.
+const char* VerbWord(Step::Verb verb);
+
 // A step as one line of a replay file ("type frmWeir txt1Coeff \"3.1\""), and back.
 std::string ToLine(const Step& step);
 std::optional<Step> FromLine(const std::string& line, std::string& error);

@@ -37,7 +37,8 @@ std::int64_t NowMs() {
 struct Slot {
     std::atomic<std::int64_t> stepStarted{0};  // ms; 0 between sequences
     std::atomic<std::int64_t> sequence{-1};
-    std::atomic<std::int64_t> sequences{0}, steps{0}, refused{0}, taken{0}, cuts{0};
+    std::atomic<std::int64_t> sequences{0}, steps{0}, cuts{0};
+    Tally tally;  // copied in after each sequence, read once the child has ended
     std::atomic<std::uint32_t> failureLength{0}, stepsLength{0};
     char failure[16384];
     char stepText[1 << 20];
@@ -207,6 +208,16 @@ int ReplayWork(Slot& slot, const Setup& setup, const std::vector<Step>& steps) {
     return kFailedStatus;
 }
 
+void Add(Tally& into, const Tally& t) {
+    for (size_t v = 0; v < into.done.size(); ++v) {
+        into.done[v] += t.done[v];
+        into.idle[v] += t.idle[v];
+    }
+    into.reports += t.reports;
+    into.refused += t.refused;
+    into.taken += t.taken;
+}
+
 bool Same(const Outcome& a, const Outcome& b) { return a.end == b.end && a.signature == b.signature; }
 
 std::string StepList(const std::vector<Step>& steps) {
@@ -258,7 +269,8 @@ void Report(const Options& o, const Outcome& found, std::ostream& out) {
 int Fuzz(const Options& o, std::ostream& out) {
     const auto start = std::chrono::steady_clock::now();
     auto elapsed = [&] { return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(); };
-    long cuts = 0, sequences = 0, steps = 0, refused = 0, taken = 0;
+    long cuts = 0, sequences = 0, steps = 0;
+    Tally all, cut;
     std::optional<Outcome> found;
     if (o.truncations) {
         Child sweep(
@@ -266,8 +278,7 @@ int Fuzz(const Options& o, std::ostream& out) {
                 long n = 0;
                 const SequenceResult r = SweepTruncations(o.setup, n, Observe(slot));
                 slot.cuts = n;
-                slot.refused = Opened().refused;
-                slot.taken = Opened().taken;
+                slot.tally = Counted();
                 if (!r.failure) return 0;
                 slot.setFailure(*r.failure);
                 return kFailedStatus;
@@ -275,6 +286,7 @@ int Fuzz(const Options& o, std::ostream& out) {
             false);
         while (!sweep.finished(o.stepLimit)) std::this_thread::sleep_for(std::chrono::milliseconds(20));
         cuts = sweep.slot().cuts;
+        cut = sweep.slot().tally;
         if (sweep.outcome().end != Outcome::End::Passed) found = sweep.outcome();
     }
     Common* common = SharedMemory<Common>();
@@ -295,8 +307,7 @@ int Fuzz(const Options& o, std::ostream& out) {
                         slot.stepStarted.store(0);
                         ++slot.sequences;
                         slot.steps += static_cast<std::int64_t>(r.steps.size());
-                        slot.refused = Opened().refused;
-                        slot.taken = Opened().taken;
+                        slot.tally = Counted();
                         if (r.failure) {
                             slot.setFailure(*r.failure);
                             common->stop = 1;
@@ -323,8 +334,7 @@ int Fuzz(const Options& o, std::ostream& out) {
         for (auto& w : workers) {
             sequences += w->slot().sequences;
             steps += w->slot().steps;
-            refused += w->slot().refused;
-            taken += w->slot().taken;
+            Add(all, w->slot().tally);
         }
     }
     Release(common);
@@ -333,9 +343,17 @@ int Fuzz(const Options& o, std::ostream& out) {
         << static_cast<long>(seconds) << " s (" << static_cast<long>(sequences / std::max(seconds, 1e-3))
         << " sequences/s, " << static_cast<long>(steps / std::max(seconds, 1e-3)) << " steps/s; seed " << o.seed
         << ", " << std::max(1, o.jobs) << " process" << (o.jobs > 1 ? "es" : "") << ")\n";
+    out << "steps done:";
+    long idle = 0;
+    for (int v = 0; v < kVerbs; ++v) {
+        out << (v ? ", " : " ") << VerbWord(static_cast<Step::Verb>(v)) << " " << all.done[static_cast<size_t>(v)];
+        idle += all.idle[static_cast<size_t>(v)];
+    }
+    out << "; " << idle << " found nothing to do then; " << all.reports << " reports printed\n";
     if (o.truncations)
-        out << "project files: " << cuts << " cuts of a saved project, " << refused + taken
-            << " changed projects opened (" << refused << " refused, " << taken << " taken)\n";
+        out << "project files: " << cuts << " cuts of a small project (" << cut.refused << " refused, " << cut.taken
+            << " taken); " << all.refused + all.taken << " projects opened in a running program (" << all.refused
+            << " refused, " << all.taken << " taken)\n";
     out.flush();
     if (!found) return 0;
     Report(o, *found, out);
