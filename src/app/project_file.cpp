@@ -208,23 +208,16 @@ void Replay(PageReplay& r) {
     for (auto& step : r.choices) step();
     // A text the page already holds needs no typing; the field entered last is entered last again.
     std::string lastText = r.lastEntered ? r.lastEntered->text() : std::string();
-    bool typed = r.lastEntered != nullptr;
     for (auto& [box, text] : r.texts) {
-        if (box == r.lastEntered) {
-            lastText = text;
-        } else if (box->text() != text) {
-            Type(*r.page, *box, text);
-            typed = true;
-        }
+        if (box == r.lastEntered) lastText = text;
+        else if (box->text() != text) Type(*r.page, *box, text);
     }
     if (r.lastEntered) Type(*r.page, *r.lastEntered, lastText);
     // A page that writes a dimension back from the others (a figure's hypotenuse from its sides)
     // may have rewritten a field typed before, from values the person never had side by side: the
     // saved texts are put back as they were, without the page working from them once more.
-    bool restored = false;
     for (auto& [box, text] : r.texts) {
         if (box->text() == text) continue;
-        restored = true;
         auto onChange = std::move(box->onChange);
         box->onChange = nullptr;
         box->setText(text);
@@ -246,9 +239,8 @@ void Replay(PageReplay& r) {
     enterLast();
     for (auto& step : r.tables) step();
     r.page->dropFocus();
-    // Leaving a typed field computed the page quietly, as Enter would; a page nothing was typed
-    // into, a table, or texts put back are computed once more, quietly.
-    if (calc && (!typed || !r.tables.empty() || restored)) {
+    // The page computes quietly from the texts as saved, as Enter would in its last field.
+    if (calc) {
         calc->inputEdited = false;
         bool ok = true;
         calc->RunCompute(false, ok);

@@ -56,8 +56,20 @@ void Form::Unload() {
 }
 
 Control* Form::find(std::string_view fullName) const {
+    // "txt7Elev(0)" is member 0 of the group txt7Elev; the name is split once rather than every
+    // control's full name built (opening a project looks up every control of every page).
+    std::string_view name = fullName;
+    int index = -1;
+    if (const auto open = fullName.find('('); open != std::string_view::npos && fullName.back() == ')') {
+        const std::string_view digits = fullName.substr(open + 1, fullName.size() - open - 2);
+        const bool plain = !digits.empty() && digits.size() < 6 && (digits.size() == 1 || digits[0] != '0') &&
+                           digits.find_first_not_of("0123456789") == std::string_view::npos;
+        if (!plain) return nullptr;
+        name = fullName.substr(0, open);
+        index = std::stoi(std::string(digits));
+    }
     for (auto& c : controls_)
-        if (c->fullName() == fullName) return c.get();
+        if (c->index() == index && c->name() == name) return c.get();
     return nullptr;
 }
 

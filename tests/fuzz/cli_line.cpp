@@ -1,7 +1,5 @@
 #include "cli_line.h"
 
-#include <cstdio>
-
 #include "app/catalogue.h"
 #include "worked_examples.h"
 
@@ -36,20 +34,8 @@ std::string ShellWord(const std::string& word) {
         for (char ch : word) q += ch == '\'' ? std::string("'\\''") : std::string(1, ch);
         return q + "'";
     }
-    std::string q = "$'";
-    for (unsigned char ch : word) {
-        if (ch == '\'' || ch == '\\') {
-            q += '\\';
-            q += static_cast<char>(ch);
-        } else if (ch < 0x20 || ch > 0x7E) {
-            char hex[5];
-            std::snprintf(hex, sizeof hex, "\\x%02x", ch);
-            q += hex;
-        } else {
-            q += static_cast<char>(ch);
-        }
-    }
-    return q + "'";
+    // Bash reads \t, \n, \r, \xHH, \' and \\ back inside $'...'.
+    return "$'" + Escaped(word, '\'') + "'";
 }
 
 std::optional<std::string> CliLine(const std::vector<Step>& steps, const std::string& pdf) {

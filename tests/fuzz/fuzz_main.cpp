@@ -75,8 +75,12 @@ int main(int argc, char** argv) {
     }
     // The program's folder and the project folder: a temporary one of this run's own, with a
     // county list to choose from.
+    // In memory where there is such a folder: every reopen writes the project through to the disk.
     std::error_code ec;
-    const auto folder = std::filesystem::temp_directory_path(ec) / ("vadocalc-fuzz-" + std::to_string(getpid()));
+    const auto temp = std::filesystem::is_directory("/dev/shm", ec) && access("/dev/shm", W_OK) == 0
+                          ? std::filesystem::path("/dev/shm")
+                          : std::filesystem::temp_directory_path(ec);
+    const auto folder = temp / ("vadocalc-fuzz-" + std::to_string(getpid()));
     std::filesystem::create_directories(folder, ec);
     if (ec) {
         std::cerr << "vadocalc-fuzz: cannot make a temporary folder: " << ec.message() << "\n";

@@ -97,11 +97,11 @@ std::optional<Step> GridStep(ui::Form& form, Rng& rng) {
     if (g.rows() == 0 || g.cols() == 0) return std::nullopt;
     auto row = [&] { return Pick(rng, 0, g.rows() - 1); };
     auto col = [&] { return Pick(rng, 0, g.cols() - 1); };
-    if (roll < 7) {
+    if (roll < (editable ? 7 : 4)) {
         s.verb = g.onDblClick && Chance(rng, 0.4) ? Verb::DblClick : Verb::Move;
         s.a = row();
         s.b = s.verb == Verb::Move ? col() : 0;
-    } else if (roll < 9) {
+    } else if (roll < (editable ? 9 : 7)) {
         s.verb = Verb::Copy;
         auto data = [&](int n, int fixed) { return Pick(rng, std::min(fixed, n - 1), n - 1); };
         s.a = data(g.rows(), g.fixedRows), s.b = data(g.cols(), g.fixedCols);
@@ -185,8 +185,8 @@ Step Generate(Program& p, Rng& rng) {
         else if (roll < 69) s = ButtonStep(page, rng, true);
         else if (roll < 74 && test::WorkedExampleOf(page.name()))
             s = Step{.verb = Verb::Example, .form = page.name(), .a = Pick(rng, 0, 1)};
-        else if (roll < 84) s = Step{.verb = Verb::Tab, .a = Pick(rng, 1, kCatalogueSize)};
-        else if (roll < 94) s = WindowStep(p, rng);
+        else if (roll < 85) s = Step{.verb = Verb::Tab, .a = Pick(rng, 1, kCatalogueSize)};
+        else if (roll < 96) s = WindowStep(p, rng);
         else s = ProjectStep(rng);
         if (s) return *s;
     }

@@ -27,6 +27,18 @@ Json* AnyValue(Json& doc, Rng& rng) {
     return all[1 + Below(rng, all.size() - 1)];
 }
 
+// A member of one of the document's objects: the object and where the member is in it.
+std::pair<Json*, Json::iterator> AnyMember(Json& doc, Rng& rng) {
+    std::vector<Json*> all, objects;
+    Collect(doc, all);
+    for (Json* j : all)
+        if (j->is_object() && !j->empty()) objects.push_back(j);
+    Json* object = objects[Below(rng, objects.size())];
+    auto it = object->begin();
+    std::advance(it, static_cast<long>(Below(rng, object->size())));
+    return {object, it};
+}
+
 // A value of another type than `j`.
 Json OtherType(const Json& j, Rng& rng) {
     const std::vector<Json> others = {Json(nullptr), Json(true), Json(7), Json(-1.5), Json("12"), Json::array({1, "2"}),
@@ -147,14 +159,7 @@ std::string Mutate(const std::string& project, int kind, std::uint64_t seed) {
             return doc.dump(1);
         case 6: {
             // A key of an object given again with another value: the parser keeps one of them.
-            std::vector<Json*> objects;
-            std::vector<Json*> all;
-            Collect(doc, all);
-            for (Json* j : all)
-                if (j->is_object() && !j->empty()) objects.push_back(j);
-            Json* object = objects[Below(rng, objects.size())];
-            auto it = object->begin();
-            std::advance(it, static_cast<long>(Below(rng, object->size())));
+            auto [object, it] = AnyMember(doc, rng);
             const std::string key = it.key();
             const std::string original = it.value().dump(), other = OtherType(it.value(), rng).dump();
             (*object)[key] = "@@vado-fuzz-value@@";
@@ -164,14 +169,7 @@ std::string Mutate(const std::string& project, int kind, std::uint64_t seed) {
         }
         default: {
             // A member removed, or renamed to something this version does not know.
-            std::vector<Json*> objects;
-            std::vector<Json*> all;
-            Collect(doc, all);
-            for (Json* j : all)
-                if (j->is_object() && !j->empty()) objects.push_back(j);
-            Json* object = objects[Below(rng, objects.size())];
-            auto it = object->begin();
-            std::advance(it, static_cast<long>(Below(rng, object->size())));
+            auto [object, it] = AnyMember(doc, rng);
             const std::string key = it.key();
             Json value = it.value();
             object->erase(key);

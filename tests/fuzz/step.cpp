@@ -61,17 +61,18 @@ std::string Word(const std::string& line, size_t& pos) {
 
 const char* VerbWord(Step::Verb verb) { return ShapeOf(verb).word; }
 
-std::string Quote(const std::string& text) {
-    std::string q = "\"";
+std::string Escaped(const std::string& text, char quote) {
+    std::string q;
     for (unsigned char ch : text) {
         switch (ch) {
-            case '"': q += "\\\""; break;
-            case '\\': q += "\\\\"; break;
             case '\t': q += "\\t"; break;
             case '\n': q += "\\n"; break;
             case '\r': q += "\\r"; break;
             default:
-                if (ch < 0x20 || ch > 0x7E) {
+                if (ch == static_cast<unsigned char>(quote) || ch == '\\') {
+                    q += '\\';
+                    q += static_cast<char>(ch);
+                } else if (ch < 0x20 || ch > 0x7E) {
                     char hex[5];
                     std::snprintf(hex, sizeof hex, "\\x%02X", ch);
                     q += hex;
@@ -80,8 +81,10 @@ std::string Quote(const std::string& text) {
                 }
         }
     }
-    return q + "\"";
+    return q;
 }
+
+std::string Quote(const std::string& text) { return "\"" + Escaped(text, '"') + "\""; }
 
 std::optional<std::string> Unquote(const std::string& line, size_t& pos) {
     while (pos < line.size() && line[pos] == ' ') ++pos;

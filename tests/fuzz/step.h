@@ -47,8 +47,10 @@ const char* VerbWord(Step::Verb verb);
 std::string ToLine(const Step& step);
 std::optional<Step> FromLine(const std::string& line, std::string& error);
 
-// Text in double quotes with \" \\ \t \n \r and \xHH for every other byte outside printable
-// ASCII, so any text (invalid UTF-8 included) survives a replay file.
+// The text with `quote` and the backslash escaped, \t \n \r, and \xHH for every other byte outside
+// printable ASCII: any text (invalid UTF-8 included) in one line of printable characters.
+std::string Escaped(const std::string& text, char quote);
+// The text escaped in double quotes, as a replay file holds it.
 std::string Quote(const std::string& text);
 // The text of a quoted token starting at `pos`; pos is moved past it.
 std::optional<std::string> Unquote(const std::string& line, size_t& pos);
