@@ -38,9 +38,11 @@ std::string ShellWord(const std::string& word) {
     return "$'" + Escaped(word, '\'') + "'";
 }
 
-std::optional<std::string> CliLine(const std::vector<Step>& steps, const std::string& pdf) {
+std::optional<std::string> CliLine(const std::vector<Step>& steps, const std::string& pdf,
+                                   const std::string& project) {
     std::string page = "frmVado", window;
     std::vector<std::string> args;
+    bool reopen = false;
     for (size_t i = 0; i < steps.size(); ++i) {
         const Step& s = steps[i];
         const bool last = i + 1 == steps.size();
@@ -48,6 +50,11 @@ std::optional<std::string> CliLine(const std::vector<Step>& steps, const std::st
             // Only the tab that leads to the page, before anything is done on it.
             if (!args.empty() || s.a < 1 || s.a > kCatalogueSize) return std::nullopt;
             page = std::string(kCatalogue[s.a - 1].form);
+            continue;
+        }
+        if (s.verb == Verb::Reopen && last && window.empty()) {
+            args.insert(args.end(), {"--save", project});
+            reopen = true;
             continue;
         }
         if (s.verb == Verb::Reopen || s.verb == Verb::Open || s.verb == Verb::New || s.verb == Verb::Mutate)
@@ -93,6 +100,7 @@ std::optional<std::string> CliLine(const std::vector<Step>& steps, const std::st
     std::string line = "vadocalc-cli ";
     line += page;
     for (const auto& a : args) line += " " + ShellWord(a);
+    if (reopen) line += " && vadocalc-cli --open " + ShellWord(project) + " " + page + " --click cmdCompute";
     return line;
 }
 

@@ -11,8 +11,10 @@ namespace vado::fuzz {
 
 // The vadocalc-cli command line that takes the same steps, when there is one: the steps stay on
 // one page (and, at the end, a result window of it) and are all of the kinds the script has; a
-// print only as the last step, into `pdf`.
-std::optional<std::string> CliLine(const std::vector<Step>& steps, const std::string& pdf);
+// print only as the last step, into `pdf`; a reopen only as the last step, as a save into
+// `project` and a second command that opens it and computes.
+std::optional<std::string> CliLine(const std::vector<Step>& steps, const std::string& pdf,
+                                   const std::string& project);
 
 // The step that a vadocalc-cli step ("txt1Coeff=3.1", "opt1Selector=1", "grdData(2,0)=M1") is
 // on `form` of `program`.

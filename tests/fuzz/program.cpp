@@ -4,7 +4,6 @@
 #include <csignal>
 
 #include "app/catalogue.h"
-
 #include "person.h"
 #include "report/frm_info.h"
 #include "worked_examples.h"

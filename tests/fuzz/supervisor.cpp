@@ -261,7 +261,8 @@ void Report(const Options& o, const Outcome& found, std::ostream& out) {
     replay.close();
     out << "shrunk to " << steps.size() << " steps:\n" << StepList(steps) << "replay file: " << file << "\n"
         << "run it again: vadocalc-fuzz --replay " << file << "\n";
-    if (auto line = CliLine(steps, "vadocalc-fuzz.pdf")) out << "the same with vadocalc-cli: " << *line << "\n";
+    if (auto line = CliLine(steps, "vadocalc-fuzz.pdf", "vadocalc-fuzz.vado"))
+        out << "the same with vadocalc-cli: " << *line << "\n";
 }
 
 }  // namespace
