@@ -5,9 +5,12 @@
 #include <vector>
 
 #include "app/main_module.h"
+#include "app/page_exports.h"
 #include "app/project_file.h"
 #include "shared/help.h"
 #include "ui/qt/document_menu.h"
+#include "ui/qt/export_dialog.h"
+#include "ui/qt/export_menu.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/qt_printer.h"
 #include "ui/qt/qt_services.h"
@@ -100,6 +103,13 @@ int main(int argc, char** argv) {
          },
          .documentation = [&services] { vado::OpenHelpFile("index", services); },
          .extension = vado::project::kExtension});
+    ui::qt::InstallExportDialog(services);
+    auto page = [&module]() -> ui::Form& { return *module.FormList[module.CurrentForm]; };
+    ui::qt::InstallExportMenu(window, services,
+                              {.print = [page] { vado::ClickPrint(page()); },
+                               .tableCsv = [page] { return vado::PageTableCsv(page()); },
+                               .baseName = [page] { return vado::PageFileName(page()); },
+                               .resultsText = [page] { return vado::PageText(page()); }});
     window.show();
 
     const Screenshot shot = ScreenshotRequest(QApplication::arguments());

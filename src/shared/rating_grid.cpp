@@ -1,5 +1,6 @@
 #include "shared/rating_grid.h"
 
+#include "shared/csv.h"
 #include "shared/number_format.h"
 #include "shared/plot_graph.h"
 
@@ -12,6 +13,30 @@ void CopySelectionOnCtrlC(ui::Grid& grid, ui::Services& services) {
             services.ClipboardSetText(grid.Clip());
         }
     };
+}
+
+std::string TableCsv(const ui::Grid& grid) {
+    auto trim = [](const std::string& s) {
+        const size_t first = s.find_first_not_of(' ');
+        return first == std::string::npos ? std::string() : s.substr(first, s.find_last_not_of(' ') - first + 1);
+    };
+    std::vector<csv::Row> rows;
+    for (const auto& cells : grid.cells()) {
+        csv::Row row;
+        for (const std::string& cell : cells) row.push_back(trim(cell));
+        rows.push_back(std::move(row));
+    }
+    auto blank = [](const csv::Row& row) {
+        for (const std::string& cell : row)
+            if (!cell.empty()) return false;
+        return true;
+    };
+    while (static_cast<int>(rows.size()) > grid.fixedRows && blank(rows.back())) rows.pop_back();
+    return csv::Write(rows);
+}
+
+void OfferExport(ui::Services& services, const ui::ExportOffer& offer) {
+    if (services.offerExport) services.offerExport(offer);
 }
 
 void DrawRatingGraph(ui::Surface& target, const ui::Grid& grid, int xCol, int yCol, long left,

@@ -112,9 +112,10 @@ public:
 
     std::function<void()> onChange;
     std::function<void(std::int16_t& key)> onKeyPress;
-    // A movement key (37 Left, 38 Up, 39 Right, 40 Down) before the field moves its caret:
-    // true when the handler dealt with it.
-    std::function<bool(int keyCode)> onKeyDown;
+    // A movement key (37 Left, 38 Up, 39 Right, 40 Down, 9 Tab) before the field acts on it,
+    // with the shift state (1 Shift, 2 Ctrl, 4 Alt): true when the handler dealt with it. A Tab
+    // the handler leaves moves the focus on as usual.
+    std::function<bool(int keyCode, int shift)> onKeyDown;
 
 private:
     void replaceSelection(const std::string& t);

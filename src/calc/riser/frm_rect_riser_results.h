@@ -5,6 +5,7 @@
 #include "calc/riser/rect_riser_flow.h"
 #include "report/report_bodies.h"
 #include "shared/app_context.h"
+#include "ui/export_offer.h"
 #include "ui/form.h"
 
 namespace vado {
@@ -21,6 +22,7 @@ public:
     ui::PictureBox& picGraph;
     ui::Grid& grdDataFull;
     std::array<ui::CommandButton*, 3> cmdPrint;
+    std::array<ui::CommandButton*, 3> cmdExport;
     std::array<ui::CommandButton*, 3> cmdExit;
 
     void Clear_Data();
@@ -33,6 +35,9 @@ public:
                       bool printing) const override;
     std::string Inconsistency() const override;
     int page() const { return page_; }
+    // From a page: its chart (the basic chart from the graph page), the graph, and that page's
+    // report while the last Compute stands.
+    ui::ExportOffer exportOffer(int page);
 
 protected:
     void Form_Load() override;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shared/app_context.h"
+#include "ui/export_offer.h"
 #include "ui/form.h"
 
 namespace vado {
@@ -14,11 +15,14 @@ public:
     ui::Grid& grdData;
     ui::CommandButton& cmdCompute;  // carries no action
     ui::CommandButton& cmdPrint;
+    ui::CommandButton& cmdExport;
     ui::CommandButton& cmdExit;
 
     void add_row(double pool, double discharge, double upstream, double downstream,
                  const std::string& status);
     std::string Inconsistency() const override;
+    // The table and its report.
+    ui::ExportOffer exportOffer();
 
 protected:
     void Form_Load() override;

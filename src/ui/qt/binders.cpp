@@ -6,6 +6,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QContextMenuEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -13,6 +15,7 @@
 #include <algorithm>
 #include <functional>
 
+#include "ui/export_offer.h"
 #include "ui/form.h"
 #include "ui/qt/conversions.h"
 #include "ui/qt/form_view.h"
@@ -27,7 +30,7 @@ bool Binder::live() const { return view_.form() != nullptr && widget_; }
 void Binder::attach(QWidget* w) {
     widget_ = w;
     control_.subscribe([token = view_.token(), self = QPointer<Binder>(this)] {
-        if (!token.expired() && self) self->mirror();
+        if (!token.expired() && self) self->changed();
     });
 }
 
@@ -52,11 +55,14 @@ bool HasButton(const ui::Form& form, bool CommandButton::*role) {
 
 // --- Label, Frame, PictureBox ---
 
+// Captions and results can be selected with the mouse and copied (its context menu, or Ctrl+C
+// once clicked).
 class LabelBinder : public Binder {
   public:
     LabelBinder(FormView& v, ui::Control& c, QWidget* parent) : Binder(v, c) {
         label_ = new QLabel(parent);
         label_->setTextFormat(Qt::PlainText);
+        label_->setTextInteractionFlags(Qt::TextSelectableByMouse);
         attach(label_);
     }
 
@@ -81,37 +87,50 @@ class FrameBinder : public Binder {
     QGroupBox* box_;
 };
 
-// A picture drawn by its control's paint handler, through a painter surface in twips.
+// A picture drawn by its control's paint handler, through a painter surface in twips. Sketches
+// and graphs are drawings on white paper whatever the desktop's theme, as they print.
 class PictureArea : public QWidget {
   public:
-    PictureArea(ui::PictureBox& box, QWidget* parent) : QWidget(parent), box_(box) {
+    PictureArea(FormView& view, ui::PictureBox& box, QWidget* parent)
+        : QWidget(parent), view_(view), box_(box) {
         // 15 twips to a pixel at 96 dpi.
         setMinimumSize(std::max(280, static_cast<int>(box.minimumWidth / 15)),
                        std::max(150, static_cast<int>(box.minimumHeight / 15)));
         setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
         setAutoFillBackground(true);
-        setBackgroundRole(QPalette::Base);
+        QPalette paper = palette();
+        paper.setColor(QPalette::Window, Qt::white);
+        paper.setColor(QPalette::WindowText, Qt::black);
+        setPalette(paper);
+        setBackgroundRole(QPalette::Window);
     }
 
   protected:
+    void contextMenuEvent(QContextMenuEvent* e) override {
+        QMenu menu;
+        AddExportAction(view_, menu);
+        if (!menu.isEmpty()) menu.exec(e->globalPos());
+    }
+
     void paintEvent(QPaintEvent*) override {
         if (!box_.onPaint) return;
         QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(palette().color(QPalette::Text));
+        painter.setPen(Qt::black);
         ui::Font f{font().family().toStdString(), font().pointSizeF() > 0 ? font().pointSizeF() : 9};
         PainterSurface surface(painter, f);
         box_.onPaint(surface, surface.widthTwips(), surface.heightTwips());
     }
 
   private:
+    FormView& view_;
     ui::PictureBox& box_;
 };
 
 class PictureBinder : public Binder {
   public:
     PictureBinder(FormView& v, ui::Control& c, QWidget* parent) : Binder(v, c) {
-        area_ = new PictureArea(static_cast<ui::PictureBox&>(c), parent);
+        area_ = new PictureArea(v, static_cast<ui::PictureBox&>(c), parent);
         attach(area_);
     }
 
@@ -293,7 +312,7 @@ class TextBinder : public Binder {
                 if (!box().onKeyDown || mods != Qt::NoModifier) return false;
                 const int code = 37 + (e->key() - Qt::Key_Left);
                 bool handled = false;
-                view_.act([&] { handled = box().onKeyDown(code); });
+                view_.act([&] { handled = box().onKeyDown(code, 0); });
                 mirror();
                 return handled;
             }
@@ -433,6 +452,23 @@ class ComboBinder : public Binder {
 };
 
 }  // namespace
+
+void AddExportAction(FormView& view, QMenu& menu) {
+    ui::Form* form = view.form();
+    if (!form) return;
+    for (auto& c : form->controls()) {
+        if (c->kind() != Kind::CommandButton || c->name() != ui::kExportCommand || !c->visible() ||
+            !c->enabled())
+            continue;
+        auto* button = static_cast<CommandButton*>(c.get());
+        menu.addAction(QString::fromUtf8("&Export\u2026"), &view, [&view, button] {
+            view.act([&] {
+                if (view.form()) button->form().clickButton(*button);
+            });
+        });
+        return;
+    }
+}
 
 std::unique_ptr<Binder> MakeBinder(FormView& view, ui::Control& control, QWidget* parent) {
     switch (control.kind()) {
