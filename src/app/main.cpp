@@ -104,12 +104,11 @@ int main(int argc, char** argv) {
          .documentation = [&services] { vado::OpenHelpFile("index", services); },
          .extension = vado::project::kExtension});
     ui::qt::InstallExportDialog(services);
-    auto page = [&module]() -> ui::Form& { return *module.FormList[module.CurrentForm]; };
     ui::qt::InstallExportMenu(window, services,
-                              {.print = [page] { vado::ClickPrint(page()); },
-                               .tableCsv = [page] { return vado::PageTableCsv(page()); },
-                               .baseName = [page] { return vado::PageFileName(page()); },
-                               .resultsText = [page] { return vado::PageText(page()); }});
+                              {.print = [&module] { vado::ClickPrint(module); },
+                               .tableCsv = [&module] { return vado::PageTableCsv(module); },
+                               .baseName = [&module] { return vado::PageFileName(module); },
+                               .resultsText = [&module] { return vado::PageText(module); }});
     window.show();
 
     const Screenshot shot = ScreenshotRequest(QApplication::arguments());

@@ -2,22 +2,28 @@
 
 #include <cctype>
 
-#include "shared/calculator_form.h"
+#include "app/catalogue.h"
 #include "shared/rating_grid.h"
 #include "shared/results_text.h"
 
 namespace vado {
 
-std::string PageTableCsv(const ui::Form& page) {
-    for (const auto& c : page.controls())
+namespace {
+
+const ui::Form& Shown(const MainModule& module) { return *module.FormList[module.CurrentForm]; }
+
+}  // namespace
+
+std::string PageTableCsv(const MainModule& module) {
+    for (const auto& c : Shown(module).controls())
         if (c->kind() == ui::Kind::Grid && c->visible())
             return TableCsv(static_cast<const ui::Grid&>(*c));
     return {};
 }
 
-std::string PageFileName(const ui::Form& page) {
+std::string PageFileName(const MainModule& module) {
     std::string name;
-    for (char ch : page.caption()) {
+    for (char ch : kCatalogue[module.CurrentForm].tabCaption) {
         const auto c = static_cast<unsigned char>(ch);
         if (std::isalnum(c))
             name += static_cast<char>(std::tolower(c));
@@ -25,15 +31,17 @@ std::string PageFileName(const ui::Form& page) {
             name += '-';
     }
     while (!name.empty() && name.back() == '-') name.pop_back();
-    return name.empty() ? "vadocalc" : name;
+    return name;
 }
 
-std::string PageText(const ui::Form& page) {
-    if (auto* calc = dynamic_cast<const CalculatorForm*>(&page)) return ResultsText(*calc);
-    return page.caption() + "\n";
+std::string PageText(const MainModule& module) {
+    if (auto* calc = dynamic_cast<const CalculatorForm*>(&Shown(module)))
+        return ResultsText(*calc, module.GetReportTitle(module.CurrentForm));
+    return {};
 }
 
-void ClickPrint(ui::Form& page) {
+void ClickPrint(MainModule& module) {
+    ui::Form& page = *module.FormList[module.CurrentForm];
     for (auto& c : page.controls())
         if (c->kind() == ui::Kind::CommandButton && c->name() == "cmdPrint")
             return page.clickButton(static_cast<ui::CommandButton&>(*c));

@@ -2,20 +2,20 @@
 
 #include <string>
 
-#include "ui/form.h"
+#include "app/main_module.h"
 
 namespace vado {
 
 // What the desktop's export commands take from the page on show.
 
 // The page's table (the first grid it shows) as CSV, or "" for a page without one.
-std::string PageTableCsv(const ui::Form& page);
-// A file name for what is exported from the page: its caption in lower case, words joined by
-// hyphens ("subsurface-drainage").
-std::string PageFileName(const ui::Form& page);
-// The page's inputs and results as lines of text; the caption alone for a page without inputs.
-std::string PageText(const ui::Form& page);
+std::string PageTableCsv(const MainModule& module);
+// A file name for what is exported from the page: its tab's caption in lower case, words joined
+// by hyphens ("subsurface-drainage").
+std::string PageFileName(const MainModule& module);
+// The page's report title, then its inputs and results as lines of text.
+std::string PageText(const MainModule& module);
 // Clicks the page's Print command, as File > Print does.
-void ClickPrint(ui::Form& page);
+void ClickPrint(MainModule& module);
 
 }  // namespace vado

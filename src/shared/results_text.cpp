@@ -62,8 +62,8 @@ std::string InputLine(const CalculatorForm& page, const ui::Control& c,
 
 }  // namespace
 
-std::string ResultsText(const CalculatorForm& page) {
-    std::string text = page.caption() + "\n\n";
+std::string ResultsText(const CalculatorForm& page, const std::string& title) {
+    std::string text = title + "\n\n";
     std::set<const ui::Control*> done;
     for (const auto& section : page.layout.sections) {
         for (const auto& row : section.rows) {
