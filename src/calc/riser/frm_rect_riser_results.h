@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 
 #include "calc/riser/rect_riser_flow.h"
 #include "report/report_bodies.h"
@@ -38,6 +39,9 @@ public:
     // From a page: its chart (the basic chart from the graph page), the graph, and that page's
     // report while the last Compute stands.
     ui::ExportOffer exportOffer(int page);
+    // Run before a report of the window: refills the charts from the page's inputs now; false
+    // when they rate nothing, and nothing is printed.
+    std::function<bool()> prepareReport;
 
 protected:
     void Form_Load() override;
