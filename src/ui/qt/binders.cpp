@@ -87,8 +87,8 @@ class FrameBinder : public Binder {
     QGroupBox* box_;
 };
 
-// A picture drawn by its control's paint handler, through a painter surface in twips. Sketches
-// and graphs are drawings on white paper whatever the desktop's theme, as they print.
+// A picture drawn by its control's paint handler, through a painter surface in twips; its
+// context menu offers the window's Export command.
 class PictureArea : public QWidget {
   public:
     PictureArea(FormView& view, ui::PictureBox& box, QWidget* parent)
@@ -98,11 +98,7 @@ class PictureArea : public QWidget {
                        std::max(150, static_cast<int>(box.minimumHeight / 15)));
         setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
         setAutoFillBackground(true);
-        QPalette paper = palette();
-        paper.setColor(QPalette::Window, Qt::white);
-        paper.setColor(QPalette::WindowText, Qt::black);
-        setPalette(paper);
-        setBackgroundRole(QPalette::Window);
+        setBackgroundRole(QPalette::Base);
     }
 
   protected:
@@ -116,7 +112,7 @@ class PictureArea : public QWidget {
         if (!box_.onPaint) return;
         QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(Qt::black);
+        painter.setPen(palette().color(QPalette::Text));
         ui::Font f{font().family().toStdString(), font().pointSizeF() > 0 ? font().pointSizeF() : 9};
         PainterSurface surface(painter, f);
         box_.onPaint(surface, surface.widthTwips(), surface.heightTwips());
