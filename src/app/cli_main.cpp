@@ -4,7 +4,7 @@
 #include <iostream>
 #include <memory>
 
-#include "app/cli.h"
+#include "app/cli/cli.h"
 #include "ui/qt/qt_printer.h"
 
 namespace {

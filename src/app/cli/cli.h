@@ -19,8 +19,9 @@ struct CliEnvironment {
 };
 
 // vadocalc-cli: drives one page of the program without a window, step by step as a person
-// would, and prints what the page shows. Returns the process exit status: 0 when the steps
-// ran, 1 when a requested report could not be written, 2 for a usage error.
+// would, and prints what the page shows; or answers --help, --version, --forms and --list.
+// Returns the process exit status: 0 when the steps ran, 1 when a requested report or project
+// could not be written or a project could not be opened, 2 for a usage error.
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
            const CliEnvironment& env = {});
 
