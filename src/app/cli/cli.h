@@ -12,7 +12,8 @@ namespace vado {
 
 // What vadocalc-cli takes from the process it runs in.
 struct CliEnvironment {
-    // The program's folder, where rain.txt and the report logo are looked for.
+    // The program's folder, the first place rain.txt, the report logo and the manual are
+    // looked for (see FindSideFile).
     std::string appFolder = ".";
     // Opens the PDF file a --print job writes; may throw ui::PrintError.
     std::function<std::unique_ptr<ui::Printer>(const std::string& file)> pdfPrinter;
