@@ -28,6 +28,17 @@ std::vector<std::string> SideFileFolders(const std::string& appFolder) {
     return SideFileFolders(appFolder, std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
 }
 
+std::string ProgramFolder(const char* argv0) {
+    std::error_code ec;
+    fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+    if (ec && argv0) {
+        ec.clear();
+        exe = fs::absolute(argv0, ec);
+    }
+    if (ec || !exe.has_parent_path()) return ".";
+    return exe.parent_path().string();
+}
+
 std::optional<std::string> FindSideFile(const std::string& name, const std::string& appFolder) {
     for (const std::string& folder : SideFileFolders(appFolder)) {
         fs::path candidate = fs::path(folder) / name;

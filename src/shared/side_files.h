@@ -18,6 +18,10 @@ std::vector<std::string> SideFileFolders(const std::string& appFolder);
 std::vector<std::string> SideFileFolders(const std::string& appFolder, const char* xdgConfigHome,
                                          const char* home);
 
+// The folder of the running executable (whatever the working directory), from the system's
+// record of it, else from argv[0]; "." when neither tells.
+std::string ProgramFolder(const char* argv0);
+
 // The first regular file `name` (a relative path such as "rain.txt" or "manual/index.md")
 // found in those folders, or nothing.
 std::optional<std::string> FindSideFile(const std::string& name, const std::string& appFolder);

@@ -5,7 +5,8 @@
 namespace vado::cli {
 
 const char* const kUsage =
-    "usage: vadocalc-cli [--json] [--open FILE.vado] FORM STEP... [--print FILE.pdf [--info NAME=VALUE]...]\n"
+    "usage: vadocalc-cli [--json] [--open FILE.vado] FORM STEP... [--print FILE.pdf [--info "
+    "NAME=VALUE]...]\n"
     "                    [--save FILE.vado]\n"
     "       vadocalc-cli --list [--markdown] FORM\n"
     "       vadocalc-cli --forms\n"
@@ -14,7 +15,8 @@ const char* const kUsage =
     "info:  txtOwnerName  cboCounty  txtState  txtDesigner  txtSite\n";
 
 const char* const kHelp =
-    "usage: vadocalc-cli [--json] [--open FILE.vado] FORM STEP... [--print FILE.pdf [--info NAME=VALUE]...]\n"
+    "usage: vadocalc-cli [--json] [--open FILE.vado] FORM STEP... [--print FILE.pdf [--info "
+    "NAME=VALUE]...]\n"
     "                    [--save FILE.vado]\n"
     "       vadocalc-cli --list [--markdown] FORM\n"
     "       vadocalc-cli --forms\n"
@@ -25,7 +27,8 @@ const char* const kHelp =
     "\n"
     "Steps, run in order:\n"
     "  NAME=TEXT           type TEXT into a field (as a paste), then leave it\n"
-    "  NAME=INDEX          choose item INDEX (from 0) of a list or an option group; 0 or 1 on a check box\n"
+    "  NAME=INDEX          choose item INDEX (from 0) of a list or an option group; 0 or 1 on a "
+    "check box\n"
     "  grid(r,c)=TEXT      edit a cell of an editable grid\n"
     "  --click NAME        press a button\n"
     "  --window NAME       talk to an open result window from here on\n"
@@ -43,7 +46,8 @@ const char* const kHelp =
     "  -h, --help          show this help and exit\n"
     "  -V, --version       show the version and exit\n"
     "\n"
-    "Exit status: 0 when the steps ran (a failed computation is data, not an error); 1 when a report\n"
+    "Exit status: 0 when the steps ran (a failed computation is data, not an error); 1 when a "
+    "report\n"
     "or a project could not be written or a project could not be opened; 2 for a usage error.\n";
 
 namespace {
@@ -56,7 +60,7 @@ bool IsInfoField(const std::string& name) {
 
 // Walks the arguments, handing out option values.
 class Reader {
-public:
+  public:
     explicit Reader(const std::vector<std::string>& args) : args_(args) {}
     bool done() const { return i_ >= args_.size(); }
     const std::string& next() { return args_[i_++]; }
@@ -67,12 +71,13 @@ public:
         return next();
     }
 
-private:
+  private:
     const std::vector<std::string>& args_;
     size_t i_ = 0;
 };
 
-void SetOnce(std::optional<std::string>& slot, const std::string& option, const std::string& value) {
+void SetOnce(std::optional<std::string>& slot, const std::string& option,
+             const std::string& value) {
     if (slot) throw UsageError(option + " is given twice");
     slot = value;
 }

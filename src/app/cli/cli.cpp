@@ -27,8 +27,10 @@ int RunCli(const std::vector<std::string>& argv, std::ostream& out, std::ostream
                 session.module().SubMain();
                 CatalogueForm* page = session.module().formNamed(args.form);
                 if (!page) throw cli::UsageError("unknown form '" + args.form + "'");
-                if (args.markdown) cli::PrintMarkdownList(*page, out);
-                else cli::PrintList(*page, out);
+                if (args.markdown)
+                    cli::PrintMarkdownList(*page, out);
+                else
+                    cli::PrintList(*page, out);
                 return 0;
             }
             case cli::Command::Run:

@@ -12,16 +12,19 @@ void PrintMarkdownList(const CatalogueForm& page, std::ostream& out) {
     auto* calc = dynamic_cast<const CalculatorForm*>(&page);
     if (!calc) return;
     auto cell = [](std::string s) {
-        for (size_t at = s.find('|'); at != std::string::npos; at = s.find('|', at + 2)) s.replace(at, 1, "\\|");
+        for (size_t at = s.find('|'); at != std::string::npos; at = s.find('|', at + 2))
+            s.replace(at, 1, "\\|");
         return s;
     };
     out << "| Field | Label | Unit | Range | Default |\n|---|---|---|---|---|\n";
     for (auto& f : calc->fields()) {
-        std::string range = f.lo < f.hi ? FormatNumber(f.lo, f.format) + " to " + FormatNumber(f.hi, f.format)
-                                        : "at least " + FormatNumber(f.lo, f.format);
+        std::string range =
+            f.lo < f.hi ? FormatNumber(f.lo, f.format) + " to " + FormatNumber(f.hi, f.format)
+                        : "at least " + FormatNumber(f.lo, f.format);
         if (f.integerOnly) range += ", whole numbers";
-        out << "| `" << f.box->fullName() << "` | " << cell(f.label) << " | " << cell(f.unit) << " | " << range
-            << " | " << (f.defaultText.empty() ? "(blank)" : cell(f.defaultText)) << " |\n";
+        out << "| `" << f.box->fullName() << "` | " << cell(f.label) << " | " << cell(f.unit)
+            << " | " << range << " | " << (f.defaultText.empty() ? "(blank)" : cell(f.defaultText))
+            << " |\n";
     }
     out << "\nResults: ";
     for (size_t i = 0; i < calc->results.size(); ++i)
@@ -41,7 +44,8 @@ void PrintList(const CatalogueForm& page, std::ostream& out) {
         out << "  " << f.box->fullName() << "  \"" << f.label << "\"";
         if (!f.unit.empty()) out << "  unit: " << f.unit;
         if (f.lo < f.hi)
-            out << "  range: " << FormatNumber(f.lo, f.format) << " to " << FormatNumber(f.hi, f.format);
+            out << "  range: " << FormatNumber(f.lo, f.format) << " to "
+                << FormatNumber(f.hi, f.format);
         else
             out << "  range: at least " << FormatNumber(f.lo, f.format);
         if (f.integerOnly) out << "  whole numbers";

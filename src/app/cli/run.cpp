@@ -10,25 +10,29 @@ namespace {
 void PrintReadable(const Json& j, std::ostream& out) {
     out << j["form"].get<std::string>() << "\n";
     for (auto& m : j["messages"])
-        out << "message after " << m["after"].get<std::string>() << ": [" << m["title"].get<std::string>()
-            << "] " << m["text"].get<std::string>() << "\n";
+        out << "message after " << m["after"].get<std::string>() << ": ["
+            << m["title"].get<std::string>() << "] " << m["text"].get<std::string>() << "\n";
     if (j.contains("validationCancelled"))
         for (auto& s : j["validationCancelled"])
             out << "validation cancelled: " << s.get<std::string>() << "\n";
     out << "lastComputeFailed: " << (j["lastComputeFailed"].get<bool>() ? "true" : "false") << "\n";
     if (j.contains("report")) {
         const Json& r = j["report"];
-        if (r["printed"].get<bool>()) out << "report: printed to " << r["file"].get<std::string>() << "\n";
-        else if (r.contains("error")) out << "report: not printed: " << r["error"].get<std::string>() << "\n";
-        else out << "report: not printed\n";
+        if (r["printed"].get<bool>())
+            out << "report: printed to " << r["file"].get<std::string>() << "\n";
+        else if (r.contains("error"))
+            out << "report: not printed: " << r["error"].get<std::string>() << "\n";
+        else
+            out << "report: not printed\n";
     }
     for (auto& [name, value] : j["controls"].items())
-        out << name << ": " << (value.is_string() ? value.get<std::string>() : value.dump()) << "\n";
+        out << name << ": " << (value.is_string() ? value.get<std::string>() : value.dump())
+            << "\n";
     for (auto& [name, w] : j["windows"].items()) {
         out << "window " << name << "\n";
         for (auto& [cname, value] : w["controls"].items())
-            out << "  " << cname << ": " << (value.is_string() ? value.get<std::string>() : value.dump())
-                << "\n";
+            out << "  " << cname << ": "
+                << (value.is_string() ? value.get<std::string>() : value.dump()) << "\n";
     }
 }
 
@@ -54,7 +58,8 @@ bool OpenProject(Session& session, const std::string& file, std::ostream& err) {
 
 }  // namespace
 
-int RunSteps(const Arguments& args, std::ostream& out, std::ostream& err, const CliEnvironment& env) {
+int RunSteps(const Arguments& args, std::ostream& out, std::ostream& err,
+             const CliEnvironment& env) {
     if (args.printFile && !env.pdfPrinter) throw UsageError("this build cannot print");
     Session session(env.appFolder);
     session.module().SubMain();
@@ -73,8 +78,10 @@ int RunSteps(const Arguments& args, std::ostream& out, std::ostream& err, const 
         saveError = saveError.empty() ? "the project was not saved" : saveError;
 
     Json j = session.result();
-    if (args.json) out << j.dump(1) << "\n";
-    else PrintReadable(j, out);
+    if (args.json)
+        out << j.dump(1) << "\n";
+    else
+        PrintReadable(j, out);
     if (!saveError.empty()) {
         err << "vadocalc-cli: " << saveError << "\n";
         return 1;

@@ -50,7 +50,8 @@ Json FormControls(const ui::Form& form) {
                 break;
             case ui::Kind::OptionButton:
                 // An option group reports the index of its selected member.
-                if (static_cast<const ui::OptionButton&>(*c).value()) controls[c->name()] = c->index();
+                if (static_cast<const ui::OptionButton&>(*c).value())
+                    controls[c->name()] = c->index();
                 break;
             default:
                 break;

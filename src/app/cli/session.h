@@ -19,7 +19,7 @@ using Json = nlohmann::ordered_json;
 // The program as vadocalc-cli runs it: every page built as at start-up, with headless services
 // that record what a person would have seen, and one page to talk to.
 class Session {
-public:
+  public:
     explicit Session(const std::string& appFolder);
 
     MainModule& module() { return module_; }
@@ -34,7 +34,8 @@ public:
 
     // The page's Print command; when it opens the project-information dialog, the dialog's
     // fields are filled and its Print button pressed with `printer` as the person's choice.
-    void print(const std::string& file, const std::vector<std::pair<std::string, std::string>>& info,
+    void print(const std::string& file,
+               const std::vector<std::pair<std::string, std::string>>& info,
                std::function<std::unique_ptr<ui::Printer>()> printer);
     // The reason a requested report could not be written, or "".
     std::string printError() const;
@@ -42,7 +43,7 @@ public:
     // What the run left on screen: messages, the page's controls, the open result windows.
     Json result();
 
-private:
+  private:
     ui::Form& target();
     void chooseWindow(const std::string& name);
     void assign(const std::string& step);

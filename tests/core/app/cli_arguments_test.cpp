@@ -1,9 +1,8 @@
-#include "app/cli/arguments.h"
-
 #include <gtest/gtest.h>
 
 #include <sstream>
 
+#include "app/cli/arguments.h"
 #include "app/cli/cli.h"
 
 namespace vado::cli {
@@ -34,39 +33,47 @@ INSTANTIATE_TEST_SUITE_P(
         Refused{"UnknownOption", {"frmWeir", "--bogus"}, "unknown option '--bogus'"},
         Refused{"UnknownShortOption", {"-x"}, "unknown option '-x'"},
         Refused{"LowerCaseV", {"-v"}, "unknown option '-v'"},
-        Refused{"StepWithoutValue", {"frmWeir", "txt1Coeff"},
+        Refused{"StepWithoutValue",
+                {"frmWeir", "txt1Coeff"},
                 "malformed step 'txt1Coeff' (expected NAME=VALUE)"},
         Refused{"StepWithoutName", {"frmWeir", "=3"}, "malformed step '=3' (expected NAME=VALUE)"},
-        Refused{"ListWithAStrayArgument", {"--list", "frmWeir", "extra"},
+        Refused{"ListWithAStrayArgument",
+                {"--list", "frmWeir", "extra"},
                 "unexpected argument 'extra'"},
-        Refused{"ListWithAStep", {"--list", "frmWeir", "txt1Coeff=3"},
+        Refused{"ListWithAStep",
+                {"--list", "frmWeir", "txt1Coeff=3"},
                 "unexpected argument 'txt1Coeff=3'"},
-        Refused{"ListWithAClick", {"--list", "frmWeir", "--click", "cmdCompute"},
+        Refused{"ListWithAClick",
+                {"--list", "frmWeir", "--click", "cmdCompute"},
                 "--click does not go with --list"},
         Refused{"ListWithoutForm", {"--list"}, "--list needs a form name"},
         Refused{"MarkdownWithoutList", {"frmWeir", "--markdown"}, "--markdown goes with --list"},
         Refused{"FormsWithAForm", {"--forms", "frmWeir"}, "unexpected argument 'frmWeir'"},
         Refused{"FormAfterWhichForms", {"frmWeir", "--forms"}, "unexpected argument 'frmWeir'"},
-        Refused{"FormsWithList", {"--forms", "--list", "frmWeir"},
+        Refused{"FormsWithList",
+                {"--forms", "--list", "frmWeir"},
                 "--forms and --list do not go together"},
         Refused{"ClickWithoutButton", {"frmWeir", "--click"}, "--click needs a button name"},
         Refused{"PrintWithEmptyFile", {"frmWeir", "--print", ""}, "--print needs a file name"},
-        Refused{"PrintTwice", {"frmWeir", "--print", "a.pdf", "--print", "b.pdf"},
+        Refused{"PrintTwice",
+                {"frmWeir", "--print", "a.pdf", "--print", "b.pdf"},
                 "--print is given twice"},
-        Refused{"SaveTwice", {"frmWeir", "--save", "a.vado", "--save", "b.vado"},
+        Refused{"SaveTwice",
+                {"frmWeir", "--save", "a.vado", "--save", "b.vado"},
                 "--save is given twice"},
         Refused{"OpenAfterTheForm", {"frmWeir", "--open", "a.vado"}, "--open goes before the form"},
         Refused{"InfoWithoutPrint", {"frmWeir", "--info", "txtState=PA"}, "--info needs --print"},
-        Refused{"InfoOfNoField", {"frmWeir", "--print", "a.pdf", "--info", "txtColor=red"},
+        Refused{"InfoOfNoField",
+                {"frmWeir", "--print", "a.pdf", "--info", "txtColor=red"},
                 "malformed --info 'txtColor=red' (expected txtOwnerName, cboCounty, txtState, "
                 "txtDesigner or txtSite=VALUE)"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CliArguments, StepsKeepTheirOrderAndKind) {
-    const Arguments a = ParseArguments({"--json", "--open", "job.vado", "frmStraightDrop",
-                                        "txt10Width=4", "--click", "cmdStageDischarge", "--window",
-                                        "frmStageDischarge", "--print", "r.pdf", "--info",
-                                        "txtState=PA", "--save", "out.vado"});
+    const Arguments a =
+        ParseArguments({"--json", "--open", "job.vado", "frmStraightDrop", "txt10Width=4",
+                        "--click", "cmdStageDischarge", "--window", "frmStageDischarge", "--print",
+                        "r.pdf", "--info", "txtState=PA", "--save", "out.vado"});
     EXPECT_EQ(a.command, Command::Run);
     EXPECT_TRUE(a.json);
     EXPECT_EQ(a.form, "frmStraightDrop");
@@ -127,15 +134,33 @@ INSTANTIATE_TEST_SUITE_P(
         Answer{"ShortHelp", {"-h"}, 0, "usage: vadocalc-cli", ""},
         Answer{"Version", {"--version"}, 0, "vadocalc 2.1.4\n", ""},
         Answer{"ShortVersion", {"-V"}, 0, "vadocalc 2.1.4\n", ""},
-        Answer{"Forms", {"--forms"}, 0, "frmVado          About Vado\nfrmWeir          Weir Flow\n", ""},
-        Answer{"FormsAsJson", {"--forms", "--json"}, 0,
-               "[\n {\n  \"form\": \"frmVado\",\n  \"caption\": \"About Vado\"\n }", ""},
+        Answer{"Forms",
+               {"--forms"},
+               0,
+               "frmVado          About Vado\nfrmWeir          Weir Flow\n",
+               ""},
+        Answer{"FormsAsJson",
+               {"--forms", "--json"},
+               0,
+               "[\n {\n  \"form\": \"frmVado\",\n  \"caption\": \"About Vado\"\n }",
+               ""},
         Answer{"NothingGiven", {}, 2, "", "usage: vadocalc-cli"},
-        Answer{"OptionThatIsNearlyHelp", {"--help-me"}, 2, "", "vadocalc-cli: unknown option '--help-me'\n"},
-        Answer{"UnknownFormName", {"frmNothing"}, 2, "", "vadocalc-cli: unknown form 'frmNothing'\n"},
-        Answer{"ListOfAnUnknownForm", {"--list", "frmNothing"}, 2, "",
+        Answer{"OptionThatIsNearlyHelp",
+               {"--help-me"},
+               2,
+               "",
+               "vadocalc-cli: unknown option '--help-me'\n"},
+        Answer{
+            "UnknownFormName", {"frmNothing"}, 2, "", "vadocalc-cli: unknown form 'frmNothing'\n"},
+        Answer{"ListOfAnUnknownForm",
+               {"--list", "frmNothing"},
+               2,
+               "",
                "vadocalc-cli: unknown form 'frmNothing'\n"},
-        Answer{"StrayArgumentRunsNothing", {"frmWeir", "txt1Coeff=3", "oops"}, 2, "",
+        Answer{"StrayArgumentRunsNothing",
+               {"frmWeir", "txt1Coeff=3", "oops"},
+               2,
+               "",
                "vadocalc-cli: malformed step 'oops' (expected NAME=VALUE)\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 

@@ -24,16 +24,31 @@ TEST(SideFileFolders, OwnFolderThenConfigurationThenInstallation) {
         const char* home;
         Folders folders;
     } cases[] = {
-        {"installed", "/usr/bin", nullptr, "/home/ann",
+        {"installed",
+         "/usr/bin",
+         nullptr,
+         "/home/ann",
          {"/usr/bin", "/home/ann/.config/vadocalc", "/usr/share/vadocalc"}},
-        {"configuration folder set", "/opt/v/bin", "/cfg", "/home/ann",
+        {"configuration folder set",
+         "/opt/v/bin",
+         "/cfg",
+         "/home/ann",
          {"/opt/v/bin", "/cfg/vadocalc", "/opt/v/share/vadocalc"}},
-        {"relative configuration folder ignored", "/usr/bin", "cfg", "/home/ann",
+        {"relative configuration folder ignored",
+         "/usr/bin",
+         "cfg",
+         "/home/ann",
          {"/usr/bin", "/home/ann/.config/vadocalc", "/usr/share/vadocalc"}},
-        {"empty configuration folder ignored", "/usr/bin", "", "/home/ann",
+        {"empty configuration folder ignored",
+         "/usr/bin",
+         "",
+         "/home/ann",
          {"/usr/bin", "/home/ann/.config/vadocalc", "/usr/share/vadocalc"}},
         {"no home at all", "/usr/bin", nullptr, nullptr, {"/usr/bin", "/usr/share/vadocalc"}},
-        {"trailing separator and dots", "/opt/v/./bin/", nullptr, nullptr,
+        {"trailing separator and dots",
+         "/opt/v/./bin/",
+         nullptr,
+         nullptr,
          {"/opt/v/bin", "/opt/v/share/vadocalc"}},
         {"program at the root", "/", nullptr, nullptr, {"/", "/share/vadocalc"}},
     };
@@ -50,10 +65,11 @@ TEST(SideFileFolders, ARelativeProgramFolderIsMadeAbsolute) {
 
 // An installed layout in a temporary prefix, with its own configuration folder.
 class SideFileTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         root = fs::temp_directory_path() /
-               ("vado-side-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+               ("vado-side-" +
+                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(root);
         bin = root / "prefix/bin";
         share = root / "prefix/share/vadocalc";
@@ -65,15 +81,19 @@ protected:
         setenv("XDG_CONFIG_HOME", config.c_str(), 1);
     }
     void TearDown() override {
-        if (saved) setenv("XDG_CONFIG_HOME", saved->c_str(), 1);
-        else unsetenv("XDG_CONFIG_HOME");
+        if (saved)
+            setenv("XDG_CONFIG_HOME", saved->c_str(), 1);
+        else
+            unsetenv("XDG_CONFIG_HOME");
         fs::remove_all(root);
     }
     static void write(const fs::path& file, const std::string& text) {
         fs::create_directories(file.parent_path());
         std::ofstream(file, std::ios::binary) << text;
     }
-    std::string found(const std::string& name) { return FindSideFile(name, bin.string()).value_or("(none)"); }
+    std::string found(const std::string& name) {
+        return FindSideFile(name, bin.string()).value_or("(none)");
+    }
 
     fs::path root, bin, share, config;
     std::optional<std::string> saved;
