@@ -50,13 +50,11 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Vadocalc developers")
 set(CPACK_PACKAGE_CONTACT "Vadocalc developers <vadocalc@users.noreply.invalid>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "design and check small hydraulic structures")
-set(CPACK_PACKAGE_DESCRIPTION
-  "Calculators for weirs, orifices, pipe flow, culverts, Manning channel sections, drop\n"
-  "structures and risers with rating tables and graphs, drains, sumps, dry hydrants, plunge\n"
-  "pools and mensuration, in US customary units. Every page prints a report headed with\n"
-  "project information; a job is kept in one project file. vadocalc-cli drives the same\n"
-  "pages from a script.")
-string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
+set(CPACK_PACKAGE_DESCRIPTION "Calculators for weirs, orifices, pipe flow, culverts, Manning channel\n\
+sections, drop structures and risers with rating tables and graphs, drains,\n\
+sumps, dry hydrants, plunge pools and mensuration, in US customary units.\n\
+Every page prints a report headed with project information, and a job is\n\
+kept in one project file. vadocalc-cli drives the same pages from a script.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
