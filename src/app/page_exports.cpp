@@ -12,13 +12,27 @@ namespace {
 
 const ui::Form& Shown(const MainModule& module) { return *module.FormList[module.CurrentForm]; }
 
+const ui::Grid* FirstGrid(const ui::Form& form) {
+    for (const auto& c : form.controls())
+        if (c->kind() == ui::Kind::Grid && c->visible())
+            return static_cast<const ui::Grid*>(c.get());
+    return nullptr;
+}
+
 }  // namespace
 
 std::string PageTableCsv(const MainModule& module) {
-    for (const auto& c : Shown(module).controls())
-        if (c->kind() == ui::Kind::Grid && c->visible())
-            return TableCsv(static_cast<const ui::Grid&>(*c));
-    return {};
+    const ui::Grid* grid = FirstGrid(Shown(module));
+    return grid ? TableCsv(*grid) : std::string();
+}
+
+ui::ExportOffer ExportOfferOf(ui::Form& form) {
+    if (auto* w = dynamic_cast<FrmStageDischarge*>(&form)) return w->exportOffer();
+    if (auto* w = dynamic_cast<FrmRectRiserResults*>(&form)) return w->exportOffer(w->page());
+    if (auto* w = dynamic_cast<FrmWaterControlResults*>(&form)) return w->exportOffer();
+    ui::ExportOffer offer{.baseName = form.name()};
+    if (const ui::Grid* grid = FirstGrid(form)) offer.tableCsv = [grid] { return TableCsv(*grid); };
+    return offer;
 }
 
 std::string PageFileName(const MainModule& module) {

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/main_module.h"
+#include "ui/export_offer.h"
 
 namespace vado {
 
@@ -17,5 +18,9 @@ std::string PageFileName(const MainModule& module);
 std::string PageText(const MainModule& module);
 // Clicks the page's Print command, as File > Print does.
 void ClickPrint(MainModule& module);
+
+// What a form has to export: a result window's table, graph and report (from the page it
+// shows), a page's table.
+ui::ExportOffer ExportOfferOf(ui::Form& form);
 
 }  // namespace vado

@@ -38,6 +38,7 @@ Reader::Status Reader::next(Row& fields, std::string& why) {
     why.clear();
     if (at_ >= text_.size()) return Status::End;
     recordLine_ = lineNo_;
+    const size_t start = at_;
     const size_t n = text_.size();
     // The rest of a malformed record's line is dropped: the next record starts after it.
     auto malformed = [&](const char* what) {
@@ -55,7 +56,12 @@ Reader::Status Reader::next(Row& fields, std::string& why) {
     bool closed = false;  // the field was quoted and its closing quote is behind us
     while (true) {
         if (at_ >= n) {
-            if (inQuotes) return malformed("a quoted field is never closed");
+            if (inQuotes) {
+                // Read as a quote left open on its line: the records after that line still read.
+                at_ = start;
+                lineNo_ = recordLine_;
+                return malformed("a quoted field is never closed");
+            }
             fields.push_back(std::move(field));
             return Status::Record;
         }

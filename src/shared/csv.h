@@ -20,7 +20,7 @@ std::string Write(const std::vector<Row>& rows);
 // Reads records one at a time. Line ends may be CRLF or LF alone; a UTF-8 byte-order mark at
 // the start is skipped; the last record needs no line end. A malformed record (a quote inside an
 // unquoted field, text after a closing quote, a quote never closed) is reported and skipped to
-// the end of its line, so the records after it still read.
+// the end of the line it starts on, so the records after it still read.
 class Reader {
   public:
     explicit Reader(std::string_view text);
