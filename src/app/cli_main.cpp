@@ -1,8 +1,9 @@
+#include <unistd.h>
+
 #include <QGuiApplication>
 #include <cstdlib>
 #include <iostream>
 #include <memory>
-#include <unistd.h>
 
 #include "app/cli/cli.h"
 #include "shared/side_files.h"
@@ -24,8 +25,9 @@ int main(int argc, char** argv) {
         if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
         gui = std::make_unique<QGuiApplication>(argc, argv);
         env.pdfPrinter = [](const std::string& file) { return ui::qt::MakePdfPrinter(file); };
-        env.graphWriter = [](const std::string& file, const vado::CliEnvironment::GraphDrawing& draw,
-                             int scale, std::string& why) {
+        env.graphWriter = [](const std::string& file,
+                             const vado::CliEnvironment::GraphDrawing& draw, int scale,
+                             std::string& why) {
             return ui::qt::WriteGraph(file, draw, ui::qt::kDefaultGraphSize, scale,
                                       ui::qt::kGraphFont, why);
         };

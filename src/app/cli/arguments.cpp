@@ -196,7 +196,8 @@ Arguments ParseArguments(const std::vector<std::string>& args) {
 
     const char* command = forms ? "--forms" : list ? "--list" : batch ? "--batch" : nullptr;
     if (forms && list) throw UsageError("--forms and --list do not go together");
-    if (batch && (forms || list)) throw UsageError("--batch does not go with " + std::string(forms ? "--forms" : "--list"));
+    if (batch && (forms || list))
+        throw UsageError("--batch does not go with " + std::string(forms ? "--forms" : "--list"));
     if (out && !batch) throw UsageError("--out goes with --batch");
     if (scale) {
         const std::string& n = *scale;

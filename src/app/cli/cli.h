@@ -22,7 +22,8 @@ struct CliEnvironment {
     // Writes a graph drawn by `draw` to a PNG (`scale` times its size) or SVG file, by the
     // file's extension; false with the reason when it cannot.
     using GraphDrawing = std::function<void(ui::Surface&, double width, double height)>;
-    std::function<bool(const std::string& file, const GraphDrawing& draw, int scale, std::string& why)>
+    std::function<bool(const std::string& file, const GraphDrawing& draw, int scale,
+                       std::string& why)>
         graphWriter;
     // What "-" reads (standard input), and whether standard error is a terminal (a long batch
     // then shows its progress there).
