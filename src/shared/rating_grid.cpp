@@ -15,25 +15,23 @@ void CopySelectionOnCtrlC(ui::Grid& grid, ui::Services& services) {
     };
 }
 
-std::string TableCsv(const ui::Grid& grid) {
-    auto trim = [](const std::string& s) {
-        const size_t first = s.find_first_not_of(' ');
-        return first == std::string::npos ? std::string() : s.substr(first, s.find_last_not_of(' ') - first + 1);
-    };
-    std::vector<csv::Row> rows;
+std::vector<std::vector<std::string>> TableRows(const ui::Grid& grid) {
+    std::vector<std::vector<std::string>> rows;
     for (const auto& cells : grid.cells()) {
-        csv::Row row;
-        for (const std::string& cell : cells) row.push_back(trim(cell));
+        std::vector<std::string> row;
+        for (const std::string& cell : cells) row.push_back(Trim(cell));
         rows.push_back(std::move(row));
     }
-    auto blank = [](const csv::Row& row) {
+    auto blank = [](const std::vector<std::string>& row) {
         for (const std::string& cell : row)
             if (!cell.empty()) return false;
         return true;
     };
     while (static_cast<int>(rows.size()) > grid.fixedRows && blank(rows.back())) rows.pop_back();
-    return csv::Write(rows);
+    return rows;
 }
+
+std::string TableCsv(const ui::Grid& grid) { return csv::Write(TableRows(grid)); }
 
 void OfferExport(ui::Services& services, const ui::ExportOffer& offer) {
     if (services.offerExport) services.offerExport(offer);

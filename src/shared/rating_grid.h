@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "ui/control.h"
 #include "ui/export_offer.h"
@@ -12,8 +13,10 @@ namespace vado {
 // Ctrl+C in a rating table puts the selected cells on the clipboard; other keys do nothing.
 void CopySelectionOnCtrlC(ui::Grid& grid, ui::Services& services);
 
-// The table as shown, headings included, as CSV: each cell's text without the blanks that pad
-// it, rows at the end that hold nothing left out.
+// The table as shown, headings included: each cell's text without the blanks that pad it, rows
+// at the end that hold nothing left out.
+std::vector<std::vector<std::string>> TableRows(const ui::Grid& grid);
+// The same as CSV.
 std::string TableCsv(const ui::Grid& grid);
 
 // A window's Export command hands what the window offers to the view.

@@ -3,15 +3,12 @@
 #include <algorithm>
 #include <set>
 
+#include "shared/number_format.h"
+#include "shared/rating_grid.h"
+
 namespace vado {
 
 namespace {
-
-std::string Trim(const std::string& s) {
-    const size_t first = s.find_first_not_of(" \t");
-    return first == std::string::npos ? std::string()
-                                      : s.substr(first, s.find_last_not_of(" \t") - first + 1);
-}
 
 std::string Joined(const std::vector<std::string>& parts) {
     std::string line;
@@ -21,15 +18,8 @@ std::string Joined(const std::vector<std::string>& parts) {
 }
 
 std::string TableLines(const ui::Grid& grid) {
-    std::vector<std::string> rows;
-    for (const auto& cells : grid.cells()) {
-        std::vector<std::string> trimmed;
-        for (const auto& c : cells) trimmed.push_back(Trim(c));
-        rows.push_back(Joined(trimmed));
-    }
-    while (static_cast<int>(rows.size()) > grid.fixedRows && rows.back().empty()) rows.pop_back();
     std::string text;
-    for (const auto& r : rows) text += r + "\n";
+    for (const auto& row : TableRows(grid)) text += Joined(row) + "\n";
     return text;
 }
 
