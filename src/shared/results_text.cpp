@@ -12,7 +12,10 @@ namespace {
 
 std::string Joined(const std::vector<std::string>& parts) {
     std::string line;
-    for (size_t i = 0; i < parts.size(); ++i) line += (i ? "\t" : "") + parts[i];
+    for (size_t i = 0; i < parts.size(); ++i) {
+        if (i) line += '\t';
+        line += parts[i];
+    }
     while (!line.empty() && line.back() == '\t') line.pop_back();
     return line;
 }

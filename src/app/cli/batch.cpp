@@ -69,7 +69,10 @@ std::string FieldOf(const Json& value) {
     std::string text;
     for (size_t r = 0; r < value.size(); ++r) {
         if (r) text += '\n';
-        for (size_t c = 0; c < value[r].size(); ++c) text += (c ? "\t" : "") + FieldOf(value[r][c]);
+        for (size_t c = 0; c < value[r].size(); ++c) {
+            if (c) text += '\t';
+            text += FieldOf(value[r][c]);
+        }
     }
     return text;
 }
@@ -185,8 +188,10 @@ int RunBatch(const Arguments& args, std::ostream& out, std::ostream& err,
                 row.push_back(FieldOf(result["controls"][r->fullName()]));
             row.push_back(result["lastComputeFailed"].get<bool>() ? "true" : "false");
             std::string messages;
-            for (const auto& m : result["messages"])
-                messages += (messages.empty() ? "" : "; ") + m["text"].get<std::string>();
+            for (const auto& m : result["messages"]) {
+                if (!messages.empty()) messages += "; ";
+                messages += m["text"].get<std::string>();
+            }
             row.push_back(messages);
         }
         results += csv::Record(row);

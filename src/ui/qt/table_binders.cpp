@@ -101,6 +101,7 @@ class GridBinder : public Binder {
         QObject::connect(table_, &QTableWidget::itemSelectionChanged, this,
                          [this] { takeSelection(); });
         table_->installEventFilter(this);
+        table_->viewport()->installEventFilter(this);
         // A page that edits its cells through a field of its own: the field opens over the
         // clicked cell.
         QObject::connect(table_, &QTableWidget::cellClicked, this, [this](int r, int col) {
@@ -326,10 +327,9 @@ class GridBinder : public Binder {
             if (!handled) leave(backwards);
             return true;
         }
+        if (watched == table_->viewport() && event->type() == QEvent::Resize) fitColumns(false);
         if (watched != table_) return QObject::eventFilter(watched, event);
-        if (event->type() == QEvent::Resize) {
-            fitColumns(false);
-        } else if (event->type() == QEvent::FocusIn && overlay_ && grid().onEnterCell) {
+        if (event->type() == QEvent::FocusIn && overlay_ && grid().onEnterCell) {
             // Reached with the keyboard: the editing field opens on the cursor's cell, once the
             // focus change is over.
             const auto reason = static_cast<QFocusEvent*>(event)->reason();
