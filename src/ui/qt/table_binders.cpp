@@ -121,6 +121,8 @@ class GridBinder : public Binder {
             grid().col = col;
             if (grid().onDblClick) view_.act([&] { grid().onDblClick(); });
         });
+        QObject::connect(table_->horizontalHeader(), &QHeaderView::sectionResized, this,
+                         [this] { placeOverlay(); });
         table_->setContextMenuPolicy(Qt::CustomContextMenu);
         QObject::connect(table_, &QWidget::customContextMenuRequested, this,
                          [this](const QPoint& at) { contextMenu(at); });
@@ -193,11 +195,9 @@ class GridBinder : public Binder {
         if (resized) fitColumns(true);
         showCursor();
         if (overlay_ && overlayBox_ && overlayBox_->visible()) {
-            if (QTableWidgetItem* cell = table_->item(g.row - fixedRows, g.col)) {
+            if (QTableWidgetItem* cell = table_->item(g.row - fixedRows, g.col))
                 table_->scrollToItem(cell);
-                overlay_->setGeometry(table_->visualItemRect(cell));
-                overlay_->raise();
-            }
+            placeOverlay();
         }
     }
 
@@ -208,6 +208,15 @@ class GridBinder : public Binder {
     bool heading(int column) const {
         const auto& g = grid();
         return column < g.fixedCols || (g.editableColumns > 0 && column >= g.editableColumns);
+    }
+
+    // The page's editing field over the cell under the cursor, wherever the columns now are.
+    void placeOverlay() {
+        if (!overlay_ || !overlayBox_ || !overlayBox_->visible()) return;
+        if (QTableWidgetItem* cell = table_->item(grid().row - fixed(), grid().col)) {
+            overlay_->setGeometry(table_->visualItemRect(cell));
+            overlay_->raise();
+        }
     }
 
     // The model's cursor and selected block, in the table.
