@@ -2,10 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFile>
 #include <QImage>
-#include <QTemporaryDir>
 #include <QXmlStreamReader>
 #include <cmath>
 
@@ -83,24 +80,6 @@ TEST(GraphExport, APngHasTheAskedSizeTimesItsScale) {
         EXPECT_EQ(image.size(), QSize(360, 240) * scale) << scale;
         EXPECT_EQ(image.pixel(2, 2), qRgb(255, 255, 255)) << "white paper";
     }
-}
-
-TEST(GraphExport, WritesByExtensionAndRefusesWhatItCannotWrite) {
-    QTemporaryDir dir;
-    std::string why;
-    const std::string svg = dir.filePath("g.svg").toStdString();
-    EXPECT_TRUE(ui::qt::WriteGraph(svg, DrawRating, {720, 480}, 1, ui::qt::kGraphFont, why)) << why;
-    EXPECT_TRUE(QFile::exists(QString::fromStdString(svg)));
-    EXPECT_FALSE(ui::qt::WriteGraph(dir.filePath("g.gif").toStdString(), DrawRating, {720, 480}, 1,
-                                    ui::qt::kGraphFont, why));
-    EXPECT_EQ(why, "a graph is written as .png or .svg");
-    EXPECT_FALSE(ui::qt::WriteGraph(dir.filePath("g.png").toStdString(), DrawRating, {720, 480}, 0,
-                                    ui::qt::kGraphFont, why));
-    // A folder in the file's place is never replaced.
-    QDir(dir.path()).mkdir("taken.png");
-    EXPECT_FALSE(ui::qt::WriteGraph(dir.filePath("taken.png").toStdString(), DrawRating, {720, 480},
-                                    1, ui::qt::kGraphFont, why));
-    EXPECT_TRUE(QFileInfo(dir.filePath("taken.png")).isDir());
 }
 
 }  // namespace

@@ -77,27 +77,5 @@ TEST(PageExports, PageTextHoldsInputsThenResults) {
     }
 }
 
-TEST(PageExports, TheSubsurfaceTableAsCsv) {
-    Program program;
-    auto& page = *program.module.FormList[15];
-    auto& grid = static_cast<ui::Grid&>(*page.find("grdData"));
-    const char* row[] = {"M1, north", "0.002", "10"};
-    for (int c = 0; c < 3; ++c) {
-        grid.row = 2;
-        grid.col = c;
-        grid.setTextMatrix(2, c, row[c]);
-        grid.onCellEdited(2, c);
-    }
-    program.module.FormList[0]->tabStrip.clickTab(16);
-    EXPECT_EQ(PageTableCsv(program.module),
-              "Main,Grade,Acres,Q(cfs),Q(cfs),Acres,Size,n,vel\r\n"
-              "ID,(ft/ft),(need),(need),avail,(avail),(in),,(fps)\r\n"
-              "\"M1, north\",0.002,10,0.16,0.22,13.8,6,0.015,1.1\r\n");
-    EXPECT_EQ(PageFileName(program.module), "subsurface-drainage");
-    program.module.FormList[15]->tabStrip.clickTab(2);
-    EXPECT_EQ(PageTableCsv(program.module), "") << "the weir page has no table";
-    EXPECT_EQ(PageFileName(program.module), "weir-flow");
-}
-
 }  // namespace
 }  // namespace vado
