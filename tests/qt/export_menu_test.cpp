@@ -2,11 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QClipboard>
 #include <QFile>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
+#include <tuple>
 #include <QMenuBar>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -117,6 +121,19 @@ TEST(ExportMenu, CopyResultsAndExportTable) {
     desk.module.FormList[1]->clickButton(
         static_cast<ui::CommandButton&>(*desk.module.FormList[1]->find("cmdCompute(1)")));
     Settle();
+    // The result caption itself can be selected with the mouse.
+    auto* result = desk.widget<QLabel>(1, "lbl1Q");
+    ASSERT_NE(result, nullptr);
+    const QPoint from(1, result->height() / 2), to(result->width() - 1, result->height() / 2);
+    for (auto [type, at, buttons] : {std::tuple{QEvent::MouseButtonPress, from, Qt::LeftButton},
+                                     std::tuple{QEvent::MouseMove, to, Qt::LeftButton},
+                                     std::tuple{QEvent::MouseButtonRelease, to, Qt::NoButton}}) {
+        QMouseEvent e(type, QPointF(at), QPointF(result->mapToGlobal(at)), Qt::LeftButton,
+                      buttons, Qt::NoModifier);
+        QApplication::sendEvent(result, &e);
+    }
+    EXPECT_EQ(result->selectedText(), "Q = 19.48 cfs");
+
     desk.action("&Edit", "&Copy Results")->trigger();
     EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), PageText(desk.module));
     EXPECT_TRUE(QGuiApplication::clipboard()->text().endsWith("Q = 19.48 cfs\n"));

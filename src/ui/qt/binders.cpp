@@ -55,14 +55,35 @@ bool HasButton(const ui::Form& form, bool CommandButton::*role) {
 
 // --- Label, Frame, PictureBox ---
 
-// Captions and results can be selected with the mouse and copied (its context menu, or Ctrl+C
-// once clicked).
+// A caption or result whose text can be selected with the mouse and copied (its context menu,
+// or Ctrl+C once clicked). It becomes selectable at the first press on it: the text control that
+// needs is not made for every caption of twenty pages at start-up.
+class CaptionLabel : public QLabel {
+  public:
+    using QLabel::QLabel;
+
+  protected:
+    void mousePressEvent(QMouseEvent* e) override {
+        selectable();
+        QLabel::mousePressEvent(e);
+    }
+    void contextMenuEvent(QContextMenuEvent* e) override {
+        selectable();
+        QLabel::contextMenuEvent(e);
+    }
+
+  private:
+    void selectable() {
+        if (!(textInteractionFlags() & Qt::TextSelectableByMouse) && !text().isEmpty())
+            setTextInteractionFlags(textInteractionFlags() | Qt::TextSelectableByMouse);
+    }
+};
+
 class LabelBinder : public Binder {
   public:
     LabelBinder(FormView& v, ui::Control& c, QWidget* parent) : Binder(v, c) {
-        label_ = new QLabel(parent);
+        label_ = new CaptionLabel(parent);
         label_->setTextFormat(Qt::PlainText);
-        label_->setTextInteractionFlags(Qt::TextSelectableByMouse);
         attach(label_);
     }
 
