@@ -40,7 +40,8 @@ FrmVado::FrmVado(AppContext& app)
     layout.sections = {
         {.frame = "fraPage",
          .rows = {{{{"Image1"}}}, {{{"lblProductName"}}}, {{{"lblVersion"}}}, {{{"lbl0Info"}}}},
-         .centered = true},
+         .centered = true,
+         .name = "QLBS logo"},
         {.rows = {{{{"cmdHelp"}}, {{"cmdExit"}}}}, .centered = true},
     };
 }

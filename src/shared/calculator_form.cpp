@@ -64,6 +64,8 @@ const NumericField* CalculatorForm::field(const ui::TextBox& box) const {
 ui::TextBox& CalculatorForm::addNumericField(NumericField f, const std::string& name, int index) {
     ui::TextBox& box = add<ui::TextBox>(name, index);
     f.box = &box;
+    box.unit = f.unit;
+    box.setToolTip(RangeTip(f));
     box.onChange = [this] {
         ClearResults();
         inputEdited = true;
@@ -94,6 +96,14 @@ ui::TextBox& CalculatorForm::addNumericField(NumericField f, const std::string& 
     };
     fields_.push_back(std::move(f));
     return box;
+}
+
+std::string RangeTip(const NumericField& f) {
+    std::string tip = f.integerOnly ? "whole number, " : "";
+    tip += f.lo < f.hi ? FormatNumber(f.lo, f.format) + " to " + FormatNumber(f.hi, f.format)
+                       : "at least " + FormatNumber(f.lo, f.format);
+    if (!f.unit.empty()) tip += " " + f.unit;
+    return tip;
 }
 
 ComputeFrame::ComputeFrame(CalculatorForm& form, bool fromCommand, bool& ok)

@@ -100,20 +100,25 @@ FrmPlungePool::FrmPlungePool(AppContext& app)
         f.box->setText(f.defaultText);
         inputs.push_back({{{label.fullName()}}, {{f.box->fullName()}}});
     }
+    // The design option chooses the pool's shape: an input, captioned among the results' own.
     const char* resultLabels[][2] = {{"Pool Bottom (ft):", "txtElev(3)"}, {"Design Option:", "cboType"},
                                      {"'x' distance (ft):", "lblOffset"}, {"Pool bottom:", "lblBW"},
                                      {"Rip-rap:", "lblRipRap"}, {"", "lblRipRapThickness"},
                                      {"Filter:", "lblFilter"}, {"", "lblSS1"}, {"", "lblSS2"}};
+    std::vector<ui::LayoutRow> results;
     for (auto& [caption, name] : resultLabels) {
         auto& label = add<ui::Label>("Label14", i++);
         label.setCaption(caption);
-        inputs.push_back({{{label.fullName()}}, {{name}}});
+        (std::string(name) == "cboType" ? inputs : results).push_back({{{label.fullName()}}, {{name}}});
     }
+    using namespace ui::page;
     layout.sections = {
-        {.rows = {{{{"lblTitle"}}}}, .centered = true},
-        {.rows = {{{{"picSketch"}, 2}}}, .centered = true},
-        {.rows = inputs},
-        {.rows = {{{{"cmdCompute(14)"}}, {{"cmdPrint(14)"}}, {{"cmdExit(14)"}}}}, .centered = true},
+        Title({"lblTitle"}),
+        Inputs(inputs),
+        Picture("picSketch", "Sketch of the plunge pool",
+                "Pipe outlet over the pool below the channel; the offset x and the pool bottom"),
+        Results(results),
+        Commands({"cmdCompute(14)", "cmdPrint(14)", "cmdExit(14)"}),
     };
 }
 

@@ -1,15 +1,23 @@
 #include "ui/qt/page_builder.h"
 
+#include <QAbstractButton>
+#include <QBoxLayout>
+#include <QComboBox>
+#include <QEvent>
 #include <QGridLayout>
-#include <QHBoxLayout>
+#include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPointer>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStackedLayout>
-#include <QVBoxLayout>
 #include <QWidget>
+#include <algorithm>
 #include <vector>
 
 #include "ui/form.h"
+#include "ui/qt/conversions.h"
 #include "ui/qt/form_view.h"
 
 namespace ui::qt {
@@ -43,6 +51,11 @@ class SharedCell : public QObject {
     }
 
     QWidget* widget() const { return container_; }
+    std::vector<QWidget*> members() const {
+        std::vector<QWidget*> all;
+        for (auto& m : members_) all.push_back(m.widget);
+        return all;
+    }
 
   private:
     struct Member {
@@ -59,6 +72,8 @@ class SharedCell : public QObject {
             }
         }
         if (stack_->currentWidget() != shown) stack_->setCurrentWidget(shown);
+        // A caption naming the place hands the focus to the member on show.
+        container_->setFocusProxy(shown == blank_ ? nullptr : shown);
     }
 
     QWidget* container_;
@@ -67,13 +82,36 @@ class SharedCell : public QObject {
     std::vector<Member> members_;
 };
 
-QWidget* CellWidget(FormView& view, const ui::Form& form, const LayoutCell& cell, QWidget* parent) {
-    std::vector<ui::Control*> members;
+// What the builder made of one cell.
+struct Cell {
+    QWidget* widget = nullptr;
+    std::vector<ui::Control*> controls;
+    std::vector<QWidget*> focusable;  // in the order Tab should reach them
+};
+
+Cell MakeCell(FormView& view, const ui::Form& form, const LayoutCell& cell, QWidget* parent) {
+    Cell made;
     for (auto& name : cell.controls)
-        if (ui::Control* c = form.find(name)) members.push_back(c);
-    if (members.empty()) return nullptr;
-    if (members.size() == 1) return view.createWidget(*members.front(), parent);
-    return (new SharedCell(view, members, parent))->widget();
+        if (ui::Control* c = form.find(name)) made.controls.push_back(c);
+    if (made.controls.empty()) return made;
+    if (made.controls.size() == 1) {
+        made.widget = view.createWidget(*made.controls.front(), parent);
+        if (made.widget) made.focusable.push_back(made.widget);
+        return made;
+    }
+    auto* shared = new SharedCell(view, made.controls, parent);
+    made.widget = shared->widget();
+    made.focusable = shared->members();
+    return made;
+}
+
+// A caption as a screen reader says it: no mnemonic mark, no trailing colon or equals sign.
+QString Spoken(const std::string& caption) {
+    QString s = ToQ(caption);
+    s.remove('&');
+    s = s.trimmed();
+    while (s.endsWith(':') || s.endsWith('=')) s = s.left(s.size() - 1).trimmed();
+    return s;
 }
 
 void MakeHeading(QLabel* label) {
@@ -83,12 +121,266 @@ void MakeHeading(QLabel* label) {
     label->setFont(f);
 }
 
-}  // namespace
+QLabel* PlainLabel(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
 
-void BuildPage(FormView& view, QWidget* page, const PageOptions& options) {
+// A dimmed caption in a result's place while the result is empty.
+void ShowHint(FormView& view, ui::Control& result, QWidget* widget, const std::string& hint,
+              QGridLayout* grid, int row, int col, int span) {
+    widget->setAccessibleName(Spoken(hint));
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        edit->setPlaceholderText(ToQ(hint));
+        return;
+    }
+    auto* label = PlainLabel(ToQ(hint), widget->parentWidget());
+    QPalette p = label->palette();
+    p.setColor(QPalette::WindowText, p.color(QPalette::PlaceholderText));
+    label->setPalette(p);
+    grid->addWidget(label, row, col, 1, span, Qt::AlignLeft | Qt::AlignVCenter);
+    auto follow = [&result, label = QPointer<QLabel>(label)] {
+        if (label) label->setVisible(result.visible() && result.caption().empty());
+    };
+    result.subscribe([token = view.token(), follow] {
+        if (!token.expired()) follow();
+    });
+    follow();
+}
+
+// Builds a framed or plain holder with the section's rows in a grid. Inputs rows read
+// caption | field | unit; the caption is the field's buddy and names it.
+class SectionBuilder {
+  public:
+    SectionBuilder(FormView& view, std::vector<QWidget*>& focusOrder)
+        : view_(view), form_(*view.form()), focusOrder_(focusOrder) {}
+
+    QWidget* build(const LayoutSection& section, QWidget* parent, bool pageRoles) {
+        QWidget* holder = nullptr;
+        if (!section.frame.empty())
+            if (ui::Control* frame = form_.find(section.frame))
+                holder = view_.createWidget(*frame, parent);
+        if (!holder && pageRoles && section.role == Role::Results && hasRows(section))
+            holder = new QGroupBox(QObject::tr("Results"), parent);
+        if (!holder) holder = new QWidget(parent);
+        auto* grid = new QGridLayout(holder);
+        grid->setHorizontalSpacing(10);
+        grid->setVerticalSpacing(6);
+        if (qobject_cast<QGroupBox*>(holder) == nullptr) grid->setContentsMargins(0, 0, 0, 0);
+
+        const bool roles = pageRoles && section.role != Role::Plain;
+        int r = 0;
+        for (const auto& row : section.rows) {
+            std::vector<Cell> cells;
+            int col = 0;
+            for (const LayoutCell& cell : row) {
+                Cell made = MakeCell(view_, form_, cell, holder);
+                if (!made.widget && !cell.hint.empty() && cell.controls.empty())
+                    made.widget = PlainLabel(ToQ(cell.hint), holder);  // a caption of the view's own
+                if (made.widget) {
+                    place(section, grid, made.widget, r, col, cell.span, roles);
+                    if (!made.controls.empty() && !cell.hint.empty())
+                        ShowHint(view_, *made.controls.front(), made.widget, cell.hint, grid, r,
+                                 col, cell.span);
+                    for (QWidget* w : made.focusable) focusOrder_.push_back(w);
+                }
+                cells.push_back(std::move(made));
+                col += cell.span;
+            }
+            if (roles && (section.role == Role::Inputs || section.role == Role::Results))
+                caption(cells, grid, r, holder);
+            ++r;
+        }
+        if (section.stretch)
+            for (int c = 0; c < grid->columnCount(); ++c)
+                if (grid->columnStretch(c) == 0) grid->setColumnStretch(c, 1);
+        // Captions stay beside their fields and values; the room to spare is after them.
+        if (roles && (section.role == Role::Inputs || section.role == Role::Results) && !section.stretch)
+            grid->setColumnStretch(grid->columnCount(), 1);
+        if (!section.showWith.empty())
+            if (ui::Control* leader = form_.find(section.showWith)) follow(*leader, holder);
+        if (!section.name.empty()) nameControls(section);
+        return holder;
+    }
+
+  private:
+    static bool hasRows(const LayoutSection& s) {
+        for (auto& row : s.rows)
+            if (!row.empty()) return true;
+        return false;
+    }
+
+    // Pictures and tables carry the names the section gives them.
+    void nameControls(const LayoutSection& section) {
+        for (auto& row : section.rows)
+            for (auto& cell : row)
+                for (auto& name : cell.controls)
+                    if (ui::Control* c = form_.find(name);
+                        c && (c->kind() == Kind::PictureBox || c->kind() == Kind::Grid))
+                        if (QWidget* w = view_.widgetOf(*c)) {
+                            w->setAccessibleName(ToQ(section.name));
+                            w->setAccessibleDescription(ToQ(section.description));
+                        }
+    }
+
+    void place(const LayoutSection& section, QGridLayout* grid, QWidget* w, int r, int col,
+               int span, bool roles) {
+        auto* label = qobject_cast<QLabel*>(w);
+        Qt::Alignment align;
+        if (section.stretch) {
+            grid->setColumnStretch(col, span);
+        } else if (roles && section.role == Role::Picture) {
+            // A sketch keeps the proportions it is drawn in, in the middle of its column.
+            w->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+            align = Qt::AlignHCenter;
+        } else if (section.centered || (roles && section.role == Role::Title)) {
+            align = Qt::AlignCenter;
+        } else if (label) {
+            align = Qt::AlignLeft | Qt::AlignVCenter;
+        }
+        if (roles && section.role == Role::Inputs && col == 1 && qobject_cast<QLineEdit*>(w))
+            w->setMinimumWidth(w->fontMetrics().averageCharWidth() * 12);
+        grid->addWidget(w, r, col, 1, span, align);
+    }
+
+    // A caption before a field is its buddy and its spoken name, and the field's unit follows
+    // it; both follow the model when the caption changes.
+    void caption(const std::vector<Cell>& cells, QGridLayout* grid, int r, QWidget* holder) {
+        if (cells.size() < 2 || !cells[1].widget) return;
+        const Cell& field = cells[1];
+        ui::Control* unitOf = nullptr;
+        for (ui::Control* c : field.controls)
+            if (!c->unit.empty()) unitOf = c;
+        if (unitOf && cells.size() == 2) {
+            QLabel* unit = PlainLabel(ToQ(unitOf->unit), holder);
+            grid->addWidget(unit, r, 2, Qt::AlignLeft | Qt::AlignVCenter);
+            // The unit of the field on show (a place shared by a diameter and a length), and
+            // none while no field shows (a tailwater field hidden with its box).
+            auto show = [controls = field.controls, unit = QPointer<QLabel>(unit)] {
+                if (!unit) return;
+                for (ui::Control* c : controls)
+                    if (c->visible()) {
+                        unit->setText(ToQ(c->unit));
+                        unit->setVisible(true);
+                        return;
+                    }
+                unit->setVisible(false);
+            };
+            for (ui::Control* c : field.controls)
+                c->subscribe([token = view_.token(), show] {
+                    if (!token.expired()) show();
+                });
+            show();
+        }
+        auto* label = qobject_cast<QLabel*>(cells[0].widget);
+        if (!label) return;
+        label->setBuddy(field.widget);
+        std::vector<QWidget*> named = field.focusable;
+        if (named.empty()) named.push_back(field.widget);
+        ui::Control* captionControl = cells[0].controls.empty() ? nullptr : cells[0].controls[0];
+        auto name = [captionControl, label = QPointer<QLabel>(label), named] {
+            if (!label) return;
+            const QString spoken = captionControl ? Spoken(captionControl->caption())
+                                                  : Spoken(label->text().toStdString());
+            for (QWidget* w : named) w->setAccessibleName(spoken);
+        };
+        name();
+        if (captionControl)
+            captionControl->subscribe([token = view_.token(), name] {
+                if (!token.expired()) name();
+            });
+    }
+
+    void follow(ui::Control& leader, QWidget* holder) {
+        auto show = [&leader, holder = QPointer<QWidget>(holder)] {
+            if (holder) holder->setVisible(leader.visible());
+        };
+        leader.subscribe([token = view_.token(), show] {
+            if (!token.expired()) show();
+        });
+        show();
+    }
+
+    FormView& view_;
+    ui::Form& form_;
+    std::vector<QWidget*>& focusOrder_;
+};
+
+// The inputs beside the pictures and results while the width allows both at their natural
+// widths, one above the other otherwise; Tab reads the left column first either way.
+class PageBody : public QWidget {
+  public:
+    explicit PageBody(QWidget* parent) : QWidget(parent) {
+        box_ = new QBoxLayout(QBoxLayout::LeftToRight, this);
+        box_->setContentsMargins(0, 0, 0, 0);
+        box_->setSpacing(24);
+        left_ = new QVBoxLayout;
+        right_ = new QVBoxLayout;
+        for (auto* column : {left_, right_}) column->setSpacing(12);
+        box_->addLayout(left_, 0);
+        box_->addLayout(right_, 1);
+    }
+
+    QVBoxLayout* left() const { return left_; }
+    QVBoxLayout* right() const { return right_; }
+
+    void finish() {
+        left_->addStretch(1);
+        right_->addStretch(1);
+    }
+
+    // Chooses the arrangement for the room the page has.
+    void fit(int width) {
+        const int two = left_->sizeHint().width() + box_->spacing() + right_->sizeHint().width();
+        const auto direction = width >= two || right_->count() <= 1 ? QBoxLayout::LeftToRight
+                                                                     : QBoxLayout::TopToBottom;
+        if (box_->direction() != direction) box_->setDirection(direction);
+    }
+
+  private:
+    QBoxLayout* box_;
+    QVBoxLayout* left_;
+    QVBoxLayout* right_;
+};
+
+// The page's scroll area tells the body how wide the page may be.
+class FitOnResize : public QObject {
+  public:
+    FitOnResize(PageBody* body, QScrollArea* area) : QObject(area), body_(body), area_(area) {
+        area->viewport()->installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Resize && body_) {
+            const QMargins m = area_->widget()->contentsMargins();
+            body_->fit(area_->viewport()->width() - m.left() - m.right());
+        }
+        return false;
+    }
+
+  private:
+    QPointer<PageBody> body_;
+    QScrollArea* area_;
+};
+
+void ChainTabs(const std::vector<QWidget*>& order) {
+    for (size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+void MarkDefault(const std::vector<QWidget*>& commands) {
+    for (QWidget* w : commands)
+        if (qobject_cast<QAbstractButton*>(w)) {
+            w->setProperty("pageDefault", true);
+            // The binder reads the mark when it next mirrors; show it now.
+            w->setProperty("default", true);
+            return;
+        }
+}
+
+void BuildStacked(FormView& view, QWidget* page, const PageOptions& options) {
     ui::Form* form = view.form();
-    if (!form) return;
-
     // The sections form one column centred on the page; within it a centred section is
     // centred and the others (label, field and unit rows, option frames) align left.
     bool grows = false;
@@ -102,49 +394,121 @@ void BuildPage(FormView& view, QWidget* page, const PageOptions& options) {
         outer->addStretch(1);
         column->addStretch(1);
     }
-
+    std::vector<QWidget*> order;
+    SectionBuilder builder(view, order);
     bool headingDone = !options.heading;
     for (const LayoutSection& section : form->layout.sections) {
-        QWidget* holder = nullptr;
-        if (!section.frame.empty()) {
-            if (ui::Control* frame = form->find(section.frame))
-                holder = view.createWidget(*frame, page);
-        }
-        if (!holder) holder = new QWidget(page);
-        auto* grid = new QGridLayout(holder);
-        grid->setHorizontalSpacing(12);
-        if (section.frame.empty()) grid->setContentsMargins(0, 0, 0, 0);
-
-        int r = 0;
-        for (const auto& row : section.rows) {
-            int col = 0;
-            for (const LayoutCell& cell : row) {
-                QWidget* w = CellWidget(view, *form, cell, holder);
-                if (w) {
-                    auto* label = qobject_cast<QLabel*>(w);
-                    Qt::Alignment align;
-                    if (section.stretch)
-                        grid->setColumnStretch(col, cell.span);
-                    else if (section.centered)
-                        align = Qt::AlignCenter;
-                    else if (label)
-                        align = Qt::AlignLeft | Qt::AlignVCenter;
-                    if (label && !headingDone) {
-                        headingDone = true;
-                        if (section.centered && row.size() == 1) MakeHeading(label);
-                    }
-                    grid->addWidget(w, r, col, 1, cell.span, align);
-                }
-                col += cell.span;
+        QWidget* holder = builder.build(section, page, false);
+        if (!headingDone)
+            if (auto* label = holder->findChild<QLabel*>()) {
+                headingDone = true;
+                if (section.centered && section.rows.size() >= 1 && section.rows[0].size() == 1)
+                    MakeHeading(label);
             }
-            ++r;
-        }
         if (section.stretch)
             column->addWidget(holder, 1);
         else
             column->addWidget(holder, 0, section.centered ? Qt::AlignHCenter : Qt::AlignLeft);
     }
     if (!grows) column->addStretch(2);
+}
+
+bool UsesRoles(const ui::Form& form) {
+    for (const LayoutSection& s : form.layout.sections)
+        if (s.role != Role::Plain) return true;
+    return false;
+}
+
+}  // namespace
+
+void BuildPage(FormView& view, QWidget* page, const PageOptions& options) {
+    ui::Form* form = view.form();
+    if (!form) return;
+    if (!options.heading || !UsesRoles(*form)) {
+        BuildStacked(view, page, options);
+        return;
+    }
+
+    auto* pageLayout = new QVBoxLayout(page);
+    pageLayout->setContentsMargins(0, 0, 0, 0);
+    auto* area = new QScrollArea(page);
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidgetResizable(true);
+    pageLayout->addWidget(area);
+    auto* content = new QWidget;
+    auto* column = new QVBoxLayout(content);
+    column->setContentsMargins(16, 10, 16, 10);
+    column->setSpacing(12);
+
+    auto* body = new PageBody(content);
+    std::vector<QWidget*> order, commands;
+    std::vector<QWidget*> left, right, across;
+    bool stretches = false;
+    QWidget* title = nullptr;
+    QWidget* commandRow = nullptr;
+    for (const LayoutSection& section : form->layout.sections) {
+        std::vector<QWidget*>& into = section.role == Role::Commands ? commands : order;
+        SectionBuilder sectionBuilder(view, into);
+        QWidget* holder = sectionBuilder.build(section, content, true);
+        switch (section.role) {
+            case Role::Title:
+                // The first line is the heading; a line under it (a warning) stays plain.
+                if (!title)
+                    if (auto* label = holder->findChild<QLabel*>()) MakeHeading(label);
+                title = holder;
+                column->addWidget(holder, 0, Qt::AlignHCenter);
+                break;
+            case Role::Commands:
+                commandRow = holder;
+                MarkDefault(commands);
+                break;
+            default:
+                if (section.column == Column::Across) {
+                    across.push_back(holder);
+                    if (section.stretch) {
+                        QSizePolicy policy = holder->sizePolicy();
+                        policy.setVerticalStretch(1);
+                        holder->setSizePolicy(policy);
+                        stretches = true;
+                    }
+                } else if (section.column == Column::Left ||
+                           (section.column == Column::ByRole &&
+                            (section.role == Role::Inputs || section.role == Role::Plain))) {
+                    left.push_back(holder);
+                } else {
+                    right.push_back(holder);
+                }
+                break;
+        }
+    }
+    for (QWidget* w : left) body->left()->addWidget(w);
+    for (QWidget* w : right) body->right()->addWidget(w);
+    body->finish();
+    column->addWidget(body);
+    for (QWidget* w : across) column->addWidget(w, w->sizePolicy().verticalStretch());
+    if (!stretches) column->addStretch(1);
+    if (commandRow) column->addWidget(commandRow, 0, Qt::AlignHCenter);
+    area->setWidget(content);
+    new FitOnResize(body, area);
+
+    // Tab: the left column top to bottom, then the right, then the commands. The sections
+    // were built in declaration order; the columns decide the reading order.
+    std::vector<QWidget*> reading;
+    auto inColumn = [&](const std::vector<QWidget*>& holders) {
+        for (QWidget* w : order)
+            for (QWidget* h : holders)
+                if (h == w || h->isAncestorOf(w)) {
+                    reading.push_back(w);
+                    break;
+                }
+    };
+    inColumn(left);
+    inColumn(right);
+    inColumn(across);
+    for (QWidget* w : order)
+        if (std::find(reading.begin(), reading.end(), w) == reading.end()) reading.push_back(w);
+    reading.insert(reading.end(), commands.begin(), commands.end());
+    ChainTabs(reading);
 }
 
 }  // namespace ui::qt
