@@ -1,6 +1,7 @@
 #include "ui/qt/page_builder.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QBoxLayout>
 #include <QComboBox>
 #include <QEvent>
@@ -82,6 +83,60 @@ class SharedCell : public QObject {
     std::vector<Member> members_;
 };
 
+// A caption as a screen reader says it: no mnemonic mark, no trailing colon or equals sign.
+QString Spoken(const std::string& caption) {
+    QString s = ToQ(caption);
+    s.remove('&');
+    s = s.trimmed();
+    while (s.endsWith(':') || s.endsWith('=')) s = s.left(s.size() - 1).trimmed();
+    return s;
+}
+
+QLabel* PlainLabel(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+// The place of a result label that writes its own caption with its value: while the result is
+// empty its caption shows there, dimmed, so the page reads the same before its first Compute.
+class HintCell : public QObject {
+  public:
+    HintCell(FormView& view, ui::Control& result, const std::string& hint, QWidget* parent)
+        : QObject(parent), result_(result) {
+        container_ = new QWidget(parent);
+        stack_ = new QStackedLayout(container_);
+        stack_->setContentsMargins(0, 0, 0, 0);
+        value_ = view.createWidget(result, container_, false);
+        hint_ = PlainLabel(ToQ(hint), container_);
+        QPalette p = hint_->palette();
+        p.setColor(QPalette::WindowText, p.color(QPalette::PlaceholderText));
+        hint_->setPalette(p);
+        stack_->addWidget(value_);
+        stack_->addWidget(hint_);
+        result.subscribe([token = view.token(), self = QPointer<HintCell>(this)] {
+            if (!token.expired() && self) self->follow();
+        });
+        follow();
+    }
+
+    QWidget* widget() const { return container_; }
+    QWidget* value() const { return value_; }
+
+  private:
+    void follow() {
+        container_->setVisible(result_.visible());
+        QWidget* shown = result_.caption().empty() ? hint_ : value_;
+        if (stack_->currentWidget() != shown) stack_->setCurrentWidget(shown);
+    }
+
+    ui::Control& result_;
+    QWidget* container_;
+    QStackedLayout* stack_;
+    QWidget* value_;
+    QLabel* hint_;
+};
+
 // What the builder made of one cell.
 struct Cell {
     QWidget* widget = nullptr;
@@ -94,6 +149,11 @@ Cell MakeCell(FormView& view, const ui::Form& form, const LayoutCell& cell, QWid
     for (auto& name : cell.controls)
         if (ui::Control* c = form.find(name)) made.controls.push_back(c);
     if (made.controls.empty()) return made;
+    if (made.controls.size() == 1 && !cell.hint.empty() && made.controls.front()->kind() == Kind::Label) {
+        auto* hint = new HintCell(view, *made.controls.front(), cell.hint, parent);
+        made.widget = hint->widget();
+        return made;
+    }
     if (made.controls.size() == 1) {
         made.widget = view.createWidget(*made.controls.front(), parent);
         if (made.widget) made.focusable.push_back(made.widget);
@@ -105,14 +165,6 @@ Cell MakeCell(FormView& view, const ui::Form& form, const LayoutCell& cell, QWid
     return made;
 }
 
-// A caption as a screen reader says it: no mnemonic mark, no trailing colon or equals sign.
-QString Spoken(const std::string& caption) {
-    QString s = ToQ(caption);
-    s.remove('&');
-    s = s.trimmed();
-    while (s.endsWith(':') || s.endsWith('=')) s = s.left(s.size() - 1).trimmed();
-    return s;
-}
 
 void MakeHeading(QLabel* label) {
     QFont f = label->font();
@@ -121,32 +173,12 @@ void MakeHeading(QLabel* label) {
     label->setFont(f);
 }
 
-QLabel* PlainLabel(const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setTextFormat(Qt::PlainText);
-    return label;
-}
-
-// A dimmed caption in a result's place while the result is empty.
-void ShowHint(FormView& view, ui::Control& result, QWidget* widget, const std::string& hint,
-              QGridLayout* grid, int row, int col, int span) {
-    widget->setAccessibleName(Spoken(hint));
+// A result box shows its caption, dimmed, while it is empty.
+void ShowHint(QWidget* widget, const std::string& hint) {
     if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
         edit->setPlaceholderText(ToQ(hint));
-        return;
+        edit->setAccessibleName(Spoken(hint));
     }
-    auto* label = PlainLabel(ToQ(hint), widget->parentWidget());
-    QPalette p = label->palette();
-    p.setColor(QPalette::WindowText, p.color(QPalette::PlaceholderText));
-    label->setPalette(p);
-    grid->addWidget(label, row, col, 1, span, Qt::AlignLeft | Qt::AlignVCenter);
-    auto follow = [&result, label = QPointer<QLabel>(label)] {
-        if (label) label->setVisible(result.visible() && result.caption().empty());
-    };
-    result.subscribe([token = view.token(), follow] {
-        if (!token.expired()) follow();
-    });
-    follow();
 }
 
 // Builds a framed or plain holder with the section's rows in a grid. Inputs rows read
@@ -180,9 +212,7 @@ class SectionBuilder {
                     made.widget = PlainLabel(ToQ(cell.hint), holder);  // a caption of the view's own
                 if (made.widget) {
                     place(section, grid, made.widget, r, col, cell.span, roles);
-                    if (!made.controls.empty() && !cell.hint.empty())
-                        ShowHint(view_, *made.controls.front(), made.widget, cell.hint, grid, r,
-                                 col, cell.span);
+                    if (!made.controls.empty() && !cell.hint.empty()) ShowHint(made.widget, cell.hint);
                     for (QWidget* w : made.focusable) focusOrder_.push_back(w);
                 }
                 cells.push_back(std::move(made));
@@ -201,6 +231,9 @@ class SectionBuilder {
         if (!section.showWith.empty())
             if (ui::Control* leader = form_.find(section.showWith)) follow(*leader, holder);
         if (!section.name.empty()) nameControls(section);
+        // Tab leaves a table for the next control; the arrow keys move within it.
+        if (roles && section.role == Role::Inputs)
+            for (auto* table : holder->findChildren<QAbstractItemView*>()) table->setTabKeyNavigation(false);
         return holder;
     }
 
@@ -440,7 +473,6 @@ void BuildPage(FormView& view, QWidget* page, const PageOptions& options) {
     column->setContentsMargins(16, 10, 16, 10);
     column->setSpacing(12);
 
-    auto* body = new PageBody(content);
     std::vector<QWidget*> order, commands;
     std::vector<QWidget*> left, right, across;
     bool stretches = false;
@@ -481,13 +513,21 @@ void BuildPage(FormView& view, QWidget* page, const PageOptions& options) {
                 break;
         }
     }
+    // Made after the title, so a screen reader meets the page in reading order.
+    auto* body = new PageBody(content);
     for (QWidget* w : left) body->left()->addWidget(w);
     for (QWidget* w : right) body->right()->addWidget(w);
     body->finish();
     column->addWidget(body);
-    for (QWidget* w : across) column->addWidget(w, w->sizePolicy().verticalStretch());
+    for (QWidget* w : across) {
+        column->addWidget(w, w->sizePolicy().verticalStretch());
+        w->raise();
+    }
     if (!stretches) column->addStretch(1);
-    if (commandRow) column->addWidget(commandRow, 0, Qt::AlignHCenter);
+    if (commandRow) {
+        column->addWidget(commandRow, 0, Qt::AlignHCenter);
+        commandRow->raise();  // last in reading order too
+    }
     area->setWidget(content);
     new FitOnResize(body, area);
 
