@@ -37,12 +37,15 @@ FrmVado::FrmVado(AppContext& app)
         }
     };
     cmdExit.onClick = [this] { services().Quit(); };
+    using namespace ui::page;
     layout.sections = {
         {.frame = "fraPage",
          .rows = {{{{"Image1"}}}, {{{"lblProductName"}}}, {{{"lblVersion"}}}, {{{"lbl0Info"}}}},
          .centered = true,
+         .role = ui::Role::Plain,
+         .column = ui::Column::Across,
          .name = "QLBS logo"},
-        {.rows = {{{{"cmdHelp"}}, {{"cmdExit"}}}}, .centered = true},
+        Commands({"cmdHelp", "cmdExit"}),
     };
 }
 

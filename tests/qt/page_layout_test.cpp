@@ -133,7 +133,7 @@ TEST(PageLayout, EveryPageWholeAtTheDefaultSizeAndScrollingBelowIt) {
             desk.window->clickTab(page);
             Settle();
             const Seen seen = Look(desk, page);
-            if (!seen.area) continue;  // the About page is small and plain
+            ASSERT_NE(seen.area, nullptr) << "page " << page;
             Check(desk, page, seen, tally, s.scrolls);
             scrolled += seen.area->verticalScrollBar()->isVisible() || seen.area->horizontalScrollBar()->isVisible();
         }
@@ -141,7 +141,7 @@ TEST(PageLayout, EveryPageWholeAtTheDefaultSizeAndScrollingBelowIt) {
         std::cout << "layout at the " << s.name << " size " << s.size.width() << "x" << s.size.height() << ": "
                   << tally.pages << " pages, " << tally.widgets << " widgets, " << tally.overlaps << " overlaps, "
                   << tally.cut << " cut captions, " << scrolled << " scrolled\n";
-        EXPECT_EQ(tally.pages, desk.window->pageCount() - 1) << s.name;
+        EXPECT_EQ(tally.pages, desk.window->pageCount()) << s.name;
         if (s.scrolls) {
             EXPECT_GT(scrolled, 0) << "nothing scrolls at the minimum size";
         }

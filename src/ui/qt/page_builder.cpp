@@ -185,8 +185,8 @@ void ShowHint(QWidget* widget, const std::string& hint) {
 // caption | field | unit; the caption is the field's buddy and names it.
 class SectionBuilder {
   public:
-    SectionBuilder(FormView& view, std::vector<QWidget*>& focusOrder)
-        : view_(view), form_(*view.form()), focusOrder_(focusOrder) {}
+    SectionBuilder(FormView& view, std::vector<QWidget*>& focusOrder, bool* heading = nullptr)
+        : view_(view), form_(*view.form()), focusOrder_(focusOrder), heading_(heading) {}
 
     QWidget* build(const LayoutSection& section, QWidget* parent, bool pageRoles) {
         QWidget* holder = nullptr;
@@ -212,6 +212,11 @@ class SectionBuilder {
                     made.widget = PlainLabel(ToQ(cell.hint), holder);  // a caption of the view's own
                 if (made.widget) {
                     place(section, grid, made.widget, r, col, cell.span, roles);
+                    if (heading_ && *heading_ && section.centered && row.size() == 1)
+                        if (auto* label = qobject_cast<QLabel*>(made.widget)) {
+                            MakeHeading(label);
+                            *heading_ = false;
+                        }
                     if (!made.controls.empty() && !cell.hint.empty()) ShowHint(made.widget, cell.hint);
                     for (QWidget* w : made.focusable) focusOrder_.push_back(w);
                 }
@@ -338,6 +343,8 @@ class SectionBuilder {
     FormView& view_;
     ui::Form& form_;
     std::vector<QWidget*>& focusOrder_;
+    // Still wanted: the first label alone in a centred row becomes the page's heading.
+    bool* heading_;
 };
 
 // The inputs beside the pictures and results while the width allows both at their natural
@@ -428,16 +435,10 @@ void BuildStacked(FormView& view, QWidget* page, const PageOptions& options) {
         column->addStretch(1);
     }
     std::vector<QWidget*> order;
-    SectionBuilder builder(view, order);
-    bool headingDone = !options.heading;
+    bool heading = options.heading;
+    SectionBuilder builder(view, order, &heading);
     for (const LayoutSection& section : form->layout.sections) {
         QWidget* holder = builder.build(section, page, false);
-        if (!headingDone)
-            if (auto* label = holder->findChild<QLabel*>()) {
-                headingDone = true;
-                if (section.centered && section.rows.size() >= 1 && section.rows[0].size() == 1)
-                    MakeHeading(label);
-            }
         if (section.stretch)
             column->addWidget(holder, 1);
         else
@@ -475,12 +476,15 @@ void BuildPage(FormView& view, QWidget* page, const PageOptions& options) {
 
     std::vector<QWidget*> order, commands;
     std::vector<QWidget*> left, right, across;
+    std::vector<bool> acrossCentred;
     bool stretches = false;
     QWidget* title = nullptr;
     QWidget* commandRow = nullptr;
+    bool heading = std::none_of(form->layout.sections.begin(), form->layout.sections.end(),
+                                [](const LayoutSection& s) { return s.role == Role::Title; });
     for (const LayoutSection& section : form->layout.sections) {
         std::vector<QWidget*>& into = section.role == Role::Commands ? commands : order;
-        SectionBuilder sectionBuilder(view, into);
+        SectionBuilder sectionBuilder(view, into, &heading);
         QWidget* holder = sectionBuilder.build(section, content, true);
         switch (section.role) {
             case Role::Title:
@@ -497,6 +501,7 @@ void BuildPage(FormView& view, QWidget* page, const PageOptions& options) {
             default:
                 if (section.column == Column::Across) {
                     across.push_back(holder);
+                    acrossCentred.push_back(section.centered);
                     if (section.stretch) {
                         QSizePolicy policy = holder->sizePolicy();
                         policy.setVerticalStretch(1);
@@ -519,8 +524,9 @@ void BuildPage(FormView& view, QWidget* page, const PageOptions& options) {
     for (QWidget* w : right) body->right()->addWidget(w);
     body->finish();
     column->addWidget(body);
-    for (QWidget* w : across) {
-        column->addWidget(w, w->sizePolicy().verticalStretch());
+    for (size_t i = 0; i < across.size(); ++i) {
+        QWidget* w = across[i];
+        column->addWidget(w, w->sizePolicy().verticalStretch(), acrossCentred[i] ? Qt::AlignHCenter : Qt::Alignment());
         w->raise();
     }
     if (!stretches) column->addStretch(1);
