@@ -165,7 +165,6 @@ Cell MakeCell(FormView& view, const ui::Form& form, const LayoutCell& cell, QWid
     return made;
 }
 
-
 void MakeHeading(QLabel* label) {
     QFont f = label->font();
     f.setBold(true);
@@ -321,7 +320,9 @@ class SectionBuilder {
             if (!label) return;
             const QString spoken = captionControl ? Spoken(captionControl->caption())
                                                   : Spoken(label->text().toStdString());
-            for (QWidget* w : named) w->setAccessibleName(spoken);
+            // A value shown in a label is read as its own text; a field is named by its caption.
+            for (QWidget* w : named)
+                if (!qobject_cast<QLabel*>(w)) w->setAccessibleName(spoken);
         };
         name();
         if (captionControl)
