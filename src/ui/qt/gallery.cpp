@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QBuffer>
 #include <QDir>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
@@ -131,11 +132,14 @@ void Settle() {
     for (int i = 0; i < 3; ++i) QApplication::processEvents();
 }
 
-bool SavePng(const QImage& image, const QString& file, std::string& why) {
+// Written as every file of the program is: whole or not at all, through a link. The picture's
+// format follows the file's suffix (PNG without one).
+bool SavePicture(const QImage& image, const QString& file, std::string& why) {
+    const QString suffix = QFileInfo(file).suffix();
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    if (!image.save(&buffer, "PNG")) {
+    if (!image.save(&buffer, suffix.isEmpty() ? "PNG" : suffix.toLatin1().constData())) {
         why = "the picture could not be encoded";
         return false;
     }
@@ -183,7 +187,7 @@ int Gallery(const QString& dir, MainWindow& window) {
     auto save = [&](const QImage& image, const std::string& name) {
         const QString file = QDir(dir).filePath(QString::fromStdString(name) + ".png");
         std::string why;
-        if (!SavePng(image, file, why)) {
+        if (!SavePicture(image, file, why)) {
             std::fprintf(stderr, "vadocalc: %s cannot be written: %s\n", qPrintable(file), why.c_str());
             ++failures;
             return;
@@ -259,7 +263,9 @@ int Screenshot(const QStringList& args, const QString& file, MainWindow& window)
     }
     int status = 0;
     QTimer::singleShot(500, &window, [&] {
-        status = window.screen()->grabWindow(0).save(file) ? 0 : 1;
+        std::string why;
+        status = SavePicture(window.screen()->grabWindow(0).toImage(), file, why) ? 0 : 1;
+        if (status) std::fprintf(stderr, "vadocalc: %s cannot be written: %s\n", qPrintable(file), why.c_str());
         window.closeGuard = nullptr;  // a picture taken, nothing to keep
         QApplication::quit();
     });
