@@ -136,7 +136,8 @@ ui::TextBox& CalculatorForm::addNumericField(NumericField f, const std::string& 
 }
 
 std::string RangeTip(const NumericField& f) {
-    std::string tip = f.wholeNumber ? "whole number, " : "";
+    // What the keyboard or the check lets through: either way a person types a whole number.
+    std::string tip = f.integerOnly || f.wholeNumber ? "whole number, " : "";
     tip += f.lo < f.hi ? FormatNumber(f.lo, f.format) + " to " + FormatNumber(f.hi, f.format)
                        : "at least " + FormatNumber(f.lo, f.format);
     if (!f.unit.empty()) tip += " " + f.unit;
