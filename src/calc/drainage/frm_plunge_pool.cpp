@@ -37,8 +37,11 @@ void PaintPool(ui::Surface& s, double width, double height, bool rectangular) {
     shape(16, 10);
     ScaledMoveTo(s, k, 5, 35);
     s.PrintInline("Pipe Outlet");
-    ScaledMoveTo(s, k, 108, 46);
-    s.PrintInline("Pool Bottom");
+    // The bottom's name between the inner ring and the next, clear of both.
+    const std::string bottom = "Pool Bottom";
+    s.setCurrentX(120 * k.x - s.TextWidth(bottom) / 2);
+    s.setCurrentY(69 * k.y - s.TextHeight(bottom) / 2);
+    s.PrintInline(bottom);
 }
 
 }  // namespace
