@@ -10,10 +10,10 @@ namespace {
 // Proportions of a line of text, from its top: where the baseline and the fraction bar sit.
 constexpr double kBaseline = 0.78;
 constexpr double kAxis = 0.50;
-constexpr double kScript = 0.7;       // size of an exponent or subscript
-constexpr double kRaise = 0.38;       // an exponent's baseline above the base's, in lines
-constexpr double kLower = 0.22;       // a subscript's baseline below it
-constexpr double kLineGap = 0.45;     // between stacked lines
+constexpr double kScript = 0.7;    // size of an exponent or subscript
+constexpr double kRaise = 0.38;    // an exponent's baseline above the base's, in lines
+constexpr double kLower = 0.22;    // a subscript's baseline below it
+constexpr double kLineGap = 0.45;  // between stacked lines
 
 struct Node;
 using Nodes = std::vector<std::unique_ptr<Node>>;
@@ -92,7 +92,8 @@ class Reader {
         auto t = std::make_unique<Node>();
         if (i_ < s_.size()) {
             size_t n = 1;
-            while (i_ + n < s_.size() && (static_cast<unsigned char>(s_[i_ + n]) & 0xC0) == 0x80) ++n;
+            while (i_ + n < s_.size() && (static_cast<unsigned char>(s_[i_ + n]) & 0xC0) == 0x80)
+                ++n;
             t->text = s_.substr(i_, n);
             i_ += n;
         }
@@ -120,7 +121,9 @@ class Typesetter {
     explicit Typesetter(ui::Surface& s) : s_(s) {}
 
     Box measure(const Node& n, double size) { return lay(n, size, 0, 0, false); }
-    void draw(const Node& n, double size, double x, double baseline) { lay(n, size, x, baseline, true); }
+    void draw(const Node& n, double size, double x, double baseline) {
+        lay(n, size, x, baseline, true);
+    }
 
   private:
     double line(double size) {
@@ -157,7 +160,8 @@ class Typesetter {
                 const bool up = n.kind == Node::Kind::Sup;
                 const double shift = (up ? -kRaise : kLower) * h;
                 Box pb = lay(*n.parts[0], size * kScript, x, y + shift, ink);
-                return {pb.width, std::max(0.0, pb.ascent - shift), std::max(0.0, pb.descent + shift)};
+                return {pb.width, std::max(0.0, pb.ascent - shift),
+                        std::max(0.0, pb.descent + shift)};
             }
             case Node::Kind::Frac: {
                 const double gap = 0.12 * h, pad = 0.15 * h;
@@ -167,8 +171,10 @@ class Typesetter {
                 const double width = std::max(num.width, den.width) + 2 * pad;
                 const double bar = y - (kBaseline - kAxis) * h;
                 if (ink) {
-                    lay(*n.parts[0], inner, x + (width - num.width) / 2, bar - gap - num.descent, true);
-                    lay(*n.parts[1], inner, x + (width - den.width) / 2, bar + gap + den.ascent, true);
+                    lay(*n.parts[0], inner, x + (width - num.width) / 2, bar - gap - num.descent,
+                        true);
+                    lay(*n.parts[1], inner, x + (width - den.width) / 2, bar + gap + den.ascent,
+                        true);
                     s_.Line(x + pad / 3, bar, x + width - pad / 3, bar);
                 }
                 return {width, (y - bar) + gap + num.ascent + num.descent,

@@ -1,3 +1,5 @@
+#include "ui/qt/gallery.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -5,7 +7,6 @@
 #include <QTemporaryDir>
 
 #include "desk.h"
-#include "ui/qt/gallery.h"
 #include "ui/qt/page_builder.h"
 
 namespace vado::qt_test {
@@ -17,13 +18,15 @@ TEST(Gallery, EveryPageAndResultWindowInOnePictureEach) {
     Desk desk;
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    const auto status = ui::qt::TakePictures({"vadocalc", "--screenshot", dir.path(), "--gallery"}, *desk.window);
+    const auto status =
+        ui::qt::TakePictures({"vadocalc", "--screenshot", dir.path(), "--gallery"}, *desk.window);
     ASSERT_TRUE(status.has_value());
     EXPECT_EQ(*status, 0) << "an example did not compute";
 
     std::vector<std::string> names;
     for (auto* page : desk.module.FormList) names.push_back(page->name());
-    for (const char* window : {"frmStageDischarge", "frmRectRiserResults", "frmWaterControlResults"})
+    for (const char* window :
+         {"frmStageDischarge", "frmRectRiserResults", "frmWaterControlResults"})
         names.push_back(window);
     for (const auto& name : names) {
         const QImage picture(QDir(dir.path()).filePath(QString::fromStdString(name) + ".png"));
@@ -34,8 +37,9 @@ TEST(Gallery, EveryPageAndResultWindowInOnePictureEach) {
     }
     EXPECT_EQ(QDir(dir.path()).entryList({"*.png"}).size(), 23);
     for (auto* page : desk.module.FormList)
-        EXPECT_EQ(QImage(QDir(dir.path()).filePath(QString::fromStdString(page->name()) + ".png")).size(),
-                  ui::qt::kDefaultWindowSize)
+        EXPECT_EQ(
+            QImage(QDir(dir.path()).filePath(QString::fromStdString(page->name()) + ".png")).size(),
+            ui::qt::kDefaultWindowSize)
             << page->name();
 }
 

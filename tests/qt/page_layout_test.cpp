@@ -30,7 +30,8 @@ struct Seen {
 
 bool IsPartOfAnother(QWidget* w, QWidget* content) {
     for (QWidget* p = w->parentWidget(); p && p != content; p = p->parentWidget())
-        if (qobject_cast<QComboBox*>(p) || qobject_cast<QAbstractItemView*>(p) || qobject_cast<QLineEdit*>(p))
+        if (qobject_cast<QComboBox*>(p) || qobject_cast<QAbstractItemView*>(p) ||
+            qobject_cast<QLineEdit*>(p))
             return true;
     return false;
 }
@@ -53,7 +54,8 @@ Seen Look(Desk& desk, int page) {
 QRect Place(QWidget* w, QWidget* content) { return {w->mapTo(content, QPoint(0, 0)), w->size()}; }
 
 QString Describe(QWidget* w, const Desk& desk, int page) {
-    if (const ui::Control* c = desk.window->view(page).controlAt(w)) return QString::fromStdString(c->fullName());
+    if (const ui::Control* c = desk.window->view(page).controlAt(w))
+        return QString::fromStdString(c->fullName());
     if (auto* l = qobject_cast<QLabel*>(w)) return "label \"" + l->text() + "\"";
     return w->metaObject()->className();
 }
@@ -71,12 +73,14 @@ struct Tally {
 // Every widget inside the page, no two overlapping, no caption cut, every input named and every
 // field's tooltip saying what it takes.
 void Check(Desk& desk, int page, const Seen& seen, Tally& tally, bool scrollsAllowed) {
-    const std::string at = "page " + std::to_string(page) + " (" + desk.module.FormList[page]->name() + ")";
+    const std::string at =
+        "page " + std::to_string(page) + " (" + desk.module.FormList[page]->name() + ")";
     const QRect inside = seen.content->rect();
     for (size_t i = 0; i < seen.widgets.size(); ++i) {
         QWidget* w = seen.widgets[i];
         const QRect r = Place(w, seen.content);
-        EXPECT_TRUE(inside.contains(r)) << at << ": " << Describe(w, desk, page).toStdString() << " outside the page";
+        EXPECT_TRUE(inside.contains(r))
+            << at << ": " << Describe(w, desk, page).toStdString() << " outside the page";
         for (size_t j = i + 1; j < seen.widgets.size(); ++j) {
             QWidget* v = seen.widgets[j];
             if (w->isAncestorOf(v) || v->isAncestorOf(w)) continue;
@@ -91,15 +95,17 @@ void Check(Desk& desk, int page, const Seen& seen, Tally& tally, bool scrollsAll
         if (auto* b = qobject_cast<QAbstractButton*>(w)) needs = b->sizeHint();
         if (needs.isValid() && (needs.width() > w->width() || needs.height() > w->height())) {
             ++tally.cut;
-            ADD_FAILURE() << at << ": " << Describe(w, desk, page).toStdString() << " is cut: needs "
-                          << needs.width() << "x" << needs.height() << ", has " << w->width() << "x" << w->height();
+            ADD_FAILURE() << at << ": " << Describe(w, desk, page).toStdString()
+                          << " is cut: needs " << needs.width() << "x" << needs.height() << ", has "
+                          << w->width() << "x" << w->height();
         }
         if (IsInput(w) && w->isEnabled()) {
             QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
             EXPECT_FALSE(a == nullptr || a->text(QAccessible::Name).isEmpty())
                 << at << ": " << Describe(w, desk, page).toStdString() << " has no accessible name";
             if (qobject_cast<QLineEdit*>(w)) {
-                EXPECT_FALSE(w->toolTip().isEmpty()) << at << ": " << Describe(w, desk, page).toStdString() << " has no tooltip";
+                EXPECT_FALSE(w->toolTip().isEmpty())
+                    << at << ": " << Describe(w, desk, page).toStdString() << " has no tooltip";
             }
         }
     }
@@ -120,7 +126,8 @@ TEST(PageLayout, EveryPageWholeAtTheDefaultSizeAndScrollingBelowIt) {
         const char* name;
         QSize size;
         bool scrolls;
-    } sizes[] = {{"default", ui::qt::kDefaultWindowSize, false}, {"minimum", ui::qt::kMinimumWindowSize, true}};
+    } sizes[] = {{"default", ui::qt::kDefaultWindowSize, false},
+                 {"minimum", ui::qt::kMinimumWindowSize, true}};
     for (const auto& s : sizes) {
         desk.window->resize(s.size);
         Settle();
@@ -135,12 +142,14 @@ TEST(PageLayout, EveryPageWholeAtTheDefaultSizeAndScrollingBelowIt) {
             const Seen seen = Look(desk, page);
             ASSERT_NE(seen.area, nullptr) << "page " << page;
             Check(desk, page, seen, tally, s.scrolls);
-            scrolled += seen.area->verticalScrollBar()->isVisible() || seen.area->horizontalScrollBar()->isVisible();
+            scrolled += seen.area->verticalScrollBar()->isVisible() ||
+                        seen.area->horizontalScrollBar()->isVisible();
         }
         desk.window->clickTab(0);
-        std::cout << "layout at the " << s.name << " size " << s.size.width() << "x" << s.size.height() << ": "
-                  << tally.pages << " pages, " << tally.widgets << " widgets, " << tally.overlaps << " overlaps, "
-                  << tally.cut << " cut captions, " << scrolled << " scrolled\n";
+        std::cout << "layout at the " << s.name << " size " << s.size.width() << "x"
+                  << s.size.height() << ": " << tally.pages << " pages, " << tally.widgets
+                  << " widgets, " << tally.overlaps << " overlaps, " << tally.cut
+                  << " cut captions, " << scrolled << " scrolled\n";
         EXPECT_EQ(tally.pages, desk.window->pageCount()) << s.name;
         if (s.scrolls) {
             EXPECT_GT(scrolled, 0) << "nothing scrolls at the minimum size";
@@ -164,7 +173,8 @@ TEST(PageLayout, TabVisitsEveryInputAndCommandOnceAndNoResult) {
             if (w->isEnabled() && (w->focusPolicy() & Qt::TabFocus)) expected.push_back(w);
         ASSERT_FALSE(expected.empty()) << at;
         QWidget* first = expected.front();
-        for (QWidget* w = seen.content->nextInFocusChain(); w != seen.content; w = w->nextInFocusChain())
+        for (QWidget* w = seen.content->nextInFocusChain(); w != seen.content;
+             w = w->nextInFocusChain())
             if (std::find(expected.begin(), expected.end(), w) != expected.end()) {
                 first = w;
                 break;
@@ -184,13 +194,16 @@ TEST(PageLayout, TabVisitsEveryInputAndCommandOnceAndNoResult) {
                 << at << ": " << Describe(w, desk, page).toStdString() << " reached by Tab";
         for (QWidget* w : visited) {
             auto* edit = qobject_cast<QLineEdit*>(w);
-            EXPECT_FALSE(edit && edit->isReadOnly()) << at << ": Tab stops on the result " << Describe(w, desk, page).toStdString();
+            EXPECT_FALSE(edit && edit->isReadOnly())
+                << at << ": Tab stops on the result " << Describe(w, desk, page).toStdString();
         }
         // Reading order: down each column; a step up only into a column further right.
         for (size_t i = 1; i < visited.size(); ++i) {
-            const QRect a = Place(visited[i - 1], seen.content), b = Place(visited[i], seen.content);
+            const QRect a = Place(visited[i - 1], seen.content),
+                        b = Place(visited[i], seen.content);
             EXPECT_TRUE(b.top() >= a.top() - 2 || b.left() > a.right())
-                << at << ": Tab goes back up from " << Describe(visited[i - 1], desk, page).toStdString() << " to "
+                << at << ": Tab goes back up from "
+                << Describe(visited[i - 1], desk, page).toStdString() << " to "
                 << Describe(visited[i], desk, page).toStdString();
         }
         EXPECT_EQ(desk.watchdog.pending(), 0);
@@ -213,12 +226,14 @@ TEST(PageLayout, TheTrapezoidalPageReadsAsItsCaptions) {
         const bool input = role == QAccessible::EditableText || role == QAccessible::ComboBox ||
                            role == QAccessible::SpinBox;
         // A sketch is a drawn widget: a client area with its name and description.
-        const bool picture = role == QAccessible::Client && !a->text(QAccessible::Description).isEmpty();
+        const bool picture =
+            role == QAccessible::Client && !a->text(QAccessible::Description).isEmpty();
         const bool named = role == QAccessible::PushButton || picture || input;
         if (named || role == QAccessible::StaticText) {
-            tree << std::string(depth * 2, ' ') << QAccessible::staticMetaObject.enumerator(
-                                                        QAccessible::staticMetaObject.indexOfEnumerator("Role"))
-                                                        .valueToKey(role)
+            tree << std::string(depth * 2, ' ')
+                 << QAccessible::staticMetaObject
+                        .enumerator(QAccessible::staticMetaObject.indexOfEnumerator("Role"))
+                        .valueToKey(role)
                  << " \"" << name.toStdString() << "\"";
             if (a->state().readOnly) tree << " read-only";
             const QString description = a->text(QAccessible::Description);
@@ -233,7 +248,8 @@ TEST(PageLayout, TheTrapezoidalPageReadsAsItsCaptions) {
     std::cout << "accessibility tree of the trapezoidal page:\n" << tree.str();
     EXPECT_EQ(unnamed, 0);
     EXPECT_NE(tree.str().find("Client \"Sketch of the trapezoidal section\""), std::string::npos);
-    const std::vector<QString> expected = {"Bottom width (ft)", "Depth (ft)", "Side slope", "Slope (ft/ft)", "Mannings N"};
+    const std::vector<QString> expected = {"Bottom width (ft)", "Depth (ft)", "Side slope",
+                                           "Slope (ft/ft)", "Mannings N"};
     EXPECT_EQ(inputs, expected);
 }
 

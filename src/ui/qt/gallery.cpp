@@ -42,8 +42,8 @@ const std::vector<Example>& Examples() {
         {"frmTrapezoidal", {"!cmdCompute"}},
         {"frmPipeFlow", {"!cmdCompute"}},
         {"frmCulvertFlow",
-         {"txt7Elev(0)=110", "txt7Elev(1)=100", "txt7Elev(2)=95", "txt7Elev(3)=99", "cbo7Entrance=5",
-          "!cmdCompute"}},
+         {"txt7Elev(0)=110", "txt7Elev(1)=100", "txt7Elev(2)=95", "txt7Elev(3)=99",
+          "cbo7Entrance=5", "!cmdCompute"}},
         {"frmPipeDrop",
          {"txt8ss(0)=2", "txt8ss(1)=2", "txt8extra=5", "txt8Elev(0)=110", "txt8Elev(1)=107",
           "txt8Elev(2)=105", "txt8Elev(3)=103", "txt8Elev(4)=96", "txt8Elev(5)=95", "!cmdCompute"}},
@@ -51,15 +51,17 @@ const std::vector<Example>& Examples() {
          {"txt9ss(0)=2", "txt9ss(1)=2", "txt9Extra=5", "txt9Elev(0)=108", "txt9Elev(1)=106",
           "txt9Elev(2)=101.5", "txt9Elev(3)=100", "txt9Elev(4)=98", "txt9N=0.013", "!cmdCompute"}},
         {"frmStraightDrop",
-         {"txt10Width=4.0", "txt10Depth=1.0", "txt10Elev(0)=100.0", "txt10Elev(1)=96.0", "!cmdCompute",
-          "!cmdStageDischarge"}},
+         {"txt10Width=4.0", "txt10Depth=1.0", "txt10Elev(0)=100.0", "txt10Elev(1)=96.0",
+          "!cmdCompute", "!cmdStageDischarge"}},
         {"frmBoxInlet",
          {"txt11Depth=1", "txt11Width=4", "txt11Breadth=4", "txt11Elev(0)=100", "txt11Elev(1)=97",
           "!cmdCompute"}},
-        {"frmSurfaceInlet", {"txt12Main=12", "txt12Elev(0)=105", "txt12Elev(1)=101", "!cmdCompute"}},
+        {"frmSurfaceInlet",
+         {"txt12Main=12", "txt12Elev(0)=105", "txt12Elev(1)=101", "!cmdCompute"}},
         {"frmMensuration", {"cboFormula=11", "!cmdCompute"}},
         {"frmPlungePool", {"!cmdCompute"}},
-        {"frmSubsurface", {"grdData(2,0)=M1", "grdData(2,1)=0.002", "grdData(2,2)=10", "!cmdCompute"}},
+        {"frmSubsurface",
+         {"grdData(2,0)=M1", "grdData(2,1)=0.002", "grdData(2,2)=10", "!cmdCompute"}},
         {"frmPumpDrainage",
          {"txtElev(0)=101", "txtElev(1)=110", "txtElev(2)=100", "txtElev(3)=98", "!cmdCompute"}},
         {"frmDryHydrant",
@@ -80,7 +82,8 @@ bool RunStep(ui::Form& form, const Step& step) {
         // A button of a catalogue page is named with its index ("cmdCompute(5)"); the plain
         // name finds the first of its group.
         for (auto& c : form.controls())
-            if (c->kind() == Kind::CommandButton && (c->name() == step.substr(1) || c->fullName() == step.substr(1))) {
+            if (c->kind() == Kind::CommandButton &&
+                (c->name() == step.substr(1) || c->fullName() == step.substr(1))) {
                 form.clickButton(static_cast<CommandButton&>(*c), true);
                 return true;
             }
@@ -90,10 +93,12 @@ bool RunStep(ui::Form& form, const Step& step) {
     if (eq == std::string::npos) return false;
     std::string name = step.substr(0, eq);
     const std::string value = step.substr(eq + 1);
-    if (const size_t open = name.find('('); open != std::string::npos && name.find(',') != std::string::npos) {
+    if (const size_t open = name.find('(');
+        open != std::string::npos && name.find(',') != std::string::npos) {
         ui::Control* c = form.find(name.substr(0, open));
         int r = 0, col = 0;
-        if (!c || c->kind() != Kind::Grid || !ParseCell(name.substr(open + 1), r, col)) return false;
+        if (!c || c->kind() != Kind::Grid || !ParseCell(name.substr(open + 1), r, col))
+            return false;
         auto& grid = static_cast<Grid&>(*c);
         if (r >= grid.rows()) grid.setRows(r + 1);
         grid.row = r;
@@ -143,7 +148,8 @@ bool SavePicture(const QImage& image, const QString& file, std::string& why) {
         why = "the picture could not be encoded";
         return false;
     }
-    return WriteFileAtomically(file.toStdString(), std::string_view(bytes.constData(), bytes.size()), why);
+    return WriteFileAtomically(file.toStdString(),
+                               std::string_view(bytes.constData(), bytes.size()), why);
 }
 
 // A message box in the middle of a picture run means an example did not compute: it is noted
@@ -154,7 +160,8 @@ class MessageCatcher : public QObject {
         connect(&timer_, &QTimer::timeout, this, [this] {
             if (QWidget* modal = QApplication::activeModalWidget()) {
                 auto* box = qobject_cast<QMessageBox*>(modal);
-                messages.push_back(box ? box->text().toStdString() : modal->windowTitle().toStdString());
+                messages.push_back(box ? box->text().toStdString()
+                                       : modal->windowTitle().toStdString());
                 if (box)
                     box->done(QMessageBox::Ok);
                 else
@@ -172,7 +179,8 @@ class MessageCatcher : public QObject {
 std::vector<FormWindow*> OpenResultWindows() {
     std::vector<FormWindow*> open;
     for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* fw = qobject_cast<FormWindow*>(w); fw && fw->isVisible() && fw->form()) open.push_back(fw);
+        if (auto* fw = qobject_cast<FormWindow*>(w); fw && fw->isVisible() && fw->form())
+            open.push_back(fw);
     return open;
 }
 
@@ -188,7 +196,8 @@ int Gallery(const QString& dir, MainWindow& window) {
         const QString file = QDir(dir).filePath(QString::fromStdString(name) + ".png");
         std::string why;
         if (!SavePicture(image, file, why)) {
-            std::fprintf(stderr, "vadocalc: %s cannot be written: %s\n", qPrintable(file), why.c_str());
+            std::fprintf(stderr, "vadocalc: %s cannot be written: %s\n", qPrintable(file),
+                         why.c_str());
             ++failures;
             return;
         }
@@ -205,13 +214,15 @@ int Gallery(const QString& dir, MainWindow& window) {
                 const size_t before = catcher.messages.size();
                 window.view(i).act([&] {
                     if (!RunStep(page, step)) {
-                        std::fprintf(stderr, "vadocalc: %s has no control for %s\n", e.form, step.c_str());
+                        std::fprintf(stderr, "vadocalc: %s has no control for %s\n", e.form,
+                                     step.c_str());
                         ++failures;
                     }
                 });
                 Settle();
                 for (size_t m = before; m < catcher.messages.size(); ++m) {
-                    std::fprintf(stderr, "vadocalc: %s, %s: \"%s\"\n", e.form, step.c_str(), catcher.messages[m].c_str());
+                    std::fprintf(stderr, "vadocalc: %s, %s: \"%s\"\n", e.form, step.c_str(),
+                                 catcher.messages[m].c_str());
                     ++failures;
                 }
             }
@@ -254,9 +265,13 @@ int Screenshot(const QStringList& args, const QString& file, MainWindow& window)
             // WINDOW.tabStrip=INDEX chooses a page of an open result window.
             for (FormWindow* w : OpenResultWindows())
                 if (QString::fromStdString(w->form()->name()) == arg.left(dot))
-                    if (auto* c = w->form()->find(arg.mid(dot + 1, arg.indexOf('=') - dot - 1).toStdString());
+                    if (auto* c = w->form()->find(
+                            arg.mid(dot + 1, arg.indexOf('=') - dot - 1).toStdString());
                         c && c->kind() == Kind::TabStrip)
-                        w->view().act([&] { static_cast<TabStrip*>(c)->clickTab(arg.mid(arg.indexOf('=') + 1).toInt() + 1); });
+                        w->view().act([&] {
+                            static_cast<TabStrip*>(c)->clickTab(
+                                arg.mid(arg.indexOf('=') + 1).toInt() + 1);
+                        });
         } else {
             window.view(window.currentPage()).act([&] { RunStep(form, arg.toStdString()); });
         }
@@ -265,7 +280,9 @@ int Screenshot(const QStringList& args, const QString& file, MainWindow& window)
     QTimer::singleShot(500, &window, [&] {
         std::string why;
         status = SavePicture(window.screen()->grabWindow(0).toImage(), file, why) ? 0 : 1;
-        if (status) std::fprintf(stderr, "vadocalc: %s cannot be written: %s\n", qPrintable(file), why.c_str());
+        if (status)
+            std::fprintf(stderr, "vadocalc: %s cannot be written: %s\n", qPrintable(file),
+                         why.c_str());
         window.closeGuard = nullptr;  // a picture taken, nothing to keep
         QApplication::quit();
     });

@@ -149,7 +149,8 @@ Cell MakeCell(FormView& view, const ui::Form& form, const LayoutCell& cell, QWid
     for (auto& name : cell.controls)
         if (ui::Control* c = form.find(name)) made.controls.push_back(c);
     if (made.controls.empty()) return made;
-    if (made.controls.size() == 1 && !cell.hint.empty() && made.controls.front()->kind() == Kind::Label) {
+    if (made.controls.size() == 1 && !cell.hint.empty() &&
+        made.controls.front()->kind() == Kind::Label) {
         auto* hint = new HintCell(view, *made.controls.front(), cell.hint, parent);
         made.widget = hint->widget();
         return made;
@@ -208,7 +209,8 @@ class SectionBuilder {
             for (const LayoutCell& cell : row) {
                 Cell made = MakeCell(view_, form_, cell, holder);
                 if (!made.widget && !cell.hint.empty() && cell.controls.empty())
-                    made.widget = PlainLabel(ToQ(cell.hint), holder);  // a caption of the view's own
+                    made.widget =
+                        PlainLabel(ToQ(cell.hint), holder);  // a caption of the view's own
                 if (made.widget) {
                     place(section, grid, made.widget, r, col, cell.span, roles);
                     if (heading_ && *heading_ && section.centered && row.size() == 1)
@@ -216,7 +218,8 @@ class SectionBuilder {
                             MakeHeading(label);
                             *heading_ = false;
                         }
-                    if (!made.controls.empty() && !cell.hint.empty()) ShowHint(made.widget, cell.hint);
+                    if (!made.controls.empty() && !cell.hint.empty())
+                        ShowHint(made.widget, cell.hint);
                     for (QWidget* w : made.focusable) focusOrder_.push_back(w);
                 }
                 cells.push_back(std::move(made));
@@ -230,14 +233,16 @@ class SectionBuilder {
             for (int c = 0; c < grid->columnCount(); ++c)
                 if (grid->columnStretch(c) == 0) grid->setColumnStretch(c, 1);
         // Captions stay beside their fields and values; the room to spare is after them.
-        if (roles && (section.role == Role::Inputs || section.role == Role::Results) && !section.stretch)
+        if (roles && (section.role == Role::Inputs || section.role == Role::Results) &&
+            !section.stretch)
             grid->setColumnStretch(grid->columnCount(), 1);
         if (!section.showWith.empty())
             if (ui::Control* leader = form_.find(section.showWith)) follow(*leader, holder);
         if (!section.name.empty()) nameControls(section);
         // Tab leaves a table for the next control; the arrow keys move within it.
         if (roles && section.role == Role::Inputs)
-            for (auto* table : holder->findChildren<QAbstractItemView*>()) table->setTabKeyNavigation(false);
+            for (auto* table : holder->findChildren<QAbstractItemView*>())
+                table->setTabKeyNavigation(false);
         return holder;
     }
 
@@ -375,7 +380,7 @@ class PageBody : public QWidget {
     void fit(int width) {
         const int two = left_->sizeHint().width() + box_->spacing() + right_->sizeHint().width();
         const auto direction = width >= two || right_->count() <= 1 ? QBoxLayout::LeftToRight
-                                                                     : QBoxLayout::TopToBottom;
+                                                                    : QBoxLayout::TopToBottom;
         if (box_->direction() != direction) box_->setDirection(direction);
     }
 
@@ -527,7 +532,8 @@ void BuildPage(FormView& view, QWidget* page, const PageOptions& options) {
     column->addWidget(body);
     for (size_t i = 0; i < across.size(); ++i) {
         QWidget* w = across[i];
-        column->addWidget(w, w->sizePolicy().verticalStretch(), acrossCentred[i] ? Qt::AlignHCenter : Qt::Alignment());
+        column->addWidget(w, w->sizePolicy().verticalStretch(),
+                          acrossCentred[i] ? Qt::AlignHCenter : Qt::Alignment());
         w->raise();
     }
     if (!stretches) column->addStretch(1);

@@ -78,15 +78,16 @@ TEST(Formula, AnExponentIsRaisedAndSmallerASubscriptLowered) {
 }
 
 TEST(Formula, MeasureHoldsWhatDrawInks) {
-    for (const char* f : {"Q = a \\sqrt{\\frac{2 g H}{1 + K_e + K_b + K_p L}}", "K_p = \\frac{5087 n^2}{d^{4/3}}",
-                          "Q = C L H^{3/2}"}) {
+    for (const char* f : {"Q = a \\sqrt{\\frac{2 g H}{1 + K_e + K_b + K_p L}}",
+                          "K_p = \\frac{5087 n^2}{d^{4/3}}", "Q = C L H^{3/2}"}) {
         ui::RecordingPrinter p;
         const Extent e = Measure(p, {f});
         Draw(p, {f}, 0, 0);
         for (auto& op : p.ops) {
             EXPECT_GE(std::min(op.x, op.x2), -1) << f;
             EXPECT_GE(std::min(op.y, op.y2), -1) << f;
-            EXPECT_LE(op.kind == Op::Kind::Line ? std::max(op.x, op.x2) : Right(p, op), e.width + 1) << f;
+            EXPECT_LE(op.kind == Op::Kind::Line ? std::max(op.x, op.x2) : Right(p, op), e.width + 1)
+                << f;
             EXPECT_LE(op.kind == Op::Kind::Line ? std::max(op.y, op.y2) : op.y, e.height + 1) << f;
         }
     }
