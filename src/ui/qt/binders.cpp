@@ -108,6 +108,7 @@ class PictureArea : public QWidget {
 
     QSize sizeHint() const override {
         if (!box_.onMeasure) return minimumSize() * 1.5;
+        if (measured_.isValid()) return measured_;
         // Measured on an image of the screen's resolution, in the font the picture draws with.
         QImage image(1, 1, QImage::Format_ARGB32);
         image.setDotsPerMeterX(qRound(logicalDpiX() / 0.0254));
@@ -116,12 +117,21 @@ class PictureArea : public QWidget {
         PainterSurface surface(painter, screenFont());
         double w = box_.minimumWidth, h = box_.minimumHeight;
         box_.onMeasure(surface, w, h);
-        return {static_cast<int>(std::ceil(w * logicalDpiX() / ui::kTwipsPerInch)),
-                static_cast<int>(std::ceil(h * logicalDpiY() / ui::kTwipsPerInch))};
+        measured_ = {static_cast<int>(std::ceil(w * logicalDpiX() / ui::kTwipsPerInch)),
+                     static_cast<int>(std::ceil(h * logicalDpiY() / ui::kTwipsPerInch))};
+        return measured_;
     }
     QSize minimumSizeHint() const override { return box_.onMeasure ? sizeHint() : minimumSize(); }
 
   protected:
+    void changeEvent(QEvent* e) override {
+        if (e->type() == QEvent::FontChange || e->type() == QEvent::ScreenChangeInternal) {
+            measured_ = QSize();
+            updateGeometry();
+        }
+        QWidget::changeEvent(e);
+    }
+
     void paintEvent(QPaintEvent*) override {
         if (!box_.onPaint) return;
         QPainter painter(this);
@@ -137,6 +147,7 @@ class PictureArea : public QWidget {
     }
 
     ui::PictureBox& box_;
+    mutable QSize measured_;  // what onMeasure asked for, until the font changes
 };
 
 class PictureBinder : public Binder {
