@@ -1,10 +1,15 @@
 #include <QApplication>
+#include <QFile>
 #include <QStringList>
+#include <iostream>
 #include <vector>
 
+#include "app/desktop_options.h"
 #include "app/main_module.h"
 #include "app/project_file.h"
 #include "shared/help.h"
+#include "shared/side_files.h"
+#include "ui/qt/app_identity.h"
 #include "ui/qt/document_menu.h"
 #include "ui/qt/gallery.h"
 #include "ui/qt/main_window.h"
@@ -12,8 +17,11 @@
 #include "ui/qt/qt_services.h"
 
 int main(int argc, char** argv) {
+    const vado::DesktopOptions options = vado::ParseDesktopArgs({argv + 1, argv + argc});
+    if (options.action != vado::DesktopOptions::Action::Run)
+        return vado::AnswerWithoutWindow(options, vado::ProgramFolder(argv[0]), std::cout, std::cerr);
     QApplication app(argc, argv);
-    QApplication::setApplicationName("Vadocalc");
+    ui::qt::SetAppIdentity();
 
     ui::qt::QtServices services;
     vado::MainModule module(services);
@@ -24,7 +32,7 @@ int main(int argc, char** argv) {
     services.selectPrinter = [&window] { return ui::qt::ChooseQtPrinter(&window); };
     window.onHelp = [&services](ui::Form& page) { vado::OpenHelpFile(page.name(), services); };
     const std::string freshProject = vado::project::Save(module);
-    ui::qt::InstallDocumentMenu(
+    const auto openProject = ui::qt::InstallDocumentMenu(
         window,
         {.text = [&module] { return vado::project::Save(module); },
          .inputs = [&module] { return vado::project::Save(module, false); },
@@ -43,6 +51,7 @@ int main(int argc, char** argv) {
          .documentation = [&services] { vado::OpenHelpFile("index", services); },
          .extension = vado::project::kExtension});
     window.show();
+    if (!options.projectFile.empty()) openProject(QFile::decodeName(options.projectFile.c_str()));
 
     if (const auto status = ui::qt::TakePictures(QApplication::arguments(), window)) return *status;
     return app.exec();
