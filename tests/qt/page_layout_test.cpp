@@ -189,8 +189,12 @@ TEST(PageLayout, TabVisitsEveryInputAndCommandOnceAndNoResult) {
             SendKey(now, Qt::Key_Tab, "\t");
             Settle();
         }
+        // A table reached by Tab opens its editing field on the cursor's cell: the field is
+        // where the table's stop is.
         for (QWidget* w : expected)
-            EXPECT_EQ(std::count(visited.begin(), visited.end(), w), 1)
+            EXPECT_EQ(std::count_if(visited.begin(), visited.end(),
+                                    [w](QWidget* v) { return v == w || w->isAncestorOf(v); }),
+                      1)
                 << at << ": " << Describe(w, desk, page).toStdString() << " reached by Tab";
         for (QWidget* w : visited) {
             auto* edit = qobject_cast<QLineEdit*>(w);

@@ -219,25 +219,13 @@ class GridBinder : public Binder {
         }
     }
 
-    // The model's cursor and selected block, in the table.
+    // The model's cursor, in the table. The selected block is the person's: a cursor the page
+    // moves shows as that one cell selected.
     void showCursor() {
         const auto& g = grid();
-        const int f = fixed();
-        const int r = g.row - f, c = g.col;
+        const int r = g.row - fixed(), c = g.col;
         if (r < 0 || r >= table_->rowCount() || c < 0 || c >= table_->columnCount()) return;
         if (table_->currentRow() != r || table_->currentColumn() != c) table_->setCurrentCell(r, c);
-        const int r1 = std::clamp(g.rowSel - f, 0, table_->rowCount() - 1);
-        const int c1 = std::clamp(g.colSel, 0, table_->columnCount() - 1);
-        const QTableWidgetSelectionRange want(std::min(r, r1), std::min(c, c1), std::max(r, r1),
-                                              std::max(c, c1));
-        const auto now = table_->selectedRanges();
-        if (now.size() == 1 && now.first().topRow() == want.topRow() &&
-            now.first().bottomRow() == want.bottomRow() &&
-            now.first().leftColumn() == want.leftColumn() &&
-            now.first().rightColumn() == want.rightColumn())
-            return;
-        table_->clearSelection();
-        table_->setRangeSelected(want, true);
     }
 
     // The person's selection, however it was made (drag, Shift+click, Shift+arrows, a click on
