@@ -1,7 +1,9 @@
 #include "example_runner.h"
 
 #include <algorithm>
+#include <map>
 #include <memory>
+#include <regex>
 #include <set>
 
 #include "app/main_module.h"
@@ -113,15 +115,13 @@ std::vector<std::string> DrawnTexts(const ui::PictureBox& picture) {
 // Every text the page and its open windows show as a result.
 std::set<std::string> ShownTexts(Program& program, vado::CatalogueForm& page) {
     std::set<std::string> texts;
-    auto* calc = dynamic_cast<vado::CalculatorForm*>(&page);
     for (ui::Form* form : program.shown(page)) {
         const bool window = form != &page;
         for (auto& c : form->controls()) {
             if (!window && !Shown(*c)) continue;
-            const bool result = window || (calc && std::count(calc->results.begin(), calc->results.end(), c.get()));
-            if (c->kind() == ui::Kind::Label) texts.insert(Plain(c->caption()));
-            if (c->kind() == ui::Kind::TextBox && result)
-                texts.insert(Plain(static_cast<ui::TextBox&>(*c).text()));
+                if (c->kind() == ui::Kind::Label) texts.insert(Plain(c->caption()));
+            // A field's text shows too: results in boxes, and lengths the page writes back.
+            if (c->kind() == ui::Kind::TextBox) texts.insert(Plain(static_cast<ui::TextBox&>(*c).text()));
             if (c->kind() == ui::Kind::PictureBox)
                 for (auto& t : DrawnTexts(static_cast<ui::PictureBox&>(*c))) texts.insert(t);
         }
@@ -133,7 +133,12 @@ class Run {
 public:
     Run(const std::string& form, ExampleRun& out) : out_(out) {
         page_ = program_.open(form);
-        if (!page_) fail("no page " + form);
+        if (!page_) {
+            fail("no page " + form);
+            return;
+        }
+        for (auto& c : page_->controls())
+            if (c->kind() == ui::Kind::TextBox) before_[c.get()] = static_cast<ui::TextBox&>(*c).text();
     }
 
     void step(const Step& s) {
@@ -160,7 +165,9 @@ public:
 
     void finish() {
         std::vector<std::string> shown;
-        for (auto& m : program_.services.messages) shown.push_back(m.title + ": " + m.text);
+        // A message's closing blanks are not seen.
+        for (auto& m : program_.services.messages)
+            shown.push_back(m.title + ": " + m.text.substr(0, m.text.find_last_not_of(' ') + 1));
         if (shown != expected_) {
             std::string said, got;
             for (auto& m : expected_) said += "\n    " + m;
@@ -181,7 +188,7 @@ private:
         if (row.size() < 2) return fail(at + "an input row needs a caption and a value");
         const std::string& caption = row[0];
         const std::string& value = row[1];
-        ui::Control* c = ControlCaptioned(*page_, caption, value);
+        ui::Control* c = ControlCaptioned(*page_, caption, value, entered_);
         if (!c) return fail(at + "the page shows no input \"" + caption + "\"");
         program_.services.context = caption;
         ui::Form& form = *page_;
@@ -256,12 +263,15 @@ private:
     }
 
     // Every field the page takes at the moment of the first press must be in the example, so a
-    // reader who follows it has the page the example had.
+    // reader who follows it has the page the example had; a length the page wrote back from the
+    // values entered follows from them.
     void missingInputs(const std::string& at) {
         auto& calc = static_cast<vado::CalculatorForm&>(*page_);
         for (auto& f : calc.fields()) {
             const bool result = std::count(calc.results.begin(), calc.results.end(), f.box) > 0;
-            if (Shown(*f.box) && f.box->enabled() && !f.box->locked && !result && !entered_.count(f.box))
+            const bool writtenBack = f.box->text() != before_[f.box];
+            if (Shown(*f.box) && f.box->enabled() && !f.box->locked && !result && !writtenBack &&
+                !entered_.count(f.box))
                 fail(at + "the example leaves \"" + Plain(f.label) + "\" as it happens to be");
         }
     }
@@ -298,17 +308,39 @@ private:
     ExampleRun& out_;
     vado::CatalogueForm* page_ = nullptr;
     std::set<const ui::Control*> entered_;
+    std::map<const ui::Control*, std::string> before_;  // the fields' texts as the page opened
     std::vector<std::string> expected_;
     bool pressed_ = false;
     bool checkedResults_ = false;
 };
 
-ui::Control* Captioned(ui::Form& page, const std::string& caption, const std::string& value, bool shownOnly) {
+// A caption shared by several fields ("Elev (ft)" twice on one sketch) is told apart in the
+// manual by a qualifier in parentheses after it, "Elev (ft) (orifice)", and the fields are taken
+// in the page's order: the first such row names the first field, the next the next.
+ui::Control* FieldCaptioned(ui::Form& page, const std::string& caption, bool shownOnly,
+                            const std::set<const ui::Control*>& taken) {
+    auto* calc = dynamic_cast<vado::CalculatorForm*>(&page);
+    if (!calc) return nullptr;
+    auto find = [&](const std::string& want) -> ui::Control* {
+        ui::Control* first = nullptr;
+        for (auto& f : calc->fields()) {
+            if (Plain(f.label) != want || (shownOnly && !Shown(*f.box))) continue;
+            if (!taken.count(f.box)) return f.box;
+            if (!first) first = f.box;
+        }
+        return first;
+    };
+    if (auto* c = find(Plain(caption))) return c;
+    static const std::regex qualified(R"(^(.*\S)\s+\([^()]*\)$)");
+    std::smatch m;
+    return std::regex_match(caption, m, qualified) ? find(Plain(m[1].str())) : nullptr;
+}
+
+ui::Control* Captioned(ui::Form& page, const std::string& caption, const std::string& value, bool shownOnly,
+                       const std::set<const ui::Control*>& taken = {}) {
     const std::string want = Plain(caption);
     auto shown = [shownOnly](const ui::Control& c) { return !shownOnly || Shown(c); };
-    if (auto* calc = dynamic_cast<vado::CalculatorForm*>(&page))
-        for (auto& f : calc->fields())
-            if (Plain(f.label) == want && shown(*f.box)) return f.box;
+    if (auto* field = FieldCaptioned(page, caption, shownOnly, taken)) return field;
     ui::Control* uncaptioned = nullptr;
     int uncaptionedCount = 0;
     for (auto& c : page.controls()) {
@@ -326,6 +358,10 @@ ui::Control* Captioned(ui::Form& page, const std::string& caption, const std::st
                     Plain(option->caption()) == Plain(value) && shown(*option))
                     return option.get();
         }
+        if (c->kind() == ui::Kind::Grid && static_cast<ui::Grid&>(*c).editableColumns > 0) {
+            const auto headings = Headings(static_cast<ui::Grid&>(*c));
+            if (std::find(headings.begin(), headings.end(), want) != headings.end()) return c.get();
+        }
         if (c->kind() == ui::Kind::ComboBox && (!label || Plain(label->caption()).empty())) {
             auto& list = static_cast<ui::ComboBox&>(*c);
             for (int i = 0; i < list.listCount(); ++i)
@@ -341,8 +377,9 @@ ui::Control* Captioned(ui::Form& page, const std::string& caption, const std::st
 
 }  // namespace
 
-ui::Control* ControlCaptioned(ui::Form& page, const std::string& caption, const std::string& value) {
-    return Captioned(page, caption, value, true);
+ui::Control* ControlCaptioned(ui::Form& page, const std::string& caption, const std::string& value,
+                              const std::set<const ui::Control*>& taken) {
+    return Captioned(page, caption, value, true, taken);
 }
 
 ExampleRun RunExample(const std::string& form, const Example& example) {
@@ -388,8 +425,8 @@ std::vector<std::string> UnknownInputs(const std::string& form, const Table& inp
     std::vector<std::string> unknown;
     for (const auto& row : inputs.rows) {
         if (row.empty()) continue;
-        // A list without a caption of its own is named by what it chooses, its first item.
-        if (!Captioned(*page, row[0], "", false) && !Captioned(*page, row[0], row.size() > 2 ? row[2] : "", false))
+        // A list without a caption of its own is known by its items: the row's default is one.
+        if (!Captioned(*page, row[0], "", false) && !Captioned(*page, row[0], row.size() > 3 ? row[3] : "", false))
             unknown.push_back("the page shows no input \"" + row[0] + "\"");
     }
     return unknown;

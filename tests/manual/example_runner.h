@@ -1,5 +1,6 @@
 #pragma once
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -15,8 +16,10 @@ namespace manual {
 // The control a caption names on a page, as a reader finds it: a numeric field by its label, a
 // list by the label beside it, a check box or an option by its own caption, an option group by
 // its frame's caption; `value` picks the option of a group, or a list by one of its items when
-// the list has no caption. Null when none is shown.
-ui::Control* ControlCaptioned(ui::Form& page, const std::string& caption, const std::string& value = "");
+// the list has no caption. Of several fields with one caption, the first not `taken`. Null when
+// none is shown.
+ui::Control* ControlCaptioned(ui::Form& page, const std::string& caption, const std::string& value = "",
+                              const std::set<const ui::Control*>& taken = {});
 
 struct ExampleRun {
     std::vector<std::string> failures;  // empty when the page did all the example says
