@@ -14,6 +14,7 @@
 #include <sstream>
 
 #include "app/catalogue.h"
+#include "app/cli.h"
 #include "example_runner.h"
 #include "markdown.h"
 
@@ -28,11 +29,33 @@ std::string Read(const fs::path& file) {
     return text.str();
 }
 
+// A command line's words, as a shell splits them: blanks apart, double quotes kept together.
+std::vector<std::string> ShellWords(const std::string& line) {
+    std::vector<std::string> words;
+    std::string word;
+    bool quoted = false, any = false;
+    for (char c : line) {
+        if (c == '"') {
+            quoted = !quoted;
+            any = true;
+        } else if (c == ' ' && !quoted) {
+            if (any) words.push_back(word);
+            word.clear();
+            any = false;
+        } else {
+            word += c;
+            any = true;
+        }
+    }
+    if (any) words.push_back(word);
+    return words;
+}
+
 struct Manual {
     fs::path folder;
     std::map<std::string, std::string> pages;  // file name -> text
     std::vector<std::string> problems;
-    int examples = 0, links = 0, broken = 0, names = 0;
+    int examples = 0, links = 0, broken = 0, names = 0, commands = 0;
     std::map<std::string, int> designs;  // calculator form -> successful examples
 
     void problem(const std::string& page, const std::string& what) { problems.push_back(page + ": " + what); }
@@ -99,6 +122,24 @@ struct Manual {
         }
     }
 
+    // Every command line the scripting page shows runs, and the page it drives computes.
+    void runCommands(const std::string& page, const std::string& text) {
+        std::istringstream lines(text);
+        int number = 0;
+        for (std::string line; std::getline(lines, line);) {
+            ++number;
+            if (line.rfind("$ vadocalc-cli ", 0) != 0) continue;
+            ++commands;
+            std::ostringstream out, err;
+            const int rc = vado::RunCli(ShellWords(line.substr(15)), out, err);
+            const std::string shown = out.str();
+            if (rc != 0 || shown.find("lastComputeFailed: false") == std::string::npos ||
+                shown.find("validation cancelled") != std::string::npos || shown.find("message after") != std::string::npos)
+                problem(page, "line " + std::to_string(number) + ": the command does not compute cleanly (exit " +
+                                  std::to_string(rc) + ")\n" + shown + err.str());
+        }
+    }
+
     // The scripting page names controls that exist on the page its section is about.
     void checkScriptNames(const std::string& page, const std::string& text) {
         static const std::regex section(R"(^Page: `(frm[A-Za-z]+)`)");
@@ -154,6 +195,7 @@ int main(int argc, char** argv) {
         const std::string stem = fs::path(page).stem().string();
         if (page == "cli.md") {
             manual.checkScriptNames(page, text);
+            manual.runCommands(page, text);
             continue;
         }
         manual.checkNames(page, text, internal);
@@ -171,7 +213,8 @@ int main(int argc, char** argv) {
     for (const auto& p : manual.problems) std::cout << p << "\n";
     int designed = 0;
     for (auto& [form, count] : manual.designs) designed += count > 0;
-    std::cout << designed << " of " << calculators.size() << " calculators with a successful worked example\n";
+    std::cout << designed << " of " << calculators.size() << " calculators with a successful worked example, "
+              << manual.commands << " scripting commands run\n";
     std::cout << manual.examples << " examples run, " << manual.links << " links, " << manual.broken << " broken, "
               << manual.names << " internal names outside CLI sections\n";
     return manual.problems.empty() ? 0 : 1;
