@@ -8,3 +8,5 @@ cmake --build --preset dev -j "$(nproc)"
 ctest --preset dev -j "$(nproc)"
 # What the hostile-input sweep of every page tried.
 grep -h "^page sweep:" build/dev/Testing/Temporary/LastTest.log || true
+# What the manual's check ran.
+grep -h "examples run, " build/dev/Testing/Temporary/LastTest.log || true

@@ -9,7 +9,11 @@
 # - "<!-- controls FORM -->" on the scripting page becomes the table of FORM's input controls
 #   with their internal names, and the names of its result controls.
 #
-# Arguments: -DCLI=<vadocalc-cli> -DSOURCE=<docs/manual> -DOUT=<folder beside the programs>
+# - The pages' pictures are the desktop program's screenshot gallery (every page with a worked
+#   example computed, every result window), taken offscreen: <formName>.png beside the pages.
+#
+# Arguments: -DCLI=<vadocalc-cli> -DPROGRAM=<vadocalc> -DSOURCE=<docs/manual> -DOUT=<folder beside
+# the programs>
 
 # The numeric fields of FORM from vadocalc-cli --list, as parallel lists.
 function(read_fields form)
@@ -244,3 +248,31 @@ foreach(page IN LISTS built)
     file(REMOVE ${OUT}/${page})
   endif()
 endforeach()
+
+# The pictures, made afresh: a page whose picture the gallery could not make shows none, and the
+# manual's check says so. The program runs offscreen with settings and state of its own, so the
+# build touches nothing of the person building.
+file(GLOB old_pictures ${OUT}/*.png)
+if(old_pictures)
+  file(REMOVE ${old_pictures})
+endif()
+file(GLOB drawn ${SOURCE}/*.png ${SOURCE}/*.svg)
+if(drawn)
+  file(COPY ${drawn} DESTINATION ${OUT})
+endif()
+if(PROGRAM)
+  get_filename_component(gallery ${OUT}/../manual-gallery ABSOLUTE)
+  get_filename_component(home ${OUT}/../manual-gallery-home ABSOLUTE)
+  file(REMOVE_RECURSE ${gallery} ${home})
+  execute_process(
+    COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME=${home}/config
+      XDG_STATE_HOME=${home}/state XDG_DATA_HOME=${home}/data ${PROGRAM} --screenshot ${gallery} --gallery
+    RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err TIMEOUT 600)
+  file(GLOB pictures ${gallery}/*.png)
+  if(pictures)
+    file(COPY ${pictures} DESTINATION ${OUT})
+  else()
+    message(WARNING "The desktop program made no screenshot gallery (exit ${rc}): the manual's pages have no pictures.\n${out}${err}")
+  endif()
+  file(REMOVE_RECURSE ${gallery} ${home})
+endif()

@@ -79,6 +79,7 @@ class ManualBrowser : public QTextBrowser {
         const QUrl name = link.isRelative() && source().isValid() ? source().resolved(link) : link;
         QTextBrowser::doSetSource(name, type);
         spaceTables();
+        fitPictures();
         if (!name.fragment().isEmpty()) {
             const QString fragment = name.fragment();
             scrollToHeading(fragment);
@@ -95,6 +96,28 @@ class ManualBrowser : public QTextBrowser {
             const QRectF at = document()->documentLayout()->blockBoundingRect(b);
             verticalScrollBar()->setValue(static_cast<int>(at.top()));
             return;
+        }
+    }
+
+    // The pictures of the pages are screenshots of the program's windows: shown no wider than
+    // a page of the manual, their proportions kept.
+    void fitPictures() {
+        constexpr double kWidest = 640;
+        for (QTextBlock b = document()->begin(); b.isValid(); b = b.next()) {
+            for (auto it = b.begin(); !it.atEnd(); ++it) {
+                const QTextFragment fragment = it.fragment();
+                if (!fragment.charFormat().isImageFormat()) continue;
+                QTextImageFormat picture = fragment.charFormat().toImageFormat();
+                const QImage image =
+                    document()->resource(QTextDocument::ImageResource, QUrl(picture.name())).value<QImage>();
+                if (image.isNull() || image.width() <= kWidest) continue;
+                picture.setWidth(kWidest);
+                picture.setHeight(kWidest * image.height() / image.width());
+                QTextCursor at(document());
+                at.setPosition(fragment.position());
+                at.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
+                at.setCharFormat(picture);
+            }
         }
     }
 
