@@ -3,6 +3,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFontMetrics>
+#include <QImage>
+#include <QTextImageFormat>
+#include <map>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -171,6 +174,29 @@ TEST(ManualView, ExportsThePageToALetterPdf) {
     EXPECT_FALSE(v.window.exportPdf(dir.filePath("folder.pdf"), why));
     EXPECT_FALSE(why.isEmpty());
     EXPECT_TRUE(QFileInfo(dir.filePath("folder.pdf")).isDir());
+}
+
+// A screenshot wider than the page is shown at the page's width, its proportions kept; a small
+// picture keeps its own size.
+TEST(ManualView, PicturesFitThePage) {
+    QTemporaryDir dir;
+    QImage(1200, 700, QImage::Format_RGB32).save(dir.filePath("wide.png"));
+    QImage(300, 200, QImage::Format_RGB32).save(dir.filePath("small.png"));
+    QFile page(dir.filePath("index.md"));
+    ASSERT_TRUE(page.open(QIODevice::WriteOnly));
+    page.write("# Pictures\n\n![wide](wide.png)\n\n![small](small.png)\n");
+    page.close();
+    ui::qt::ManualWindow window;
+    ASSERT_TRUE(window.showPage(dir.filePath("index.md")));
+    std::map<QString, QSizeF> shown;
+    for (QTextBlock b = window.browser().document()->begin(); b.isValid(); b = b.next())
+        for (auto it = b.begin(); !it.atEnd(); ++it)
+            if (it.fragment().charFormat().isImageFormat()) {
+                const QTextImageFormat f = it.fragment().charFormat().toImageFormat();
+                shown[f.name()] = QSizeF(f.width(), f.height());
+            }
+    EXPECT_EQ(shown["wide.png"], QSizeF(640, 640.0 * 700 / 1200));
+    EXPECT_EQ(shown["small.png"], QSizeF(0, 0)) << "no size set: its own";
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 #include "ui/qt/manual_window.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
@@ -16,19 +15,15 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QScrollBar>
 #include <QShortcut>
 #include <QSplitter>
 #include <QStyledItemDelegate>
 #include <QTextBlock>
 #include <QTextBrowser>
-#include <QTextFrame>
 #include <QTextStream>
-#include <QTextTable>
-#include <QTimer>
 #include <QVBoxLayout>
-#include <functional>
 
+#include "ui/qt/manual_browser.h"
 #include "ui/safe_file.h"
 
 namespace ui::qt {
@@ -36,19 +31,6 @@ namespace ui::qt {
 namespace {
 
 constexpr int kPathRole = Qt::UserRole;
-
-// A heading's anchor as Markdown renderers make it: lower case, punctuation dropped, blanks as
-// hyphens ("Design types" gives "design-types"), so "page.md#design-types" reaches it.
-QString Slug(const QString& heading) {
-    QString slug;
-    for (const QChar c : heading.trimmed()) {
-        if (c.isLetterOrNumber() || c == '-' || c == '_')
-            slug += c.toLower();
-        else if (c == ' ')
-            slug += '-';
-    }
-    return slug;
-}
 
 QString ReadText(const QString& path) {
     QFile file(path);
@@ -65,82 +47,6 @@ QString TitleOf(const QString& path) {
     }
     return QFileInfo(path).completeBaseName();
 }
-
-// Shows the manual's Markdown: headings reached by their anchors, tables given room to read.
-class ManualBrowser : public QTextBrowser {
-  public:
-    using QTextBrowser::QTextBrowser;
-    // Runs once a page is shown, by a link, back, forward or the contents.
-    std::function<void()> onShown;
-
-  protected:
-    void doSetSource(const QUrl& link, QTextDocument::ResourceType type) override {
-        // A page named the way the pages link to each other is found beside the page shown.
-        const QUrl name = link.isRelative() && source().isValid() ? source().resolved(link) : link;
-        QTextBrowser::doSetSource(name, type);
-        spaceTables();
-        fitPictures();
-        if (!name.fragment().isEmpty()) {
-            const QString fragment = name.fragment();
-            scrollToHeading(fragment);
-            // Once the page is laid out in the window, again.
-            QTimer::singleShot(0, this, [this, fragment] { scrollToHeading(fragment); });
-        }
-        if (onShown) onShown();
-    }
-
-  private:
-    void scrollToHeading(const QString& fragment) {
-        for (QTextBlock b = document()->begin(); b.isValid(); b = b.next()) {
-            if (b.blockFormat().headingLevel() == 0 || Slug(b.text()) != fragment) continue;
-            const QRectF at = document()->documentLayout()->blockBoundingRect(b);
-            verticalScrollBar()->setValue(static_cast<int>(at.top()));
-            return;
-        }
-    }
-
-    // The pictures of the pages are screenshots of the program's windows: shown no wider than
-    // a page of the manual, their proportions kept.
-    void fitPictures() {
-        constexpr double kWidest = 640;
-        for (QTextBlock b = document()->begin(); b.isValid(); b = b.next()) {
-            for (auto it = b.begin(); !it.atEnd(); ++it) {
-                const QTextFragment fragment = it.fragment();
-                if (!fragment.charFormat().isImageFormat()) continue;
-                QTextImageFormat picture = fragment.charFormat().toImageFormat();
-                const QImage image =
-                    document()->resource(QTextDocument::ImageResource, QUrl(picture.name())).value<QImage>();
-                if (image.isNull() || image.width() <= kWidest) continue;
-                picture.setWidth(kWidest);
-                picture.setHeight(kWidest * image.height() / image.width());
-                QTextCursor at(document());
-                at.setPosition(fragment.position());
-                at.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
-                at.setCharFormat(picture);
-            }
-        }
-    }
-
-    // The tables the pages write in Markdown (those with a heading row) get padded, ruled cells;
-    // the tables that typeset equations keep theirs tight and stand a little apart.
-    void spaceTables() {
-        for (QTextFrame* frame : document()->rootFrame()->childFrames()) {
-            auto* table = qobject_cast<QTextTable*>(frame);
-            if (!table) continue;
-            QTextTableFormat format = table->format();
-            if (format.headerRowCount() > 0) {
-                format.setCellPadding(4);
-                format.setCellSpacing(0);
-                format.setBorderCollapse(true);
-                format.setBorder(1);
-            } else {
-                format.setTopMargin(6);
-                format.setBottomMargin(6);
-            }
-            table->setFormat(format);
-        }
-    }
-};
 
 // Draws the contents list: a page's title indented under its group, wrapped lines included.
 class ContentsDelegate : public QStyledItemDelegate {
