@@ -278,10 +278,18 @@ private:
 
     void checkResults(const std::string& at, const Table& table) {
         const auto texts = ShownTexts(program_, *page_);
+        bool missed = false;
         for (const auto& row : table.rows) {
             const std::string& shown = row.size() > 1 ? row[1] : row[0];
-            if (!texts.count(Plain(shown)))
-                fail(at + "the page does not show \"" + shown + "\"");
+            if (texts.count(Plain(shown))) continue;
+            fail(at + "the page does not show \"" + shown + "\"");
+            missed = true;
+        }
+        if (missed) {
+            std::string all;
+            for (const auto& t : texts)
+                if (!t.empty()) all += "\n    " + t;
+            fail(at + "it shows:" + all);
         }
         checkedResults_ = true;
     }
