@@ -328,7 +328,7 @@ void PrintMarkdownList(const CatalogueForm& page, std::ostream& out) {
     for (auto& f : calc->fields()) {
         std::string range = f.lo < f.hi ? FormatNumber(f.lo, f.format) + " to " + FormatNumber(f.hi, f.format)
                                         : "at least " + FormatNumber(f.lo, f.format);
-        if (f.integerOnly) range += ", whole numbers";
+        if (f.wholeNumber) range += ", whole numbers";
         out << "| `" << f.box->fullName() << "` | " << cell(f.label) << " | " << cell(f.unit) << " | " << range
             << " | " << (f.defaultText.empty() ? "(blank)" : cell(f.defaultText)) << " |\n";
     }
@@ -353,7 +353,7 @@ void PrintList(const CatalogueForm& page, std::ostream& out) {
             out << "  range: " << FormatNumber(f.lo, f.format) << " to " << FormatNumber(f.hi, f.format);
         else
             out << "  range: at least " << FormatNumber(f.lo, f.format);
-        if (f.integerOnly) out << "  whole numbers";
+        if (f.wholeNumber) out << "  whole numbers";
         out << "  default: \"" << f.defaultText << "\"\n";
     }
     out << "results:\n";

@@ -1,4 +1,6 @@
 #include <QApplication>
+#include <QBuffer>
+#include <QFileInfo>
 #include <QScreen>
 #include <QStringList>
 #include <QTimer>
@@ -11,6 +13,7 @@
 #include "ui/qt/main_window.h"
 #include "ui/qt/qt_printer.h"
 #include "ui/qt/qt_services.h"
+#include "ui/safe_file.h"
 
 namespace {
 
@@ -113,7 +116,19 @@ int main(int argc, char** argv) {
         }
         int status = 0;
         QTimer::singleShot(500, &window, [&] {
-            status = window.screen()->grabWindow(0).save(shot.file) ? 0 : 1;
+            // Written as every file of the program is: whole or not at all, through a link. The
+            // picture's format follows the file's suffix.
+            const QString suffix = QFileInfo(shot.file).suffix();
+            QByteArray bytes;
+            QBuffer buffer(&bytes);
+            buffer.open(QIODevice::WriteOnly);
+            std::string why;
+            const bool drawn = window.screen()->grabWindow(0).save(
+                &buffer, suffix.isEmpty() ? "PNG" : suffix.toLatin1().constData());
+            status = drawn && ui::WriteFileAtomically(shot.file.toStdString(),
+                                                      {bytes.constData(), static_cast<size_t>(bytes.size())}, why)
+                         ? 0
+                         : 1;
             window.closeGuard = nullptr;  // a picture taken, nothing to keep
             QApplication::quit();
         });
