@@ -1,14 +1,19 @@
 #include <QApplication>
 #include <QBuffer>
+#include <QFile>
 #include <QFileInfo>
 #include <QScreen>
 #include <QStringList>
 #include <QTimer>
+#include <iostream>
 #include <vector>
 
+#include "app/desktop_options.h"
 #include "app/main_module.h"
 #include "app/project_file.h"
 #include "shared/help.h"
+#include "shared/side_files.h"
+#include "ui/qt/app_identity.h"
 #include "ui/qt/document_menu.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/qt_printer.h"
@@ -28,11 +33,12 @@ struct Screenshot {
 
 Screenshot ScreenshotRequest(const QStringList& args) {
     Screenshot s;
-    for (qsizetype i = 1; i + 1 < args.size(); ++i) {
+    for (qsizetype i = 1; i < args.size(); ++i) {
+        if (args[i] == "--f1") s.steps.emplace_back(args[i], QString());
+        if (i + 1 == args.size()) break;
         if (args[i] == "--screenshot") s.file = args[i + 1];
         if (args[i] == "--page") s.page = args[i + 1].toInt();
         if (args[i] == "--set" || args[i] == "--click") s.steps.emplace_back(args[i], args[i + 1]);
-        if (args[i] == "--f1") s.steps.emplace_back(args[i], QString());
     }
     return s;
 }
@@ -73,8 +79,11 @@ void RunStep(vado::MainModule& module, const QString& kind, const QString& arg) 
 }  // namespace
 
 int main(int argc, char** argv) {
+    const vado::DesktopOptions options = vado::ParseDesktopArgs({argv + 1, argv + argc});
+    if (options.action != vado::DesktopOptions::Action::Run)
+        return vado::AnswerWithoutWindow(options, vado::ProgramFolder(argv[0]), std::cout, std::cerr);
     QApplication app(argc, argv);
-    QApplication::setApplicationName("Vadocalc");
+    ui::qt::SetAppIdentity();
 
     ui::qt::QtServices services;
     vado::MainModule module(services);
@@ -85,7 +94,7 @@ int main(int argc, char** argv) {
     services.selectPrinter = [&window] { return ui::qt::ChooseQtPrinter(&window); };
     window.onHelp = [&services](ui::Form& page) { vado::OpenHelpFile(page.name(), services); };
     const std::string freshProject = vado::project::Save(module);
-    ui::qt::InstallDocumentMenu(
+    const auto openProject = ui::qt::InstallDocumentMenu(
         window,
         {.text = [&module] { return vado::project::Save(module); },
          .inputs = [&module] { return vado::project::Save(module, false); },
@@ -104,6 +113,7 @@ int main(int argc, char** argv) {
          .documentation = [&services] { vado::OpenHelpFile("index", services); },
          .extension = vado::project::kExtension});
     window.show();
+    if (!options.projectFile.empty()) openProject(QFile::decodeName(options.projectFile.c_str()));
 
     const Screenshot shot = ScreenshotRequest(QApplication::arguments());
     if (!shot.file.isEmpty()) {

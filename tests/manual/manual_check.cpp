@@ -14,7 +14,7 @@
 #include <sstream>
 
 #include "app/catalogue.h"
-#include "app/cli.h"
+#include "app/cli/cli.h"
 #include "example_runner.h"
 #include "markdown.h"
 
