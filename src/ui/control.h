@@ -48,6 +48,8 @@ public:
     void setToolTip(const std::string& t);
     // The frame or other container the control sits in ("" for the form itself).
     std::string container;
+    // The unit of the value the control holds ("ft", "in./day"), shown beside it by the view.
+    std::string unit;
 
     bool canFocus() const;
     bool SetFocus();
@@ -250,6 +252,12 @@ public:
     std::function<void(Surface&, double width, double height)> onPaint;
     // The least room the picture needs on screen, twips (0: the view's own minimum).
     double minimumWidth = 0, minimumHeight = 0;
+    // The room the picture wants on a surface like the one it is drawn on, twips (a formula
+    // measures its text); unset, the minimum above.
+    std::function<void(Surface&, double& width, double& height)> onMeasure;
+    // A sketch is drawn on white paper whatever the desktop's colours; a formula is written on
+    // the window's own background in its text colour.
+    bool paper = true;
     // Asks the view to repaint.
     void Refresh() { notify(); }
 };

@@ -71,11 +71,18 @@ FrmSubsurface::FrmSubsurface(AppContext& app, const DrainMaterialTable& material
     material.setCaption("Drain Material:");
     auto& coefficient = add<ui::Label>("Label15", 1);
     coefficient.setCaption("Drainage Coefficient:");
+    cboDC.unit = "in./day";
+    using namespace ui::page;
     layout.sections = {
-        {.rows = {{{{"lblTitle"}}}}, .centered = true},
-        {.rows = {{{{"Label15(0)"}}, {{"cboDrMat"}}}, {{{"Label15(1)"}}, {{"cboDC"}}}}},
-        {.rows = {{{{"grdData"}}}}, .stretch = true},
-        {.rows = {{{{"cmdCompute(15)"}}, {{"cmdPrint(15)"}}, {{"cmdExit(15)"}}}}, .centered = true},
+        Title({"lblTitle"}),
+        Inputs({Row({"Label15(0)", "cboDrMat"}), Row({"Label15(1)", "cboDC"})}),
+        {.rows = {{{{"grdData"}}}},
+         .stretch = true,
+         .role = ui::Role::Inputs,
+         .column = ui::Column::Across,
+         .name = "Drain mains",
+         .description = "One main a row: its name, grade and acres; the rest of the row is computed"},
+        Commands({"cmdCompute(15)", "cmdPrint(15)", "cmdExit(15)"}),
     };
     cmdPrint.onClick = [this] {
         cmdCompute_Click();

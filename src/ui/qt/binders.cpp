@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,6 +12,7 @@
 #include <QRadioButton>
 #include <QScopedValueRollback>
 #include <algorithm>
+#include <cmath>
 #include <functional>
 
 #include "ui/form.h"
@@ -81,31 +83,71 @@ class FrameBinder : public Binder {
     QGroupBox* box_;
 };
 
-// A picture drawn by its control's paint handler, through a painter surface in twips.
+// A picture drawn by its control's paint handler, through a painter surface in twips. A sketch
+// keeps its white paper and black ink under any desktop colours; a formula is written in the
+// window's text colour on the window's background.
 class PictureArea : public QWidget {
   public:
     PictureArea(ui::PictureBox& box, QWidget* parent) : QWidget(parent), box_(box) {
-        // 15 twips to a pixel at 96 dpi.
-        setMinimumSize(std::max(280, static_cast<int>(box.minimumWidth / 15)),
-                       std::max(150, static_cast<int>(box.minimumHeight / 15)));
-        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-        setAutoFillBackground(true);
-        setBackgroundRole(QPalette::Base);
+        if (box.onMeasure) {
+            setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+        } else {
+            // 15 twips to a pixel at 96 dpi.
+            setMinimumSize(std::max(280, static_cast<int>(box.minimumWidth / 15)),
+                           std::max(150, static_cast<int>(box.minimumHeight / 15)));
+            setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+        }
+        if (box.paper) {
+            setAutoFillBackground(true);
+            QPalette p = palette();
+            p.setColor(QPalette::Window, Qt::white);
+            p.setColor(QPalette::WindowText, Qt::black);
+            setPalette(p);
+        }
     }
 
+    QSize sizeHint() const override {
+        if (!box_.onMeasure) return minimumSize() * 1.5;
+        if (measured_.isValid()) return measured_;
+        // Measured on an image of the screen's resolution, in the font the picture draws with.
+        QImage image(1, 1, QImage::Format_ARGB32);
+        image.setDotsPerMeterX(qRound(logicalDpiX() / 0.0254));
+        image.setDotsPerMeterY(qRound(logicalDpiY() / 0.0254));
+        QPainter painter(&image);
+        PainterSurface surface(painter, screenFont());
+        double w = box_.minimumWidth, h = box_.minimumHeight;
+        box_.onMeasure(surface, w, h);
+        measured_ = {static_cast<int>(std::ceil(w * logicalDpiX() / ui::kTwipsPerInch)),
+                     static_cast<int>(std::ceil(h * logicalDpiY() / ui::kTwipsPerInch))};
+        return measured_;
+    }
+    QSize minimumSizeHint() const override { return box_.onMeasure ? sizeHint() : minimumSize(); }
+
   protected:
+    void changeEvent(QEvent* e) override {
+        if (e->type() == QEvent::FontChange || e->type() == QEvent::ScreenChangeInternal) {
+            measured_ = QSize();
+            updateGeometry();
+        }
+        QWidget::changeEvent(e);
+    }
+
     void paintEvent(QPaintEvent*) override {
         if (!box_.onPaint) return;
         QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(palette().color(QPalette::Text));
-        ui::Font f{font().family().toStdString(), font().pointSizeF() > 0 ? font().pointSizeF() : 9};
-        PainterSurface surface(painter, f);
+        painter.setPen(palette().color(QPalette::WindowText));
+        PainterSurface surface(painter, screenFont());
         box_.onPaint(surface, surface.widthTwips(), surface.heightTwips());
     }
 
   private:
+    ui::Font screenFont() const {
+        return {font().family().toStdString(), font().pointSizeF() > 0 ? font().pointSizeF() : 9};
+    }
+
     ui::PictureBox& box_;
+    mutable QSize measured_;  // what onMeasure asked for, until the font changes
 };
 
 class PictureBinder : public Binder {
@@ -143,7 +185,10 @@ class ButtonBinder : public Binder {
   protected:
     void mirrorState() override {
         button_->setText(ToQ(control_.caption()));
-        button_->setDefault(static_cast<CommandButton&>(control_).isDefault);
+        // A page's first command (Compute) looks like the default; Enter in a field stays the
+        // field's own (it computes and moves on), so only the look is the view's.
+        button_->setDefault(static_cast<CommandButton&>(control_).isDefault ||
+                            button_->property("pageDefault").toBool());
     }
 
   private:
@@ -241,6 +286,8 @@ class TextBinder : public Binder {
     void mirrorState() override {
         const auto& b = box();
         edit_->setReadOnly(b.locked);
+        // A result box is read with the mouse (and copied), never reached by Tab.
+        edit_->setFocusPolicy(b.locked ? Qt::ClickFocus : Qt::StrongFocus);
         // A display-only box shows a result sentence ("Critical Depth:  N/A  ft"), wider than
         // a number.
         if (b.locked) edit_->setMinimumWidth(edit_->fontMetrics().averageCharWidth() * 26);
