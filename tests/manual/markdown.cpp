@@ -169,6 +169,11 @@ std::vector<Example> Examples(const std::string& text, std::string& error) {
             continue;
         }
         if (line == "<!-- end example -->") {
+            if (i > 0 && IsRow(lines[i - 1])) {
+                // Markdown takes a line right under a table for one of its rows.
+                error = "line " + std::to_string(number) + ": leave a blank line between a table and the example's end";
+                return {};
+            }
             if (!current) {
                 error = "line " + std::to_string(number) + ": an example ends that never began";
                 return {};
