@@ -17,7 +17,9 @@ namespace {
 std::string Plain(const std::string& caption) {
     std::string s;
     for (size_t i = 0; i < caption.size(); ++i) {
-        if (caption[i] == '&' && i + 1 < caption.size() && caption[i + 1] != '&' && caption[i + 1] != ' ') continue;
+        if (caption[i] == '&' && i + 1 < caption.size() && caption[i + 1] != '&' &&
+            caption[i + 1] != ' ')
+            continue;
         if (caption[i] == ' ' && (s.empty() || s.back() == ' ')) continue;
         s += caption[i];
     }
@@ -37,7 +39,8 @@ struct Program {
         return page;
     }
     bool isPage(const ui::Form& f) const {
-        return std::find(module.FormList.begin(), module.FormList.end(), &f) != module.FormList.end();
+        return std::find(module.FormList.begin(), module.FormList.end(), &f) !=
+               module.FormList.end();
     }
     // The windows a person sees over the page, the newest first, then the page.
     std::vector<ui::Form*> shown(ui::Form& page) {
@@ -67,7 +70,8 @@ const ui::Control* LabelBefore(const ui::Form& page, const ui::Control& target) 
                 for (const auto& name : row[i].controls)
                     if (name == target.fullName())
                         for (const auto& before : row[i - 1].controls)
-                            if (auto* c = page.find(before); c && c->kind() == ui::Kind::Label && Shown(*c))
+                            if (auto* c = page.find(before);
+                                c && c->kind() == ui::Kind::Label && Shown(*c))
                                 return c;
     return nullptr;
 }
@@ -106,7 +110,8 @@ std::vector<ui::Grid*> Grids(const std::vector<ui::Form*>& forms) {
 std::vector<std::string> DrawnTexts(const ui::PictureBox& picture) {
     if (!picture.onPaint) return {};
     ui::RecordingPrinter surface;
-    picture.onPaint(surface, std::max(picture.minimumWidth, 7200.0), std::max(picture.minimumHeight, 4800.0));
+    picture.onPaint(surface, std::max(picture.minimumWidth, 7200.0),
+                    std::max(picture.minimumHeight, 4800.0));
     std::vector<std::string> texts;
     for (const auto* op : surface.texts()) texts.push_back(Plain(op->text));
     return texts;
@@ -119,9 +124,10 @@ std::set<std::string> ShownTexts(Program& program, vado::CatalogueForm& page) {
         const bool window = form != &page;
         for (auto& c : form->controls()) {
             if (!window && !Shown(*c)) continue;
-                if (c->kind() == ui::Kind::Label) texts.insert(Plain(c->caption()));
+            if (c->kind() == ui::Kind::Label) texts.insert(Plain(c->caption()));
             // A field's text shows too: results in boxes, and lengths the page writes back.
-            if (c->kind() == ui::Kind::TextBox) texts.insert(Plain(static_cast<ui::TextBox&>(*c).text()));
+            if (c->kind() == ui::Kind::TextBox)
+                texts.insert(Plain(static_cast<ui::TextBox&>(*c).text()));
             if (c->kind() == ui::Kind::PictureBox)
                 for (auto& t : DrawnTexts(static_cast<ui::PictureBox&>(*c))) texts.insert(t);
         }
@@ -130,7 +136,7 @@ std::set<std::string> ShownTexts(Program& program, vado::CatalogueForm& page) {
 }
 
 class Run {
-public:
+  public:
     Run(const std::string& form, ExampleRun& out) : out_(out) {
         page_ = program_.open(form);
         if (!page_) {
@@ -138,7 +144,8 @@ public:
             return;
         }
         for (auto& c : page_->controls())
-            if (c->kind() == ui::Kind::TextBox) before_[c.get()] = static_cast<ui::TextBox&>(*c).text();
+            if (c->kind() == ui::Kind::TextBox)
+                before_[c.get()] = static_cast<ui::TextBox&>(*c).text();
     }
 
     void step(const Step& s) {
@@ -181,7 +188,7 @@ public:
 
     bool ready() const { return page_ != nullptr; }
 
-private:
+  private:
     void fail(const std::string& why) { out_.failures.push_back(why); }
 
     void enter(const std::string& at, const std::vector<std::string>& row) {
@@ -213,7 +220,8 @@ private:
             }
             case ui::Kind::CheckBox:
                 if (value != "checked" && value != "not checked")
-                    return fail(at + "a check box is \"checked\" or \"not checked\", not \"" + value + "\"");
+                    return fail(at + "a check box is \"checked\" or \"not checked\", not \"" +
+                                value + "\"");
                 form.setFocus(c);
                 static_cast<ui::CheckBox&>(*c).setValue(value == "checked" ? 1 : 0);
                 break;
@@ -296,7 +304,9 @@ private:
 
     void checkRows(const std::string& at, const Table& table) {
         for (ui::Grid* grid : Grids(program_.shown(*page_))) {
-            if (!HeadedBy(*grid, table.header) || table.header.size() != static_cast<size_t>(grid->cols())) continue;
+            if (!HeadedBy(*grid, table.header) ||
+                table.header.size() != static_cast<size_t>(grid->cols()))
+                continue;
             for (const auto& row : table.rows) {
                 bool found = false;
                 for (int r = grid->fixedRows; r < grid->rows() && !found; ++r) {
@@ -304,7 +314,9 @@ private:
                     for (size_t c = 0; c < row.size() && found; ++c)
                         found = Plain(grid->textMatrix(r, static_cast<int>(c))) == Plain(row[c]);
                 }
-                if (!found) fail(at + "the table has no row \"" + row[0] + " | ...\" as the example prints it");
+                if (!found)
+                    fail(at + "the table has no row \"" + row[0] +
+                         " | ...\" as the example prints it");
             }
             checkedResults_ = true;
             return;
@@ -344,8 +356,8 @@ ui::Control* FieldCaptioned(ui::Form& page, const std::string& caption, bool sho
     return std::regex_match(caption, m, qualified) ? find(Plain(m[1].str())) : nullptr;
 }
 
-ui::Control* Captioned(ui::Form& page, const std::string& caption, const std::string& value, bool shownOnly,
-                       const std::set<const ui::Control*>& taken = {}) {
+ui::Control* Captioned(ui::Form& page, const std::string& caption, const std::string& value,
+                       bool shownOnly, const std::set<const ui::Control*>& taken = {}) {
     const std::string want = Plain(caption);
     auto shown = [shownOnly](const ui::Control& c) { return !shownOnly || Shown(c); };
     if (auto* field = FieldCaptioned(page, caption, shownOnly, taken)) return field;
@@ -357,7 +369,8 @@ ui::Control* Captioned(ui::Form& page, const std::string& caption, const std::st
         if ((c->kind() == ui::Kind::TextBox || c->kind() == ui::Kind::ComboBox) && label &&
             Plain(label->caption()) == want)
             return c.get();
-        if ((c->kind() == ui::Kind::CheckBox || c->kind() == ui::Kind::OptionButton) && Plain(c->caption()) == want)
+        if ((c->kind() == ui::Kind::CheckBox || c->kind() == ui::Kind::OptionButton) &&
+            Plain(c->caption()) == want)
             return c.get();
         if (c->kind() == ui::Kind::Frame && Plain(c->caption()) == want) {
             if (value.empty()) return c.get();
@@ -434,7 +447,8 @@ std::vector<std::string> UnknownInputs(const std::string& form, const Table& inp
     for (const auto& row : inputs.rows) {
         if (row.empty()) continue;
         // A list without a caption of its own is known by its items: the row's default is one.
-        if (!Captioned(*page, row[0], "", false) && !Captioned(*page, row[0], row.size() > 3 ? row[3] : "", false))
+        if (!Captioned(*page, row[0], "", false) &&
+            !Captioned(*page, row[0], row.size() > 3 ? row[3] : "", false))
             unknown.push_back("the page shows no input \"" + row[0] + "\"");
     }
     return unknown;

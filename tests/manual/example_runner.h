@@ -18,7 +18,8 @@ namespace manual {
 // its frame's caption; `value` picks the option of a group, or a list by one of its items when
 // the list has no caption. Of several fields with one caption, the first not `taken`. Null when
 // none is shown.
-ui::Control* ControlCaptioned(ui::Form& page, const std::string& caption, const std::string& value = "",
+ui::Control* ControlCaptioned(ui::Form& page, const std::string& caption,
+                              const std::string& value = "",
                               const std::set<const ui::Control*>& taken = {});
 
 struct ExampleRun {

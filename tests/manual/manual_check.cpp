@@ -60,10 +60,12 @@ struct Manual {
     std::map<std::string, std::string> pages;  // file name -> text
     std::vector<std::string> problems;
     int examples = 0, links = 0, broken = 0, names = 0, commands = 0, waiting = 0;
-    std::string galleryMissing;  // why the build made no pictures, or ""
+    std::string galleryMissing;          // why the build made no pictures, or ""
     std::map<std::string, int> designs;  // calculator form -> successful examples
 
-    void problem(const std::string& page, const std::string& what) { problems.push_back(page + ": " + what); }
+    void problem(const std::string& page, const std::string& what) {
+        problems.push_back(page + ": " + what);
+    }
 
     void checkLinks(const std::string& page, const std::string& text) {
         for (const auto& link : manual::Links(text)) {
@@ -71,7 +73,8 @@ struct Manual {
             const std::string where = "line " + std::to_string(link.line) + ": ";
             const auto hash = link.target.find('#');
             const std::string file = link.target.substr(0, hash);
-            const std::string anchor = hash == std::string::npos ? "" : link.target.substr(hash + 1);
+            const std::string anchor =
+                hash == std::string::npos ? "" : link.target.substr(hash + 1);
             std::string why;
             if (link.target.find(':') != std::string::npos)
                 why = "leads out of the manual";
@@ -79,14 +82,14 @@ struct Manual {
                 why = "leaves the manual's folder";
             else if (!file.empty() && !fs::is_regular_file(folder / file)) {
                 const bool galleryPicture = link.picture && file.rfind("frm", 0) == 0 &&
-                                            fs::path(file).extension() == ".png" && file.find('/') == std::string::npos;
+                                            fs::path(file).extension() == ".png" &&
+                                            file.find('/') == std::string::npos;
                 if (galleryPicture && !galleryMissing.empty()) {
                     ++waiting;
                     continue;
                 }
                 why = link.picture ? "has no picture" : "has no page";
-            }
-            else if (!anchor.empty()) {
+            } else if (!anchor.empty()) {
                 const std::string& target = file.empty() ? text : pages[file];
                 const auto anchors = manual::Anchors(target);
                 if (std::find(anchors.begin(), anchors.end(), anchor) == anchors.end())
@@ -99,7 +102,8 @@ struct Manual {
         }
     }
 
-    void checkNames(const std::string& page, const std::string& text, const std::set<std::string>& internal) {
+    void checkNames(const std::string& page, const std::string& text,
+                    const std::set<std::string>& internal) {
         static const std::regex word(R"([A-Za-z_][A-Za-z0-9_]*(?:\(\d+\))?)");
         std::istringstream lines(manual::VisibleText(text));
         int number = 0;
@@ -108,7 +112,8 @@ struct Manual {
             for (std::sregex_iterator it(line.begin(), line.end(), word), end; it != end; ++it)
                 if (internal.count(it->str())) {
                     ++names;
-                    problem(page, "line " + std::to_string(number) + ": names the control " + it->str());
+                    problem(page,
+                            "line " + std::to_string(number) + ": names the control " + it->str());
                 }
         }
     }
@@ -146,8 +151,10 @@ struct Manual {
             const int rc = vado::RunCli(ShellWords(line.substr(15)), out, err);
             const std::string shown = out.str();
             if (rc != 0 || shown.find("lastComputeFailed: false") == std::string::npos ||
-                shown.find("validation cancelled") != std::string::npos || shown.find("message after") != std::string::npos)
-                problem(page, "line " + std::to_string(number) + ": the command does not compute cleanly (exit " +
+                shown.find("validation cancelled") != std::string::npos ||
+                shown.find("message after") != std::string::npos)
+                problem(page, "line " + std::to_string(number) +
+                                  ": the command does not compute cleanly (exit " +
                                   std::to_string(rc) + ")\n" + shown + err.str());
         }
     }
@@ -155,7 +162,8 @@ struct Manual {
     // The scripting page names controls that exist on the page its section is about.
     void checkScriptNames(const std::string& page, const std::string& text) {
         static const std::regex section(R"(^Page: `(frm[A-Za-z]+)`)");
-        static const std::regex code(R"(`((?:txt|lbl|cbo|opt|ck|grd|cmd|pic)[A-Za-z0-9_]*(?:\([0-9,]+\))?)[^`]*`)");
+        static const std::regex code(
+            R"(`((?:txt|lbl|cbo|opt|ck|grd|cmd|pic)[A-Za-z0-9_]*(?:\([0-9,]+\))?)[^`]*`)");
         std::istringstream lines(text);
         std::vector<std::string> known;
         std::string form;
@@ -167,7 +175,8 @@ struct Manual {
             if (std::regex_search(line, m, section)) {
                 form = m[1].str();
                 known = manual::ControlNamesOf(form);
-                if (known.empty()) problem(page, "line " + std::to_string(number) + ": no page " + form);
+                if (known.empty())
+                    problem(page, "line " + std::to_string(number) + ": no page " + form);
             }
             if (form.empty()) continue;
             for (std::sregex_iterator it(line.begin(), line.end(), code), end; it != end; ++it) {
@@ -175,7 +184,8 @@ struct Manual {
                 // A cell of a table is addressed by the table's name.
                 if (name.find(',') != std::string::npos) name = name.substr(0, name.find('('));
                 if (std::find(known.begin(), known.end(), name) == known.end())
-                    problem(page, "line " + std::to_string(number) + ": " + form + " has no control " + name);
+                    problem(page, "line " + std::to_string(number) + ": " + form +
+                                      " has no control " + name);
             }
         }
     }
@@ -193,19 +203,22 @@ int main(int argc, char** argv) {
     manual.folder = argv[1];
     if (noted && fs::exists(argv[3])) {
         manual.galleryMissing = Read(argv[3]);
-        while (!manual.galleryMissing.empty() && manual.galleryMissing.back() == '\n') manual.galleryMissing.pop_back();
+        while (!manual.galleryMissing.empty() && manual.galleryMissing.back() == '\n')
+            manual.galleryMissing.pop_back();
     }
     if (!fs::is_directory(manual.folder)) {
         std::cerr << manual.folder << " is no folder\n";
         return 2;
     }
     for (const auto& entry : fs::directory_iterator(manual.folder))
-        if (entry.path().extension() == ".md") manual.pages[entry.path().filename().string()] = Read(entry.path());
+        if (entry.path().extension() == ".md")
+            manual.pages[entry.path().filename().string()] = Read(entry.path());
 
     std::set<std::string> internal;
     for (const auto& name : manual::ControlNames()) internal.insert(name);
     std::set<std::string> calculators;
-    for (size_t n = 1; n < vado::kCatalogue.size(); ++n) calculators.insert(std::string(vado::kCatalogue[n].form));
+    for (size_t n = 1; n < vado::kCatalogue.size(); ++n)
+        calculators.insert(std::string(vado::kCatalogue[n].form));
 
     for (const auto& [page, text] : manual.pages) {
         manual.checkLinks(page, text);
@@ -230,12 +243,13 @@ int main(int argc, char** argv) {
     for (const auto& p : manual.problems) std::cout << p << "\n";
     int designed = 0;
     for (auto& [form, count] : manual.designs) designed += count > 0;
-    std::cout << designed << " of " << calculators.size() << " calculators with a successful worked example, "
-              << manual.commands << " scripting commands run\n";
+    std::cout << designed << " of " << calculators.size()
+              << " calculators with a successful worked example, " << manual.commands
+              << " scripting commands run\n";
     if (manual.waiting)
         std::cout << manual.waiting << " pictures of the pages wait for the screenshot gallery: "
                   << manual.galleryMissing << "\n";
-    std::cout << manual.examples << " examples run, " << manual.links << " links, " << manual.broken << " broken, "
-              << manual.names << " internal names outside CLI sections\n";
+    std::cout << manual.examples << " examples run, " << manual.links << " links, " << manual.broken
+              << " broken, " << manual.names << " internal names outside CLI sections\n";
     return manual.problems.empty() ? 0 : 1;
 }

@@ -171,7 +171,8 @@ std::vector<Example> Examples(const std::string& text, std::string& error) {
         if (line == "<!-- end example -->") {
             if (i > 0 && IsRow(lines[i - 1])) {
                 // Markdown takes a line right under a table for one of its rows.
-                error = "line " + std::to_string(number) + ": leave a blank line between a table and the example's end";
+                error = "line " + std::to_string(number) +
+                        ": leave a blank line between a table and the example's end";
                 return {};
             }
             if (!current) {
@@ -190,7 +191,8 @@ std::vector<Example> Examples(const std::string& text, std::string& error) {
         if (ReadTable(lines, i, table)) {
             Step step{Step::Kind::Table, table.line, table, "", "", ""};
             if (!table.header.empty() && table.header[0] == "Input") step.kind = Step::Kind::Inputs;
-            if (!table.header.empty() && table.header[0] == "Result") step.kind = Step::Kind::Results;
+            if (!table.header.empty() && table.header[0] == "Result")
+                step.kind = Step::Kind::Results;
             current->steps.push_back(std::move(step));
             continue;
         }

@@ -4,8 +4,6 @@
 #include <QFile>
 #include <QFontMetrics>
 #include <QImage>
-#include <QTextImageFormat>
-#include <map>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -14,7 +12,9 @@
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextImageFormat>
 #include <QTextTable>
+#include <map>
 
 #include "app/frm_vado.h"
 #include "desk.h"
@@ -49,9 +49,11 @@ bool HasFraction(const QTextDocument& doc, const QString& numerator, const QStri
         if (!table || table->rows() != 2 || table->columns() != 1) continue;
         const QTextTableCell top = table->cellAt(0, 0);
         const QString upper = QTextCursor(top.firstCursorPosition()).block().text().trimmed();
-        const QString lower = QTextCursor(table->cellAt(1, 0).firstCursorPosition()).block().text().trimmed();
+        const QString lower =
+            QTextCursor(table->cellAt(1, 0).firstCursorPosition()).block().text().trimmed();
         if (upper == numerator && lower == denominator &&
-            top.format().toTableCellFormat().bottomBorderStyle() != QTextFrameFormat::BorderStyle_None)
+            top.format().toTableCellFormat().bottomBorderStyle() !=
+                QTextFrameFormat::BorderStyle_None)
             return true;
     }
     return false;
@@ -78,7 +80,8 @@ TEST(ManualView, F1OnThePageOpensItsSection) {
     ASSERT_NE(f1, nullptr);
     emit f1->activated();
     Settle();
-    ASSERT_TRUE(manual->currentPage().endsWith("/manual/frmDryHydrant.md")) << manual->currentPage().toStdString();
+    ASSERT_TRUE(manual->currentPage().endsWith("/manual/frmDryHydrant.md"))
+        << manual->currentPage().toStdString();
     const QString text = manual->browser().toPlainText();
     for (const char* part : {"Water Needed (gal./min.)", "gpm", "What it means", "Design types",
                              "The Hazen-Williams coefficient", "Total head loss: 18.4 ft."})
@@ -86,12 +89,15 @@ TEST(ManualView, F1OnThePageOpensItsSection) {
     EXPECT_FALSE(text.contains("txtElev")) << "captions, not internal names";
     const QTextDocument& doc = *manual->browser().document();
     EXPECT_TRUE(HasFraction(doc, "0.2083", "100"));
-    EXPECT_TRUE(HasFraction(doc, "Q1.85", "d4.87")) << "the exponents are raised, not written with ^";
+    EXPECT_TRUE(HasFraction(doc, "Q1.85", "d4.87"))
+        << "the exponents are raised, not written with ^";
     EXPECT_FALSE(text.contains("^"));
     EXPECT_EQ(manual->windowTitle(), "Dry hydrant - Vadocalc Manual");
     // The picture of the page, once the build could take it (the manual's check says when not).
     if (QFileInfo::exists(kManual + "/frmDryHydrant.png")) {
-        EXPECT_FALSE(doc.resource(QTextDocument::ImageResource, QUrl("frmDryHydrant.png")).value<QImage>().isNull());
+        EXPECT_FALSE(doc.resource(QTextDocument::ImageResource, QUrl("frmDryHydrant.png"))
+                         .value<QImage>()
+                         .isNull());
     }
 }
 
@@ -111,9 +117,11 @@ TEST(ManualView, ContentsListIsNeverCut) {
             EXPECT_LE(at.right(), list.viewport()->width()) << item->text().toStdString();
             // The text wrapped to the room it has fits the height it was given.
             const int indent = item->data(Qt::UserRole).toString().isEmpty() ? 0 : 16;
-            const QRect needed = QFontMetrics(item->font()).boundingRect(
-                QRect(0, 0, at.width() - indent - 6, 10000), Qt::TextWordWrap, item->text());
-            EXPECT_LE(needed.height(), at.height()) << item->text().toStdString() << " at width " << width;
+            const QRect needed = QFontMetrics(item->font())
+                                     .boundingRect(QRect(0, 0, at.width() - indent - 6, 10000),
+                                                   Qt::TextWordWrap, item->text());
+            EXPECT_LE(needed.height(), at.height())
+                << item->text().toStdString() << " at width " << width;
             pages += !item->data(Qt::UserRole).toString().isEmpty();
         }
         EXPECT_EQ(pages, QDir(kManual).entryList({"*.md"}).size()) << "every page is listed";
@@ -129,13 +137,15 @@ TEST(ManualView, SearchListsAndFindsAcrossPages) {
     EXPECT_FALSE(v.item("frmDryHydrant.md")->isHidden());
     EXPECT_TRUE(v.item("frmWeir.md")->isHidden());
     EXPECT_TRUE(v.window.findNext());
-    EXPECT_TRUE(v.window.currentPage().endsWith("/frmDryHydrant.md")) << "the contents do not hold it";
+    EXPECT_TRUE(v.window.currentPage().endsWith("/frmDryHydrant.md"))
+        << "the contents do not hold it";
     EXPECT_EQ(v.window.browser().textCursor().selectedText(), "Hazen-Williams coefficient");
 
     v.window.searchField().setText("no page says this");
     EXPECT_FALSE(v.window.findNext());
     v.window.searchField().clear();
-    for (int i = 0; i < v.window.contents().count(); ++i) EXPECT_FALSE(v.window.contents().item(i)->isHidden());
+    for (int i = 0; i < v.window.contents().count(); ++i)
+        EXPECT_FALSE(v.window.contents().item(i)->isHidden());
 }
 
 // A link to a heading of another page opens that page at the heading; back and forward retrace.

@@ -51,8 +51,9 @@ void ManualBrowser::fitPictures() {
             const QTextFragment fragment = it.fragment();
             if (!fragment.charFormat().isImageFormat()) continue;
             QTextImageFormat picture = fragment.charFormat().toImageFormat();
-            const QImage image =
-                document()->resource(QTextDocument::ImageResource, QUrl(picture.name())).value<QImage>();
+            const QImage image = document()
+                                     ->resource(QTextDocument::ImageResource, QUrl(picture.name()))
+                                     .value<QImage>();
             if (image.isNull() || image.width() <= kWidestPicture) continue;
             picture.setWidth(kWidestPicture);
             picture.setHeight(kWidestPicture * image.height() / image.width());

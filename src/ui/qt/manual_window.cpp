@@ -54,16 +54,21 @@ class ContentsDelegate : public QStyledItemDelegate {
     using QStyledItemDelegate::QStyledItemDelegate;
     static constexpr int kIndent = 16;
 
-    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
         QStyledItemDelegate::paint(painter, indented(option, index), index);
     }
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-        return QStyledItemDelegate::sizeHint(indented(option, index), index) + QSize(indent(index), 0);
+        return QStyledItemDelegate::sizeHint(indented(option, index), index) +
+               QSize(indent(index), 0);
     }
 
   private:
-    static int indent(const QModelIndex& index) { return index.data(kPathRole).toString().isEmpty() ? 0 : kIndent; }
-    static QStyleOptionViewItem indented(const QStyleOptionViewItem& option, const QModelIndex& index) {
+    static int indent(const QModelIndex& index) {
+        return index.data(kPathRole).toString().isEmpty() ? 0 : kIndent;
+    }
+    static QStyleOptionViewItem indented(const QStyleOptionViewItem& option,
+                                         const QModelIndex& index) {
         QStyleOptionViewItem o = option;
         o.rect.setLeft(o.rect.left() + indent(index));
         return o;
@@ -118,10 +123,12 @@ ManualWindow::ManualWindow(QWidget* parent) : QDialog(parent) {
     for (QPushButton* b : {back, forward, home, next, print, pdf}) b->setAutoDefault(false);
 
     auto* bar = new QHBoxLayout;
-    for (QWidget* w : {static_cast<QWidget*>(back), static_cast<QWidget*>(forward), static_cast<QWidget*>(home)})
+    for (QWidget* w :
+         {static_cast<QWidget*>(back), static_cast<QWidget*>(forward), static_cast<QWidget*>(home)})
         bar->addWidget(w);
     bar->addWidget(search_, 1);
-    for (QWidget* w : {static_cast<QWidget*>(next), static_cast<QWidget*>(print), static_cast<QWidget*>(pdf)})
+    for (QWidget* w :
+         {static_cast<QWidget*>(next), static_cast<QWidget*>(print), static_cast<QWidget*>(pdf)})
         bar->addWidget(w);
     auto* column = new QVBoxLayout(this);
     column->addLayout(bar);
@@ -131,7 +138,8 @@ ManualWindow::ManualWindow(QWidget* parent) : QDialog(parent) {
     connect(forward, &QPushButton::clicked, browser_, &QTextBrowser::forward);
     connect(browser_, &QTextBrowser::backwardAvailable, back, &QWidget::setEnabled);
     connect(browser_, &QTextBrowser::forwardAvailable, forward, &QWidget::setEnabled);
-    connect(home, &QPushButton::clicked, this, [this] { showPage(QDir(folder_).filePath("index.md")); });
+    connect(home, &QPushButton::clicked, this,
+            [this] { showPage(QDir(folder_).filePath("index.md")); });
     auto open = [this](QListWidgetItem* item) {
         const QString path = item->data(kPathRole).toString();
         if (!path.isEmpty()) showPage(path);
@@ -147,10 +155,15 @@ ManualWindow::ManualWindow(QWidget* parent) : QDialog(parent) {
         {QKeySequence::Back, [this] { browser_->backward(); }},
         {QKeySequence::Forward, [this] { browser_->forward(); }},
         {QKeySequence::FindNext, [this] { findNext(); }},
-        {QKeySequence::Find, [this] { search_->setFocus(); search_->selectAll(); }},
+        {QKeySequence::Find,
+         [this] {
+             search_->setFocus();
+             search_->selectAll();
+         }},
         {QKeySequence::Print, [this] { printPage(); }},
     };
-    for (const auto& [key, action] : keys) connect(new QShortcut(key, this), &QShortcut::activated, this, action);
+    for (const auto& [key, action] : keys)
+        connect(new QShortcut(key, this), &QShortcut::activated, this, action);
     back->setEnabled(false);
     forward->setEnabled(false);
 }
@@ -256,7 +269,9 @@ void ManualWindow::search(const QString& text) {
     else if (pages == 0)
         found_->setText(QString("No page holds \"%1\".").arg(text));
     else
-        found_->setText(QString("%1 %2 \"%3\".").arg(pages).arg(pages == 1 ? "page holds" : "pages hold", text));
+        found_->setText(QString("%1 %2 \"%3\".")
+                            .arg(pages)
+                            .arg(pages == 1 ? "page holds" : "pages hold", text));
 }
 
 bool ManualWindow::findNext() {
@@ -302,7 +317,8 @@ bool ManualWindow::exportPdf(const QString& file, QString& why) {
         layOut(writer);
     }
     std::string reason;
-    if (ui::WriteFileAtomically(file.toStdString(), std::string_view(pdf.data().constData(), pdf.data().size()),
+    if (ui::WriteFileAtomically(file.toStdString(),
+                                std::string_view(pdf.data().constData(), pdf.data().size()),
                                 reason))
         return true;
     why = QString::fromStdString(reason);
@@ -311,8 +327,8 @@ bool ManualWindow::exportPdf(const QString& file, QString& why) {
 
 void ManualWindow::exportPage() {
     const QString name = QFileInfo(currentPage()).completeBaseName();
-    QString file = QFileDialog::getSaveFileName(this, "Export PDF", QDir::home().filePath(name + ".pdf"),
-                                                "PDF files (*.pdf)");
+    QString file = QFileDialog::getSaveFileName(
+        this, "Export PDF", QDir::home().filePath(name + ".pdf"), "PDF files (*.pdf)");
     if (file.isEmpty()) return;
     if (!file.endsWith(".pdf", Qt::CaseInsensitive)) file += ".pdf";
     QString why;
