@@ -76,7 +76,12 @@ class DocumentMenu : public QObject {
         if (!mayDiscard()) return;
         const QString path = QFileDialog::getOpenFileName(&window_, "Open Project", QString(),
                                                           "Vadocalc projects (*" + ToQ(hooks_.extension) + ")");
-        if (path.isEmpty()) return;
+        if (!path.isEmpty()) openFile(path);
+    }
+
+  public:
+    // Loads the project in `path`; a file that is not one is reported and changes nothing.
+    void openFile(const QString& path) {
         QFile file(path);
         if (file.size() > 1024 * 1024) return problem("The file is too large to be a project.");
         if (!file.open(QIODevice::ReadOnly)) return problem("The file " + path + " cannot be read.");
@@ -89,6 +94,7 @@ class DocumentMenu : public QObject {
         if (!notice.empty()) QMessageBox::information(&window_, "Vadocalc", ToQ(notice));
     }
 
+  private:
     bool save() { return path_.isEmpty() ? saveAs() : write(path_); }
 
     bool saveAs() {
@@ -130,6 +136,9 @@ class DocumentMenu : public QObject {
 
 }  // namespace
 
-void InstallDocumentMenu(MainWindow& window, DocumentHooks hooks) { new DocumentMenu(window, std::move(hooks)); }
+std::function<void(const QString& path)> InstallDocumentMenu(MainWindow& window, DocumentHooks hooks) {
+    auto* menu = new DocumentMenu(window, std::move(hooks));
+    return [menu](const QString& path) { menu->openFile(path); };
+}
 
 }  // namespace ui::qt

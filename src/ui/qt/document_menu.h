@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <functional>
 #include <string>
 
@@ -23,7 +24,8 @@ struct DocumentHooks {
 
 // The File menu (New, Open..., Save, Save As..., Print..., Quit) and the Help menu
 // (Documentation, About) with their standard shortcuts; the title names the file and marks
-// unsaved changes, and New, Open and Quit ask before they drop them.
-void InstallDocumentMenu(MainWindow& window, DocumentHooks hooks);
+// unsaved changes, and New, Open and Quit ask before they drop them. Returns what opens a named
+// project file as Open... does (for a file given on the command line).
+std::function<void(const QString& path)> InstallDocumentMenu(MainWindow& window, DocumentHooks hooks);
 
 }  // namespace ui::qt

@@ -71,9 +71,9 @@ MainWindow::MainWindow(std::vector<ui::Form*> pages, QtServices& services, QWidg
     if (!pages_.empty()) {
         // Every catalogue form has the main form's size and place from start-up.
         const ui::Form& first = *pages_.front();
-        const QSize model(TwipsToPixels(first.width, logicalDpiX()),
-                          TwipsToPixels(first.height, logicalDpiY()));
-        resize(model.expandedTo(sizeHint()));
+        // The window opens at the size every page shows whole in; a smaller one scrolls the page.
+        setMinimumSize(kMinimumWindowSize);
+        resize(kDefaultWindowSize);
         if (first.left != 0 || first.top != 0)
             move(TwipsToPixels(first.left, logicalDpiX()), TwipsToPixels(first.top, logicalDpiY()));
     }

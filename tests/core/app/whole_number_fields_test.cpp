@@ -6,7 +6,7 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
-#include "app/cli.h"
+#include "app/cli/cli.h"
 #include "app/main_module.h"
 
 namespace vado {
