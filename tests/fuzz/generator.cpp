@@ -43,6 +43,9 @@ std::optional<Step> TextStep(ui::Form& form, Rng& rng) {
         // Typed key by key, through the key filter, and maybe Enter.
         s.verb = Verb::Keys;
         if (Chance(rng, 0.3)) s.text += "\b";
+        // A field that moves on with the arrows (a table's cell editor) gets some.
+        if (static_cast<ui::TextBox*>(c)->onKeyDown)
+            for (int i = Pick(rng, 0, 3); i > 0; --i) s.text += static_cast<char>(Pick(rng, 0x11, 0x14));
         if (Chance(rng, 0.5)) s.text += "\r";
     }
     return s;

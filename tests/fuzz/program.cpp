@@ -59,7 +59,14 @@ bool TypeKeys(ui::Form& form, const Step& s) {
         // Keys go where the focus is; Enter may have moved it on.
         auto* focused = form.focused();
         if (!focused || focused->kind() != ui::Kind::TextBox) break;
-        static_cast<ui::TextBox*>(focused)->typeKey(static_cast<std::int16_t>(ch == '\b' ? 8 : ch));
+        auto& field = static_cast<ui::TextBox&>(*focused);
+        // \x11 to \x14 stand for the arrow keys Left, Up, Right and Down, which the field's handler
+        // sees first (37 to 40); everything else is a character or a control code.
+        if (ch >= 0x11 && ch <= 0x14) {
+            if (field.onKeyDown) field.onKeyDown(37 + ch - 0x11, 0);
+            continue;
+        }
+        field.typeKey(static_cast<std::int16_t>(ch == '\b' ? 8 : ch));
     }
     return true;
 }

@@ -14,7 +14,8 @@ struct Step {
     enum class Verb {
         Tab,        // a: the tab, from 1
         Type,       // text pasted into a field (the field is entered and left)
-        Keys,       // text typed key by key into a field, which keeps the focus; "\r" is Enter
+        Keys,       // text typed key by key into a field, which keeps the focus; "\r" is Enter,
+                    // "\b" Backspace, "\x11" to "\x14" the arrows Left, Up, Right, Down
         Choose,     // a: list item, option member or check box value
         Cell,       // a, b: row, column of an editable grid; text
         Move,       // a, b: a click on a grid cell
