@@ -1,8 +1,7 @@
 #include "ui/qt/main_window.h"
 
-#include <QShortcut>
-
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QShortcut>
 #include <QStackedWidget>
 #include <QVBoxLayout>
@@ -24,6 +23,10 @@ TabStrip* TabStripOf(const ui::Form& form) {
     return nullptr;
 }
 
+// The size the window opens at when none is remembered: the one the pages are laid out for,
+// fixed here so that it does not depend on which pages have been built.
+const QSize kDefaultWindowSize(643, 950);
+
 }  // namespace
 
 MainWindow::MainWindow(std::vector<ui::Form*> pages, QtServices& services, QWidget* parent)
@@ -42,11 +45,8 @@ MainWindow::MainWindow(std::vector<ui::Form*> pages, QtServices& services, QWidg
         if (!token.expired()) followModel();
     };
     for (ui::Form* form : pages_) {
-        auto* view = new FormView(*form, this);
-        views_.push_back(view);
-        auto* page = new QWidget(stack_);
-        BuildPage(*view, page, {.heading = true});
-        stack_->addWidget(page);
+        views_.push_back(nullptr);
+        stack_->addWidget(new QWidget(stack_));
         form->subscribe(follow);
         if (TabStrip* strip = TabStripOf(*form)) strip->subscribe(follow);
     }
@@ -73,7 +73,7 @@ MainWindow::MainWindow(std::vector<ui::Form*> pages, QtServices& services, QWidg
         const ui::Form& first = *pages_.front();
         const QSize model(TwipsToPixels(first.width, logicalDpiX()),
                           TwipsToPixels(first.height, logicalDpiY()));
-        resize(model.expandedTo(sizeHint()));
+        resize(model.expandedTo(kDefaultWindowSize));
         if (first.left != 0 || first.top != 0)
             move(TwipsToPixels(first.left, logicalDpiX()), TwipsToPixels(first.top, logicalDpiY()));
     }
@@ -99,11 +99,26 @@ int MainWindow::visibleForm() const {
 
 int MainWindow::currentPage() const { return stack_->currentIndex(); }
 
-QWidget* MainWindow::page(int i) const { return stack_->widget(i); }
+QWidget* MainWindow::page(int i) {
+    built(i);
+    return stack_->widget(i);
+}
+
+FormView& MainWindow::view(int i) { return built(i); }
+
+FormView& MainWindow::built(int i) {
+    FormView*& view = views_.at(i);
+    if (!view) {
+        view = new FormView(*pages_[i], this);
+        BuildPage(*view, stack_->widget(i), {.heading = true});
+    }
+    return *view;
+}
 
 void MainWindow::followModel() {
     const int v = visibleForm();
     if (v < 0) return;
+    built(v);
     if (stack_->currentIndex() != v) {
         stack_->setCurrentIndex(v);
         focusPending_ = true;
@@ -125,7 +140,7 @@ void MainWindow::followModel() {
 }
 
 void MainWindow::focusPage(int i) {
-    FormView& v = *views_[i];
+    FormView& v = built(i);
     const ui::Control* focused = pages_[i]->focused();
     if (focused && focused->kind() != Kind::TabStrip && v.widgetOf(*focused)) {
         v.syncFocus();
@@ -149,7 +164,7 @@ void MainWindow::clickTab(int i) {
     if (!strip) return;
     // The strip takes the focus first, so the field being left validates; a cancelled
     // validation keeps the page.
-    views_[cur]->act([&] {
+    built(cur).act([&] {
         if (!strip->canFocus() || form.setFocus(strip)) strip->clickTab(i + 1);
     });
     followModel();
@@ -161,7 +176,7 @@ void MainWindow::closeEvent(QCloseEvent* e) {
         return;
     }
     e->accept();
-    services_.Quit();
+    QCoreApplication::quit();
 }
 
 void MainWindow::setTitleSuffix(const QString& suffix) {
