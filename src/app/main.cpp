@@ -1,16 +1,20 @@
 #include <QApplication>
+#include <QMessageBox>
 #include <QScreen>
 #include <QStringList>
 #include <QTimer>
+#include <optional>
 #include <vector>
 
 #include "app/main_module.h"
 #include "app/project_file.h"
+#include "app/recovery.h"
 #include "shared/help.h"
 #include "ui/qt/document_menu.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/qt_printer.h"
 #include "ui/qt/qt_services.h"
+#include "ui/qt/settings.h"
 
 namespace {
 
@@ -67,11 +71,26 @@ void RunStep(vado::MainModule& module, const QString& kind, const QString& arg) 
             return page.clickButton(static_cast<ui::CommandButton&>(*c), true);
 }
 
+// The Print button of the page shown; the About page has none.
+ui::CommandButton* ShownPrintButton(vado::MainModule& module) {
+    for (auto& c : module.FormList[module.CurrentForm]->controls())
+        if (c->kind() == ui::Kind::CommandButton && c->name() == "cmdPrint")
+            return static_cast<ui::CommandButton*>(c.get());
+    return nullptr;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Vadocalc");
+
+    const Screenshot shot = ScreenshotRequest(QApplication::arguments());
+    ui::qt::Settings settings;
+    if (QApplication::arguments().contains("--reset-settings")) settings.clear();
+    // A picture run keeps no work and asks nothing.
+    std::optional<vado::recovery::Session> recovery;
+    if (shot.file.isEmpty()) recovery.emplace(vado::recovery::DefaultFolder());
 
     ui::qt::QtServices services;
     vado::MainModule module(services);
@@ -81,8 +100,7 @@ int main(int argc, char** argv) {
         std::vector<ui::Form*>(module.FormList.begin(), module.FormList.end()), services);
     services.selectPrinter = [&window] { return ui::qt::ChooseQtPrinter(&window); };
     window.onHelp = [&services](ui::Form& page) { vado::OpenHelpFile(page.name(), services); };
-    const std::string freshProject = vado::project::Save(module);
-    ui::qt::InstallDocumentMenu(
+    ui::qt::DocumentMenu& menu = ui::qt::InstallDocumentMenu(
         window,
         {.text = [&module] { return vado::project::Save(module); },
          .inputs = [&module] { return vado::project::Save(module, false); },
@@ -91,18 +109,39 @@ int main(int argc, char** argv) {
              if (loaded.ok && !loaded.skipped.empty()) notice = vado::project::SkippedNotice(loaded.skipped);
              return loaded.ok ? std::string() : loaded.error;
          },
-         .fresh = [freshProject] { return freshProject; },
-         .print = [&module] {
-             ui::Form& page = *module.FormList[module.CurrentForm];
-             for (auto& c : page.controls())
-                 if (c->kind() == ui::Kind::CommandButton && c->name() == "cmdPrint")
-                     return page.clickButton(static_cast<ui::CommandButton&>(*c));
+         // A new project is what a program just started holds (made when asked for, so that
+         // start-up does not pay for it).
+         .fresh = [] {
+             ui::HeadlessServices headless;
+             vado::MainModule fresh(headless);
+             fresh.SubMain();
+             return vado::project::Save(fresh);
          },
+         .print = [&module] {
+             if (ui::CommandButton* print = ShownPrintButton(module)) print->form().clickButton(*print);
+         },
+         .canPrint = [&module] { return ShownPrintButton(module) != nullptr; },
          .documentation = [&services] { vado::OpenHelpFile("index", services); },
-         .extension = vado::project::kExtension});
+         .extension = vado::project::kExtension,
+         .keep = [&recovery](const std::string& text) {
+             if (std::string why; recovery && !recovery->keep(text, why))
+                 qWarning("vadocalc: unsaved work cannot be kept in %s: %s", recovery->file().c_str(), why.c_str());
+         },
+         .drop = [&recovery] { if (recovery) recovery->drop(); }},
+        &settings);
+    ui::qt::RememberGeometry(window, settings);
     window.show();
+    if (recovery)
+        vado::recovery::OfferLeftOvers(
+            *recovery,
+            [&](const vado::recovery::LeftOver& work) {
+                using vado::recovery::Choice;
+                const std::optional<bool> restore = ui::qt::AskToRestore(&window, work.keptAt);
+                return !restore ? Choice::Later : *restore ? Choice::Restore : Choice::Discard;
+            },
+            [&](const std::string& text) { return menu.restoreUnsaved(text); },
+            [&](const std::string& message) { QMessageBox::warning(&window, "Vadocalc", QString::fromStdString(message)); });
 
-    const Screenshot shot = ScreenshotRequest(QApplication::arguments());
     if (!shot.file.isEmpty()) {
         window.clickTab(shot.page);
         for (auto& [kind, arg] : shot.steps) {
