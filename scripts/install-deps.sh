@@ -10,6 +10,8 @@ packages=(
   poppler-utils
   fonts-liberation2
   xvfb xauth
+  dpkg-dev file
+  desktop-file-utils appstream shared-mime-info
 )
 
 missing=()

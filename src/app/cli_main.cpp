@@ -1,29 +1,16 @@
 #include <QGuiApplication>
 #include <cstdlib>
-#include <filesystem>
 #include <iostream>
 #include <memory>
 
-#include "app/cli.h"
+#include "app/cli/cli.h"
+#include "shared/side_files.h"
 #include "ui/qt/qt_printer.h"
-
-namespace {
-
-// The program's folder: where the executable is, whatever the working directory.
-std::string ProgramFolder(const char* argv0) {
-    std::error_code ec;
-    auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    if (ec) exe = std::filesystem::absolute(argv0, ec);
-    if (ec || !exe.has_parent_path()) return ".";
-    return exe.parent_path().string();
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     vado::CliEnvironment env;
-    env.appFolder = ProgramFolder(argv[0]);
+    env.appFolder = vado::ProgramFolder(argv[0]);
 
     // Only a report needs Qt (fonts and the PDF writer); it never needs a screen.
     std::unique_ptr<QGuiApplication> gui;

@@ -1,20 +1,28 @@
 #include <QApplication>
+#include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QScreen>
 #include <QStringList>
 #include <QTimer>
+#include <iostream>
 #include <optional>
 #include <vector>
 
+#include "app/desktop_options.h"
 #include "app/main_module.h"
 #include "app/project_file.h"
 #include "app/recovery.h"
 #include "shared/help.h"
+#include "shared/side_files.h"
+#include "ui/qt/app_identity.h"
 #include "ui/qt/document_menu.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/qt_printer.h"
 #include "ui/qt/qt_services.h"
 #include "ui/qt/settings.h"
+#include "ui/safe_file.h"
 
 namespace {
 
@@ -29,11 +37,12 @@ struct Screenshot {
 
 Screenshot ScreenshotRequest(const QStringList& args) {
     Screenshot s;
-    for (qsizetype i = 1; i + 1 < args.size(); ++i) {
+    for (qsizetype i = 1; i < args.size(); ++i) {
+        if (args[i] == "--f1") s.steps.emplace_back(args[i], QString());
+        if (i + 1 == args.size()) break;
         if (args[i] == "--screenshot") s.file = args[i + 1];
         if (args[i] == "--page") s.page = args[i + 1].toInt();
         if (args[i] == "--set" || args[i] == "--click") s.steps.emplace_back(args[i], args[i + 1]);
-        if (args[i] == "--f1") s.steps.emplace_back(args[i], QString());
     }
     return s;
 }
@@ -82,12 +91,15 @@ ui::CommandButton* ShownPrintButton(vado::MainModule& module) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    const vado::DesktopOptions options = vado::ParseDesktopArgs({argv + 1, argv + argc});
+    if (options.action != vado::DesktopOptions::Action::Run)
+        return vado::AnswerWithoutWindow(options, vado::ProgramFolder(argv[0]), std::cout, std::cerr);
     QApplication app(argc, argv);
-    QApplication::setApplicationName("Vadocalc");
+    ui::qt::SetAppIdentity();
 
     const Screenshot shot = ScreenshotRequest(QApplication::arguments());
     ui::qt::Settings settings;
-    if (QApplication::arguments().contains("--reset-settings")) settings.clear();
+    if (options.resetSettings) settings.clear();
     // A picture run keeps no work and asks nothing.
     std::optional<vado::recovery::Session> recovery;
     if (shot.file.isEmpty()) recovery.emplace(vado::recovery::DefaultFolder());
@@ -131,6 +143,8 @@ int main(int argc, char** argv) {
         &settings);
     ui::qt::RememberGeometry(window, settings);
     window.show();
+    if (!options.projectFile.empty()) menu.openFile(QFile::decodeName(options.projectFile.c_str()));
+    // After the project asked for: work restored replaces a file that is safe on disk.
     if (recovery)
         vado::recovery::OfferLeftOvers(
             *recovery,
@@ -152,7 +166,19 @@ int main(int argc, char** argv) {
         }
         int status = 0;
         QTimer::singleShot(500, &window, [&] {
-            status = window.screen()->grabWindow(0).save(shot.file) ? 0 : 1;
+            // Written as every file of the program is: whole or not at all, through a link. The
+            // picture's format follows the file's suffix.
+            const QString suffix = QFileInfo(shot.file).suffix();
+            QByteArray bytes;
+            QBuffer buffer(&bytes);
+            buffer.open(QIODevice::WriteOnly);
+            std::string why;
+            const bool drawn = window.screen()->grabWindow(0).save(
+                &buffer, suffix.isEmpty() ? "PNG" : suffix.toLatin1().constData());
+            status = drawn && ui::WriteFileAtomically(shot.file.toStdString(),
+                                                      {bytes.constData(), static_cast<size_t>(bytes.size())}, why)
+                         ? 0
+                         : 1;
             window.closeGuard = nullptr;  // a picture taken, nothing to keep
             QApplication::quit();
         });

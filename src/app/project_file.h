@@ -15,8 +15,9 @@ inline constexpr std::size_t kMaxBytes = 1024 * 1024;
 
 // The whole job as a JSON document: the project information, the page shown and every page's
 // inputs (text fields, list choices, options, check boxes, the cells of an editable grid), read
-// from the pages' controls without knowing any page. Results are left out: they are derived.
-// Without the page shown (`withShownPage` false) it is what an unsaved change is measured by.
+// from the pages' controls without knowing any page, and the field each page had entered last.
+// Results are left out: they are derived. Without the page shown and the fields entered last
+// (`withShownPage` false) it is what an unsaved change is measured by.
 std::string Save(MainModule& module, bool withShownPage = true);
 
 struct Loaded {
@@ -25,8 +26,10 @@ struct Loaded {
     std::vector<std::string> skipped;   // pages and controls this program does not have
 };
 
-// Checks the whole document first and changes nothing when any of it is wrong; then puts the
-// values in as a paste would, shows the saved page and lets every restored page compute quietly.
+// Checks the whole document first and changes nothing when any of it is wrong (a fault of any
+// kind in it is a refusal with its reason, never the end of the program); then gives every page
+// its values as a person would type them, without a message box, lets it compute quietly and
+// shows the saved page.
 Loaded Load(MainModule& module, const std::string& text);
 
 // The notice that lists what a file from a later program held that this one skipped.

@@ -4,13 +4,16 @@
 #include "report/destination.h"
 #include "report/page_reader.h"
 
+#include <functional>
 #include <vector>
 
 namespace vado::report {
 
 // A table printed row by row: column 0 as a six-column line at the margin (it makes the page
-// check), every other column c at x[c] on the same line, then a gap.
-void PrintGridRows(Destination& d, const ui::Grid& g, const std::vector<double>& x);
+// check), every other column c at x[c] on the same line, then a gap. Rows `leaveOut` names are
+// not printed.
+void PrintGridRows(Destination& d, const ui::Grid& g, const std::vector<double>& x,
+                   const std::function<bool(int row)>& leaveOut = {});
 
 void WeirBody(Destination& d, const PageReader& p);
 void OrificeBody(Destination& d, const PageReader& p);

@@ -4,6 +4,8 @@
 #include <fstream>
 #include <optional>
 
+#include "shared/side_files.h"
+
 namespace vado::report {
 
 namespace {
@@ -110,9 +112,10 @@ std::vector<std::string> ParseCountyList(std::string_view text) {
 }
 
 std::vector<std::string> LoadCountyList(const std::string& appFolder) {
-    std::filesystem::path path = std::filesystem::path(appFolder) / kCountyFile;
+    const std::optional<std::string> found = FindSideFile(kCountyFile, appFolder);
+    if (!found) return {};
+    const std::filesystem::path path = *found;
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec)) return {};
     std::ifstream in(path, std::ios::binary);
     if (!in) return {};
     auto size = std::filesystem::file_size(path, ec);

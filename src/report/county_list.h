@@ -18,7 +18,9 @@ inline constexpr const char* kCountyFile = "rain.txt";
 inline constexpr std::size_t kCountyFileMaxBytes = 4u << 20;
 inline constexpr std::size_t kCountyListMaxEntries = 10000;
 
-// Reads rain.txt from the program's folder. A missing or unreadable file gives an empty list.
+// Reads rain.txt from the first side-file folder that has one (the program's own folder, the
+// user's configuration folder, the installation's). A missing or unreadable file gives an
+// empty list.
 std::vector<std::string> LoadCountyList(const std::string& appFolder);
 
 }  // namespace vado::report

@@ -40,7 +40,12 @@ void SubsurfaceBody(Destination& d, const PageReader& p) {
     // One line a row: column 0 at the margin, the others 1200 twips (10800 / 9) apart.
     std::vector<double> x;
     for (int c = 0; c < 9; ++c) x.push_back(720 + c * 1200);
-    PrintGridRows(d, p.grid("grdData"), x);
+    // A main's row without an ID, grade or acres was passed over by the computation.
+    const ui::Grid& g = p.grid("grdData");
+    PrintGridRows(d, g, x, [&g](int r) {
+        return r >= g.fixedRows && g.textMatrix(r, 0).empty() && g.textMatrix(r, 1).empty() &&
+               g.textMatrix(r, 2).empty();
+    });
 }
 
 void PumpDrainageBody(Destination& d, const PageReader& p, const PumpValues& pump) {

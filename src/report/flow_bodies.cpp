@@ -42,6 +42,8 @@ void OrificeBody(Destination& d, const PageReader& p) {
 void PipeFlowBody(Destination& d, const PageReader& p) {
     d.center("Mannings Coefficient (n): " + p.text("txt6N"));
     d.center("Entrance Coefficient (Ke): " + p.text("txt6Ke"));
+    // The bend loss changes the capacity: without it a checker could not reproduce the result.
+    d.center("Bend Coefficient (Kb): " + p.text("txt6Kb"));
     d.center("Diameter of Pipe: " + p.text("txt6Diameter") + " in.");
     d.center("Head on Pipe: " + p.text("txt6Head") + " ft.");
     d.center("Length of Pipe: " + p.text("txt6Length") + " ft.");

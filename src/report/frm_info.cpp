@@ -1,8 +1,8 @@
 #include "report/frm_info.h"
 
-#include <filesystem>
 
 #include "report/county_list.h"
+#include "shared/side_files.h"
 
 namespace vado::report {
 
@@ -83,7 +83,7 @@ void FrmInfo::cmdPrint_Click() {
             .title = sources_.title ? sources_.title(TitleNumber(code)) : std::string(),
             .info = projectInfo(),
             .date = sources_.today ? sources_.today() : LocalToday(),
-            .logoFile = (std::filesystem::path(services().AppFolder()) / kLogoFile).string(),
+            .logoFile = FindSideFile(kLogoFile, services().AppFolder()).value_or(""),
             .body = [this, code](Destination& d) { PrintReportBody(code, d, sources_.page, sources_.window); },
         };
         PrintReport(*printer, job);

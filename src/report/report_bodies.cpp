@@ -4,9 +4,11 @@
 
 namespace vado::report {
 
-void PrintGridRows(Destination& d, const ui::Grid& g, const std::vector<double>& x) {
+void PrintGridRows(Destination& d, const ui::Grid& g, const std::vector<double>& x,
+                   const std::function<bool(int row)>& leaveOut) {
     ui::Printer& printer = d.printer();
     for (int r = 0; r < g.rows(); ++r) {
+        if (leaveOut && leaveOut(r)) continue;
         // The page check first, so a row that starts a new page is printed whole on it.
         d.CheckNewPage(1);
         const double y = printer.CurrentY();

@@ -19,6 +19,14 @@ class GraphSource {
                               bool printing) const = 0;
 };
 
+// A rating window that gathers several series on screen; a report prints only the last, the
+// rows from this one down.
+class SeriesSource {
+  public:
+    virtual ~SeriesSource() = default;
+    virtual int LastSeriesFirstRow() const = 0;
+};
+
 // A page that prints its report body itself (the dry hydrant's drawn-results page).
 class SelfPrintingBody {
   public:

@@ -27,7 +27,9 @@ void WaterControlBody(Destination& d, const PageReader& p, const PageReader& tab
     d.add6tline("Pool Elevation", "Discharge", "Water Elevation", "Water Elevation", "", "");
     d.add6tline("", "(CFS)", "Over Weir", "DS of Weir", "", "");
     const ui::Grid& g = table.grid("grdData");
-    for (int r = 2; r < g.rows(); ++r)
+    // The window may hold earlier series above the one these inputs made.
+    const auto* series = dynamic_cast<const SeriesSource*>(&table.form());
+    for (int r = series ? series->LastSeriesFirstRow() : 2; r < g.rows(); ++r)
         d.add6tline(g.textMatrix(r, 0), g.textMatrix(r, 1), g.textMatrix(r, 2), g.textMatrix(r, 3),
                     g.textMatrix(r, 4), "");
 }

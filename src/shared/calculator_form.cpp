@@ -1,5 +1,7 @@
 #include "shared/calculator_form.h"
 
+#include <stdexcept>
+
 #include "shared/fields.h"
 #include "shared/number_format.h"
 
@@ -14,6 +16,7 @@ NumericField MakeField(const char* label, const char* unit, double lo, double hi
             .hi = hi,
             .format = format,
             .integerOnly = integerOnly,
+            .wholeNumber = integerOnly,
             .defaultText = defaultText,
             .next = std::move(next)};
 }
@@ -61,6 +64,39 @@ const NumericField* CalculatorForm::field(const ui::TextBox& box) const {
     return nullptr;
 }
 
+std::string CalculatorForm::InputsNow() const {
+    std::string s;
+    for (auto& c : controls()) {
+        std::string value;
+        switch (c->kind()) {
+            case ui::Kind::TextBox:
+                if (!field(static_cast<const ui::TextBox&>(*c))) continue;
+                value = static_cast<const ui::TextBox&>(*c).text();
+                break;
+            case ui::Kind::ComboBox:
+                value = std::to_string(static_cast<const ui::ComboBox&>(*c).listIndex()) + ":" +
+                        static_cast<const ui::ComboBox&>(*c).text();
+                break;
+            case ui::Kind::OptionButton:
+                value = static_cast<const ui::OptionButton&>(*c).value() ? "1" : "0";
+                break;
+            case ui::Kind::CheckBox:
+                value = std::to_string(static_cast<const ui::CheckBox&>(*c).value());
+                break;
+            default:
+                continue;
+        }
+        s += c->fullName() + '=' + value + '\n';
+    }
+    return s;
+}
+
+NumericField& CalculatorForm::fieldOf(const ui::TextBox& box) {
+    for (auto& f : fields_)
+        if (f.box == &box) return f;
+    throw std::logic_error(box.fullName() + " is no numeric field of " + name());
+}
+
 ui::TextBox& CalculatorForm::addNumericField(NumericField f, const std::string& name, int index) {
     ui::TextBox& box = add<ui::TextBox>(name, index);
     f.box = &box;
@@ -69,12 +105,12 @@ ui::TextBox& CalculatorForm::addNumericField(NumericField f, const std::string& 
         inputEdited = true;
     };
     box.onGotFocus = [this, &box] {
+        noteEntered(box);
         SelectAllText(box);
         inputEdited = false;
     };
-    bool integerOnly = f.integerOnly;
     auto next = f.next;
-    box.onKeyPress = [this, &box, integerOnly, next](std::int16_t& key) {
+    box.onKeyPress = [this, &box, next](std::int16_t& key) {
         if (key == 13) {
             bool ok = true;
             RunCompute(false, ok);
@@ -85,7 +121,8 @@ ui::TextBox& CalculatorForm::addNumericField(NumericField f, const std::string& 
             key = 0;
             return;
         }
-        FilterNumericKey(box, key, integerOnly, false, false);
+        const NumericField* f = field(box);
+        FilterNumericKey(box, key, f && f->integerOnly, false, false);
     };
     box.onValidate = [this](bool& cancel) {
         bool ok = true;
@@ -111,7 +148,7 @@ ComputeFrame::ComputeFrame(CalculatorForm& form, bool fromCommand, bool& ok, boo
 
 bool ComputeFrame::check(ui::TextBox& box, const NumericField& f) {
     bool inRange =
-        f.integerOnly
+        f.wholeNumber
             ? CheckRangeInt(box, static_cast<short>(f.lo), static_cast<short>(f.hi), f.format,
                             required_, showMessage_)
             : CheckRange(box, f.lo, f.hi, f.format, required_, showMessage_);

@@ -28,12 +28,17 @@ struct NumericField {
     double lo = 0;
     double hi = 0;
     std::string format;
+    // The key filter takes no point.
     bool integerOnly = false;
+    // The check wants a whole number (CheckRangeInt). Most fields have both or neither; where
+    // they differ the page says so after making the field.
+    bool wholeNumber = false;
     std::string defaultText;
     std::function<ui::Control*()> next;
 };
 
-// A numeric field's description in the order the pages list them.
+// A numeric field's description in the order the pages list them; `integerOnly` gives the field
+// both the digits-only key filter and the whole-number check.
 NumericField MakeField(const char* label, const char* unit, double lo, double hi,
                        const char* format, bool integerOnly, const char* defaultText,
                        std::function<ui::Control*()> next);
@@ -86,6 +91,12 @@ public:
     // blank: where a walk through the page with every input in turn starts from.
     std::vector<std::pair<std::string, std::string>> example;
     const NumericField* field(const ui::TextBox& box) const;
+    // What the page's inputs hold now, as one text: the numeric fields' texts and the choices of
+    // its lists, options and check boxes. Two equal texts mean the same computation.
+    std::string InputsNow() const;
+    // The numeric field a person entered last (its focus event ran last), or null: where what the
+    // page computes depends on which dimension was being typed, this is the one.
+    ui::TextBox* lastEnteredField() const { return lastEntered_; }
 
     virtual void Compute(bool fromCommand, bool& ok) = 0;
     // Compute, guarded: a validation that the computation's own focus moves set off does not
@@ -97,6 +108,10 @@ protected:
     // the text, keys are filtered and Enter computes quietly and moves on, leaving computes
     // quietly and stays when the check asks for it.
     ui::TextBox& addNumericField(NumericField f, const std::string& name, int index = -1);
+    // The description of one of the page's numeric fields, to set a flag apart from MakeField's.
+    NumericField& fieldOf(const ui::TextBox& box);
+    // A page that handles a field's focus event itself says here that the field was entered.
+    void noteEntered(ui::TextBox& box) { lastEntered_ = &box; }
     // Blanks the page's results (run when a field's text changes).
     virtual void ClearResults() = 0;
     virtual short reportCode() const { return number_; }
@@ -104,6 +119,7 @@ protected:
 private:
     short number_;
     std::vector<NumericField> fields_;
+    ui::TextBox* lastEntered_ = nullptr;
     bool computing_ = false;
     friend class ComputeFrame;
 };

@@ -1,5 +1,7 @@
 #include "shared/fields.h"
 
+#include <cmath>
+
 #include "shared/number_format.h"
 #include "ui/form.h"
 
@@ -40,22 +42,35 @@ void FilterNumericKey(ui::TextBox& field, std::int16_t& key, bool integerOnly, b
     }
 }
 
-std::string RangeMessage(double lo, double hi, const std::string& format) {
+namespace {
+
+std::string Bounds(const char* what, double lo, double hi, const std::string& format) {
     if (lo < hi)
-        return "Please enter a number between " + FormatNumber(lo, format) + " and " +
+        return std::string("Please enter ") + what + " between " + FormatNumber(lo, format) + " and " +
                FormatNumber(hi, format) + ".";
-    return "Please enter a number greater than " + FormatNumber(lo, format) + ".";
+    return std::string("Please enter ") + what + " greater than " + FormatNumber(lo, format) + ".";
+}
+
+}  // namespace
+
+std::string RangeMessage(double lo, double hi, const std::string& format) {
+    return Bounds("a number", lo, hi, format);
+}
+
+std::string WholeNumberMessage(double lo, double hi, const std::string& format) {
+    return Bounds("a whole number", lo, hi, format);
 }
 
 namespace {
 
+// `notWhole`: the text is a number with a fraction where a whole number is wanted.
 template <class T>
 bool CheckValue(ui::TextBox& field, const std::optional<T>& x, T lo, T hi,
-                const std::string& format, bool required, bool showMessage) {
+                const std::string& format, bool required, bool showMessage, bool notWhole = false) {
     bool fails;
     if (field.text().empty()) {
         fails = required;
-    } else if (!x) {
+    } else if (!x || notWhole) {
         fails = true;
     } else if (lo < hi) {
         fails = *x < lo || *x > hi;
@@ -63,8 +78,9 @@ bool CheckValue(ui::TextBox& field, const std::optional<T>& x, T lo, T hi,
         fails = *x < lo;
     }
     if (fails && showMessage) {
-        field.form().services().MsgBox(RangeMessage(lo, hi, format), "Input Error",
-                                       ui::MsgIcon::Exclamation);
+        field.form().services().MsgBox(
+            notWhole ? WholeNumberMessage(lo, hi, format) : RangeMessage(lo, hi, format), "Input Error",
+            ui::MsgIcon::Exclamation);
         field.SetFocus();
     }
     return !fails;
@@ -80,8 +96,10 @@ bool CheckRange(ui::TextBox& field, double lo, double hi, const std::string& for
 
 bool CheckRangeInt(ui::TextBox& field, short lo, short hi, const std::string& format,
                    bool required, bool showMessage) {
-    return CheckValue(field, ParseInt16(field.text()), lo, hi, format, required,
-                      showMessage);
+    const auto real = ParseReal(field.text());
+    const bool notWhole = real && *real != std::floor(*real);
+    return CheckValue(field, ParseInt16(field.text()), lo, hi, format, required, showMessage,
+                      notWhole);
 }
 
 }  // namespace vado

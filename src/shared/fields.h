@@ -26,11 +26,15 @@ bool CheckRange(ui::TextBox& field, double lo, double hi, const std::string& for
 bool CheckRangeBetween(ui::TextBox& field, double lo, double hi, const std::string& format,
                        bool required, bool showMessage);
 
-// The same over 16-bit integers; the text is read as a real rounded half to even.
+// The same over 16-bit whole numbers. A number with a fraction ("12.4", pasted past the key
+// filter) fails like a value out of range, with WholeNumberMessage: the formulas and the report
+// would otherwise use a value the check never saw. "15.0" is the whole number 15.
 bool CheckRangeInt(ui::TextBox& field, short lo, short hi, const std::string& format,
                    bool required, bool showMessage);
 
 // "Please enter a number between 0.1 and 9.0." or "Please enter a number greater than 0.0."
 std::string RangeMessage(double lo, double hi, const std::string& format);
+// "Please enter a whole number between 4 and 36." (or "... greater than LO.")
+std::string WholeNumberMessage(double lo, double hi, const std::string& format);
 
 }  // namespace vado

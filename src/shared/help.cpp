@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include "shared/side_files.h"
+
 namespace vado {
 
 FrmLoadingDoc::FrmLoadingDoc(ui::Services& services)
@@ -25,7 +27,9 @@ std::string HelpFilePath(const std::string& name, const std::string& appFolder) 
         return tail == suffix;
     };
     if (endsWith(".CHM") || endsWith(".MD")) return name;
-    return appFolder + "/manual/" + name + ".md";
+    const std::string page = "manual/" + name + ".md";
+    // When no folder has it, the message names the place beside the program.
+    return FindSideFile(page, appFolder).value_or(appFolder + "/" + page);
 }
 
 void OpenHelpFile(const std::string& name, ui::Services& services) {

@@ -15,8 +15,8 @@ public:
 };
 
 // The help document's path: a name ending in .chm or .md (any case) is a path already; any
-// other name is a page of the manual installed beside the program, "<folder>/manual/<name>.md"
-// ("index" its contents, a form's name that page's section).
+// other name is a page of the manual, "manual/<name>.md" ("index" its contents, a form's name
+// that page's section) in the first side-file folder that has it, else beside the program.
 std::string HelpFilePath(const std::string& name, const std::string& appFolder);
 
 // Opens a help document with the shell, showing the loading window meanwhile, and tells the user

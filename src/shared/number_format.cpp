@@ -171,4 +171,10 @@ std::optional<short> ParseInt16(std::string_view text) {
     return out;
 }
 
+std::optional<short> ParseWholeInt16(std::string_view text) {
+    const auto v = ParseReal(text);
+    if (!v || *v != std::floor(*v)) return std::nullopt;
+    return ParseInt16(text);
+}
+
 }  // namespace vado

@@ -24,6 +24,10 @@ std::optional<double> ParseReal(std::string_view text);
 // not a number.
 std::optional<short> ParseInt16(std::string_view text);
 
+// Text to a 16-bit whole number: "15" and "15.0" are 15; a number with a fraction ("12.4") is not
+// a whole number and gives nothing, as does anything ParseInt16 refuses.
+std::optional<short> ParseWholeInt16(std::string_view text);
+
 // Rounds half to even to a 16-bit integer; false when the result would overflow.
 bool RoundToInt16(double x, short& out);
 

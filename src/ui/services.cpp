@@ -7,6 +7,7 @@
 namespace ui {
 
 void HeadlessServices::MsgBox(const std::string& text, const std::string& title, MsgIcon icon) {
+    if (silenced > 0) return;
     messages.push_back({context, title, text, icon});
 }
 

@@ -36,6 +36,10 @@ public:
     virtual void FormVisibilityChanged(Form&) {}
     virtual void FormDestroyed(Form&) {}
 
+    // While positive, MsgBox shows (and records) nothing: the inputs of a project being put into
+    // the pages as a person would type them must not speak up field by field.
+    int silenced = 0;
+
     // The printer selection: a printer to print one job on, or null when the user cancelled.
     // Each view installs its own (a print dialog on screen, a PDF file in a script).
     std::function<std::unique_ptr<Printer>()> selectPrinter;

@@ -1,5 +1,6 @@
 # vadocalc-cli --print end to end: the weir report written as a PDF and read back with
-# pdftotext, and a failed Compute that must leave no PDF behind.
+# pdftotext, a failed Compute that must leave no PDF behind, and the places a report or a
+# project is written to: through a symbolic link to its target, never onto a folder or a pipe.
 # Arguments: -DCLI=<vadocalc-cli> -DPDFTOTEXT=<pdftotext> -DWORK=<scratch folder>
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
@@ -56,4 +57,43 @@ endif()
 string(FIND "${out}" "[Input Error] Please enter a number between 0.2 and 84.0." at)
 if(at EQUAL -1 OR NOT rc EQUAL 0)
   message(FATAL_ERROR "the range message is missing (exit ${rc}):\n${out}${err}")
+endif()
+
+# Through a link: the link stays and its target takes the report, then the project.
+file(WRITE ${WORK}/real.pdf "old")
+file(CREATE_LINK real.pdf ${WORK}/link.pdf SYMBOLIC)
+execute_process(COMMAND ${CLI} frmWeir --print ${WORK}/link.pdf
+  OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
+file(READ ${WORK}/real.pdf head LIMIT 8)
+string(FIND "${head}" "%PDF" pdf_at)
+if(NOT rc EQUAL 0 OR NOT IS_SYMLINK ${WORK}/link.pdf OR NOT pdf_at EQUAL 0)
+  message(FATAL_ERROR "a report through a link did not reach its target (exit ${rc}):\n${out}${err}")
+endif()
+file(WRITE ${WORK}/real.vado "old")
+file(CREATE_LINK real.vado ${WORK}/link.vado SYMBOLIC)
+execute_process(COMMAND ${CLI} frmWeir txt1H1=2 --save ${WORK}/link.vado
+  OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
+file(READ ${WORK}/real.vado saved)
+string(FIND "${saved}" "\"txt1H1\": \"2\"" at)
+if(NOT rc EQUAL 0 OR NOT IS_SYMLINK ${WORK}/link.vado OR at EQUAL -1)
+  message(FATAL_ERROR "a project saved through a link did not reach its target (exit ${rc}):\n${out}${err}")
+endif()
+
+# A folder and a FIFO are refused with a message, and left as they were.
+file(MAKE_DIRECTORY ${WORK}/folder.pdf)
+execute_process(COMMAND mkfifo ${WORK}/pipe.pdf RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "mkfifo could not make ${WORK}/pipe.pdf")
+endif()
+foreach(target folder.pdf pipe.pdf)
+  execute_process(COMMAND ${CLI} frmWeir --print ${WORK}/${target}
+    OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc TIMEOUT 60)
+  string(FIND "${out}" "report: not printed: cannot write ${WORK}/${target} (" at)
+  if(NOT rc EQUAL 1 OR at EQUAL -1)
+    message(FATAL_ERROR "a report onto ${target} was not refused (exit ${rc}):\n${out}${err}")
+  endif()
+endforeach()
+execute_process(COMMAND test -p ${WORK}/pipe.pdf RESULT_VARIABLE fifo)
+if(NOT IS_DIRECTORY ${WORK}/folder.pdf OR NOT fifo EQUAL 0)
+  message(FATAL_ERROR "a refused report changed the folder or the FIFO")
 endif()

@@ -79,6 +79,9 @@ FrmPlungePool::FrmPlungePool(AppContext& app)
             MakeField(labels[i], "ft", 0.1, 99999.0, "####0.#", false, defaults[i],
                       [this, i]() -> ui::Control* { return i < 2 ? static_cast<ui::Control*>(txtElev[i + 1]) : &cmdCompute; }),
             "txtElev", i);
+    // Rock size and filter thickness are checked as whole numbers; their keys take a point.
+    fieldOf(txtRockSize).integerOnly = false;
+    fieldOf(txtFilterThickness).integerOnly = false;
     // The pool bottom is a result shown among the elevations: locked, and writing it clears nothing.
     txtElev[3] = &add<ui::TextBox>("txtElev", 3);
     txtElev[3]->locked = true;

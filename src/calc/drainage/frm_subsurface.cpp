@@ -143,9 +143,9 @@ bool FrmSubsurface::CheckRow(int row, bool report) {
 }
 
 bool FrmSubsurface::CheckAllRows() {
-    // An empty row ends the table, as it ends the computation.
-    for (int r = 2; r < grdData.rows() && !RowIsEmpty(r); ++r)
-        if (!CheckRow(r, true)) return false;
+    // An empty row is passed over, as the computation passes over it.
+    for (int r = 2; r < grdData.rows(); ++r)
+        if (!RowIsEmpty(r) && !CheckRow(r, true)) return false;
     return true;
 }
 
@@ -158,7 +158,8 @@ void FrmSubsurface::Compute(bool fromCommand, bool& ok) {
     ClearResults();
     const double dc = drainage::ParseCoefficient(cboDC.text());
     for (int r = 2; r < grdData.rows(); ++r) {
-        if (RowIsEmpty(r)) break;
+        // A row emptied or left out between two mains ends nothing: every main below it is sized.
+        if (RowIsEmpty(r)) continue;
         if (!CheckRow(r, fromCommand)) {
             ok = false;
             break;

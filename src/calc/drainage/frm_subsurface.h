@@ -27,7 +27,7 @@ public:
     void TrimEmptyRows();
     // Checks one row: the first bad cell, shown and put under the cursor in reporting mode.
     bool CheckRow(int row, bool report);
-    // Every data row in turn, stopping at the first that fails, with messages.
+    // Every data row in turn but the empty ones, stopping at the first that fails, with messages.
     bool CheckAllRows();
 
 protected:

@@ -39,6 +39,8 @@ FrmSurfaceInlet::FrmSurfaceInlet(AppContext& app, const DrainMaterialTable& mate
       lbl12DaOrf(add<ui::Label>("lbl12DaOrf")),
       lbl12DbOrf(add<ui::Label>("lbl12DbOrf")),
       materials_(materials) {
+    // The size is checked as a whole number; its key filter takes a point like any other field's.
+    fieldOf(txt12Main).integerOnly = false;
     setCaption("Surface Inlet for Subsurface Drain");
     lblTitle.setCaption("- Surface Inlet -");
     fraMain.setCaption("Main Drain Data");
@@ -114,7 +116,7 @@ void FrmSurfaceInlet::ClearResults() {
 void FrmSurfaceInlet::ShowManningN() {
     // A size that is no 16-bit whole number never reaches the look-up: it has no n, and the
     // range check says why.
-    const auto size = ParseInt16(txt12Main.text());
+    const auto size = ParseWholeInt16(txt12Main.text());
     const auto found = size ? drainage::LookUpDrainN(materials_, cbo12DrMat.text(), *size) : drainage::NLookUp{};
     lbl12N.setCaption(found.status == drainage::NStatus::Found ? FormatNumber(found.n, "0.000") : "");
 }
@@ -129,7 +131,7 @@ void FrmSurfaceInlet::refuse(bool fromCommand, bool& ok, const char* message, ui
 void FrmSurfaceInlet::Compute(bool fromCommand, bool& ok) {
     ok = true;
     // No n: unless the size itself is no whole number, which its range check reports.
-    if (lbl12N.caption().empty() && (txt12Main.text().empty() || ParseInt16(txt12Main.text())))
+    if (lbl12N.caption().empty() && (txt12Main.text().empty() || ParseWholeInt16(txt12Main.text())))
         return refuse(fromCommand, ok, kNoN, txt12Main);
     ComputeFrame frame(*this, fromCommand, ok, fromCommand);
     surface_inlet::Inputs in;

@@ -36,6 +36,9 @@ FrmCulvertFlow::FrmCulvertFlow(AppContext& app, const InletCoefficientTable& inl
         txt7Elev[i] = &addNumericField(
             MakeField(labels[i], "ft", 0, 99999, "####0.0", false, "", next[i]), "txt7Elev", i);
 
+    // Digits only on the keyboard, yet the length and diameter are checked and used as reals.
+    fieldOf(txt7Length).wholeNumber = false;
+    fieldOf(txt7Diam).wholeNumber = false;
     setCaption("Culvert Flow");
     lblTitle.setCaption("- Culvert Flow -");
     cmdManningsNHelp.setCaption("&Help to select \"n\" value");

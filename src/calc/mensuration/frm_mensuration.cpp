@@ -151,6 +151,7 @@ FrmMensuration::FrmMensuration(AppContext& app)
         };
         box.onGotFocus = [this, &box, position] {
             active_ = position;
+            noteEntered(box);
             SelectAllText(box);
         };
         // Leaving a field checks its own range, nothing more; h of the parallelogram runs to b.
@@ -219,7 +220,12 @@ void FrmMensuration::showFigure(int figure) {
         frmFormula[i]->setVisible(shown);
         picImage[i]->setVisible(shown);
         for (auto* box : inputs_[i]) box->setVisible(shown);
-        for (auto* label : outputs_[i]) label->setVisible(shown);
+        // A figure put away keeps no results: choosing it again computes them afresh, so what
+        // the page holds follows from its inputs alone, not from the figures visited before.
+        for (auto* label : outputs_[i]) {
+            label->setVisible(shown);
+            if (!shown) label->setCaption("");
+        }
     }
     pic9Angle.setVisible(figure == 9);
 }
@@ -236,7 +242,14 @@ void FrmMensuration::ComputeFigure(int figure, bool report, bool& ok) {
     if (depth_ >= 3) return;
     ++depth_;
     const int failuresBefore = failures_;
+    const bool validBefore = valid_;
     bool solved = solve(figure, report);
+    // A figure not shown (its dimensions put in by an opened project) writes back its dimensions
+    // but keeps no results, and leaves the shown figure's sketch as it was.
+    if (figure != cboFormula.listIndex()) {
+        for (auto* label : outputs_[figure]) label->setCaption("");
+        valid_ = validBefore;
+    }
     if (!solved) {
         blank(figure);
         ++failures_;
@@ -258,7 +271,7 @@ void FrmMensuration::blank(int figure) {
 bool FrmMensuration::take(int figure, int position, bool report, double& v) {
     ui::TextBox& box = input(figure, position);
     const NumericField* f = CalculatorForm::field(box);
-    const bool inRange = f->integerOnly
+    const bool inRange = f->wholeNumber
                              ? CheckRangeInt(box, static_cast<short>(f->lo), static_cast<short>(f->hi), f->format, report, report)
                              : CheckRange(box, f->lo, f->hi, f->format, report, report);
     if (!inRange || box.text().empty()) return false;

@@ -151,8 +151,9 @@ void FrmMensuration::PaintFigure(int figure, ui::Surface& s, double width, doubl
             p.text(84, 87, "a");
             p.text(158, 55, "b");
             p.text(62, 60, "h");
-            p.text(110, 40, "d1");
-            p.text(120, 65, "d2");
+            // d1 is the short diagonal, between the obtuse corners; d2 the long one.
+            p.text(110, 40, "d2");
+            p.text(120, 65, "d1");
             break;
         case 10:
             for (int x = 40; x < 160; x += 4) {

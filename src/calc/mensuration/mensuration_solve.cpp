@@ -105,8 +105,8 @@ bool FrmMensuration::solve(int figure, bool report) {
         case 8: {
             if (!number(8, 0, report, a) || !number(8, 1, report, b) || !number(8, 2, report, d)) return false;
             if (active_ == 2) {
-                // The other side of a diagonal shorter than side 'a' has no length.
-                if (d < a) return report ? refuse("The diagonal must be longer than side 'a'.") : false;
+                // The other side of a diagonal no longer than side 'a' has no length.
+                if (d <= a) return report ? refuse("The diagonal must be longer than side 'a'.") : false;
                 b = std::sqrt(d * d - a * a);
             } else {
                 d = std::sqrt(a * a + b * b);

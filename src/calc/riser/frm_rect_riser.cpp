@@ -52,12 +52,16 @@ FrmRectRiser::FrmRectRiser(AppContext& app, FrmRectRiserResults& results)
             results_.Show();
         }
     };
-    // The report prints the window's chart: it is filled from this computation first.
-    cmdPrint.onClick = [this] {
+    // The report prints the window's chart: it is filled from this computation first, from the
+    // page's Print and from the window's alike.
+    results_.prepareReport = [this] {
         cmdCompute_Click();
-        if (this->app().lastComputeFailed) return;
+        if (this->app().lastComputeFailed) return false;
         results_.Fill(records_);
-        if (this->app().showReport) this->app().showReport(reportCode());
+        return true;
+    };
+    cmdPrint.onClick = [this] {
+        if (results_.prepareReport() && this->app().showReport) this->app().showReport(reportCode());
     };
     picPlan.onPaint = [](ui::Surface& s, double w, double h) { PaintRiserPlan(s, w, h); };
     picSketch.onPaint = [](ui::Surface& s, double w, double h) { PaintRiserSection(s, w, h); };

@@ -30,8 +30,10 @@ FrmRectRiserResults::FrmRectRiserResults(AppContext& app)
         cmdPrint[i]->container = cmdExit[i]->container = fraPage[i]->fullName();
         // 119 from the basic chart, 219 from the graph, 319 from the full chart.
         const short code = static_cast<short>((i + 1) * 100 + 19);
+        // The page's inputs are printed over the charts: the charts are made from them first.
         cmdPrint[i]->onClick = [this, code] {
-            if (!app_.lastComputeFailed && app_.showReport) app_.showReport(code);
+            if (prepareReport ? !prepareReport() : app_.lastComputeFailed) return;
+            if (app_.showReport) app_.showReport(code);
         };
         cmdExit[i]->onClick = [this] { Unload(); };
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 
 #include "calc/riser/rect_riser_flow.h"
 #include "report/report_bodies.h"
@@ -33,6 +34,9 @@ public:
                       bool printing) const override;
     std::string Inconsistency() const override;
     int page() const { return page_; }
+    // Run before a report of the window: refills the charts from the page's inputs now; false
+    // when they rate nothing, and nothing is printed.
+    std::function<bool()> prepareReport;
 
 protected:
     void Form_Load() override;

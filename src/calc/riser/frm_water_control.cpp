@@ -44,6 +44,8 @@ FrmWaterControl::FrmWaterControl(AppContext& app, FrmWaterControlResults& result
             MakeField((std::string(pipe[i]) + "Pipe Dia").c_str(), "in.", 4, 36, "#0", true, "",
                       [this, i]() -> ui::Control* { return i == 0 ? static_cast<ui::Control*>(txtElev[2]) : &cboOutletMat; }),
             "txtPipeDia", i);
+        // A length is checked as a whole number, but its key filter takes a point: "15.0".
+        fieldOf(*txtPipeLen[i]).integerOnly = false;
     }
 
     setCaption("Water Control Structure");
@@ -55,6 +57,12 @@ FrmWaterControl::FrmWaterControl(AppContext& app, FrmWaterControlResults& result
         RunCompute(false, ok);
     };
     cmdCompute.onClick = [this] { cmdCompute_Click(); };
+    // The window's Print: its last series, when that is of the inputs now; else a new rating.
+    results_.prepareReport = [this] {
+        if (results_.LastSeriesInputs() == InputsNow()) return true;
+        cmdCompute_Click();
+        return !this->app().lastComputeFailed;
+    };
     picSketch.onPaint = [](ui::Surface& s, double w, double h) { PaintWaterControl(s, w, h); };
 
     std::vector<std::vector<ui::LayoutCell>> inputs;
@@ -128,6 +136,7 @@ void FrmWaterControl::Compute(bool fromCommand, bool& ok) {
     in.nOutlet = material(cboOutletMat);
     in.ke = (cboInletType.listIndex() >= 0 ? cboInletType.itemData(cboInletType.listIndex()) : 11) / 10.0;
     results_.Load();
+    results_.BeginSeries(InputsNow());
     for (const auto& r : water_control::Rating(in))
         results_.add_row(r.pool, r.discharge, r.upstream, r.downstream, r.status);
     results_.Show();

@@ -18,8 +18,10 @@ FrmWaterControlResults::FrmWaterControlResults(AppContext& app)
     cmdPrint.setCaption("&Print");
     cmdExit.setCaption("Close");
     grdData.fixedRows = 2;
-    // The rating prints whatever the last Compute command came to.
+    // The report pairs the page's inputs with their own rating, never with an older one: the
+    // page computes first when the last series is not theirs, and a failed Compute prints nothing.
     cmdPrint.onClick = [this] {
+        if (prepareReport && !prepareReport()) return;
         if (app_.showReport) app_.showReport(118);
     };
     cmdExit.onClick = [this] { Unload(); };
@@ -40,6 +42,13 @@ void FrmWaterControlResults::Form_Load() {
         for (int c = 0; c < 5; ++c) grdData.setTextMatrix(r, c, headers[r][c]);
     for (int c = 0; c < 5; ++c) grdData.setTextMatrix(2, c, "");
     firstRow_ = true;
+    seriesStart_ = 2;
+    seriesInputs_.clear();
+}
+
+void FrmWaterControlResults::BeginSeries(std::string inputs) {
+    seriesStart_ = firstRow_ ? 2 : grdData.rows();
+    seriesInputs_ = std::move(inputs);
 }
 
 void FrmWaterControlResults::add_row(double pool, double discharge, double upstream,

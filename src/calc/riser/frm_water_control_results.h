@@ -1,13 +1,16 @@
 #pragma once
 
+#include <functional>
+
+#include "report/report_bodies.h"
 #include "shared/app_context.h"
 #include "ui/form.h"
 
 namespace vado {
 
 // The discharge rating table of a water control structure. Rows accumulate while the window
-// stays open: closing it is what starts a fresh table.
-class FrmWaterControlResults : public ui::Form {
+// stays open: closing it is what starts a fresh table. A report prints only the last series.
+class FrmWaterControlResults : public ui::Form, public report::SeriesSource {
 public:
     explicit FrmWaterControlResults(AppContext& app);
 
@@ -16,8 +19,16 @@ public:
     ui::CommandButton& cmdPrint;
     ui::CommandButton& cmdExit;
 
+    // The rows added after this are one rating, of the inputs `inputs` describes.
+    void BeginSeries(std::string inputs);
     void add_row(double pool, double discharge, double upstream, double downstream,
                  const std::string& status);
+    int LastSeriesFirstRow() const override { return seriesStart_; }
+    // The inputs of the last series ("" before the first).
+    const std::string& LastSeriesInputs() const { return seriesInputs_; }
+    // Run before the window's report: true when the last series is that of the page's inputs
+    // now, rating them first when it is not; false when there is nothing true to print.
+    std::function<bool()> prepareReport;
     std::string Inconsistency() const override;
 
 protected:
@@ -26,6 +37,8 @@ protected:
 private:
     AppContext& app_;
     bool firstRow_ = true;
+    int seriesStart_ = 2;
+    std::string seriesInputs_;
 };
 
 }  // namespace vado

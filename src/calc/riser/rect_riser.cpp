@@ -10,6 +10,10 @@ constexpr double kPi = 3.14159265358979;
 
 double Steps(const Inputs& in) { return std::floor((in.maxPool - (in.weir + 0.2)) * 5); }
 
+// The pool's height over the weir as the person typed it: 2.8 over 2.6 is 0.2 ft, not the
+// 0.19999999999999973 the subtraction gives. Micro-feet are far below any typed elevation.
+double Gap(const Inputs& in) { return std::round((in.maxPool - in.weir) * 1e6) / 1e6; }
+
 }  // namespace
 
 Problem Check(const Inputs& in) {
@@ -18,9 +22,8 @@ Problem Check(const Inputs& in) {
     if (!(d + in.inlet < in.weir)) return Problem::WeirNotAbovePipe;
     if (!(in.outlet < in.inlet)) return Problem::OutletNotBelowInlet;
     if (!(in.tailwater < in.maxPool)) return Problem::TailwaterNotBelowPool;
-    const double n = Steps(in);
-    if (n < 0) return Problem::PoolTooLowForARating;
-    if (n + 1 > 32767) return Problem::RatingTooLong;
+    if (Gap(in) < 0.2) return Problem::PoolTooLowForARating;
+    if (Steps(in) + 1 > 32767) return Problem::RatingTooLong;
     return Problem::None;
 }
 
@@ -47,9 +50,10 @@ std::string Message(Problem p) {
 }
 
 std::vector<RectRiserFlow> Rating(const Inputs& in) {
+    if (Gap(in) < 0.2) return {};
+    // A gap of 0.2 ft whose step count comes out -1 in doubles rates like one of 0: two records.
     long n = static_cast<long>(Steps(in));
-    if (n == 0) n = 1;
-    if (n < 0) return {};
+    if (n <= 0) n = 1;
     const double d = in.pipeDiameterIn / 12.0;
     const double kp = 5087 * in.n * in.n / std::pow(static_cast<double>(in.pipeDiameterIn), 4.0 / 3.0);
     std::vector<RectRiserFlow> records(static_cast<size_t>(n) + 1);

@@ -45,7 +45,8 @@ class DocumentMenu : public QObject {
     // `settings`, when given, keeps the list of recent projects.
     DocumentMenu(MainWindow& window, DocumentHooks hooks, Settings* settings);
 
-    // Opens a project file as File > Open does once the file is chosen.
+    // Opens a project file as File > Open does once the file is chosen (also a file given on
+    // the command line); a file that is not one is reported and changes nothing.
     bool openFile(const QString& path);
     // Puts back work a run that ended without saving left behind: it comes in untitled and
     // unsaved, and is kept again at once. "" when it went in, else why not.

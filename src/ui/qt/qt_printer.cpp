@@ -11,6 +11,8 @@
 #include <QPrinter>
 #include <QSaveFile>
 
+#include "ui/safe_file.h"
+
 namespace ui::qt {
 
 namespace {
@@ -41,7 +43,13 @@ QtPrinter::QtPrinter(std::unique_ptr<QPrinter> printer)
 QtPrinter::QtPrinter(const std::string& pdfPath, const QPageLayout& page)
     : ui::Printer(ui::Font{"Times New Roman", 12}), name_(pdfPath) {
     RequireGuiApplication();
-    file_ = std::make_unique<QSaveFile>(ToQ(pdfPath));
+    // As every file the program writes: through a symbolic link to its target, and never over a
+    // folder, a device or a pipe (QSaveFile would write into a FIFO or fail late on a folder).
+    std::string why;
+    const std::string target = ui::WriteTarget(pdfPath, why);
+    if (target.empty() || !ui::MayReplace(target, why))
+        throw ui::PrintError("cannot write " + pdfPath + " (" + why + ")");
+    file_ = std::make_unique<QSaveFile>(ToQ(target));
     if (!file_->open(QIODevice::WriteOnly))
         throw ui::PrintError("cannot write " + pdfPath + " (" + file_->errorString().toStdString() +
                              ")");

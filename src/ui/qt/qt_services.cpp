@@ -31,6 +31,7 @@ QWidget* QtServices::dialogParent() const {
 }
 
 void QtServices::MsgBox(const std::string& text, const std::string& title, MsgIcon icon) {
+    if (silenced > 0) return;
     QMessageBox::Icon qicon = QMessageBox::NoIcon;
     switch (icon) {
         case MsgIcon::None:

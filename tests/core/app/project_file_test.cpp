@@ -41,9 +41,15 @@ TEST(ProjectFile, EveryPageComesBackAsItWasSaved) {
             if (c->kind() == ui::Kind::CheckBox) static_cast<ui::CheckBox&>(*c).setValue(1);
         }
         if (auto* calc = dynamic_cast<CalculatorForm*>(page)) {
+            // Typed: the field entered, its text replaced, the field left.
+            auto type = [calc](ui::TextBox& box, const std::string& text) {
+                calc->setFocus(&box);
+                box.setText(text);
+                if (!calc->leaveFocus()) calc->dropFocus();
+            };
             for (auto& f : calc->fields())
-                if (!f.box->locked && f.lo < f.hi) f.box->setText(FormatNumber(f.lo + (f.hi - f.lo) * 0.37, f.format));
-            for (auto& [name, text] : calc->example) static_cast<ui::TextBox*>(calc->find(name))->setText(text);
+                if (!f.box->locked && f.lo < f.hi) type(*f.box, FormatNumber(f.lo + (f.hi - f.lo) * 0.37, f.format));
+            for (auto& [name, text] : calc->example) type(*static_cast<ui::TextBox*>(calc->find(name)), text);
             calc->inputEdited = false;
             bool ok = true;
             calc->RunCompute(false, ok);
@@ -88,6 +94,13 @@ TEST(ProjectFile, ARefusedFileChangesNothing) {
         {"no such item", R"({"format": "vadocalc-project", "version": 1, "pages": {"frmCulvertFlow": {"cbo7Entrance": 9}}})",
          "frmCulvertFlow.cbo7Entrance has no item 9."},
         {"huge", std::string(project::kMaxBytes + 1, ' '), "The file is too large to be a project."},
+        {"a number beyond a double",
+         R"j({"format": "vadocalc-project", "version": 1, "pages": {"frmCulvertFlow": {"txt7Elev(0)": 1e999}}})j",
+         "The project holds a number too large to read (1e999)."},
+        {"a version beyond a double", R"({"format": "vadocalc-project", "version": -1e400})",
+         "The project holds a number too large to read (-1e400)."},
+        {"last entered fields not a list", R"({"format": "vadocalc-project", "version": 1, "lastEntered": 3})",
+         "The project's last entered fields are not a list of fields."},
     };
     for (const auto& c : cases) {
         auto r = project::Load(p.module, c.text);

@@ -6,6 +6,8 @@
 #include "calc/drainage/frm_subsurface.h"
 #include "calc/drainage/subsurface.h"
 #include "calc/drainage/surface_inlet.h"
+#include "report/report_bodies.h"
+#include "ui/recording_printer.h"
 
 namespace vado {
 namespace {
@@ -89,6 +91,54 @@ TEST_F(DrainageTest, SubsurfaceSizes) {
     };
     for (const auto& r : rows)
         EXPECT_EQ(subsurface::CheckRow(r.id, r.grade, r.acres).problem, r.problem) << r.grade << " " << r.acres;
+}
+
+TEST_F(DrainageTest, AnEmptyRowBetweenMainsEndsNothing) {
+    const struct {
+        const char* name;
+        std::vector<std::vector<const char*>> rows;  // ID, grade, acres from row 2
+        const char* message;                         // "" when the Compute succeeds
+        std::vector<const char*> sized;              // the size column, row by row
+    } cases[] = {
+        {"first main emptied", {{"", "", ""}, {"B", "0.002", "10"}}, "", {"", "6"}},
+        {"a gap between two mains", {{"A", "0.002", "10"}, {"", "", ""}, {"B", "0.002", "40"}}, "", {"6", "", "10"}},
+        {"a bad main below the gap still fails",
+         {{"A", "0.002", "10"}, {"", "", ""}, {"B", "", "40"}},
+         "Please fill in the grade before moving to another row.", {"6", "", ""}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ui::HeadlessServices s;
+        MainModule m(s);
+        m.SubMain();
+        auto& page = static_cast<FrmSubsurface&>(*m.FormList[15]);
+        page.grdData.setRows(2 + static_cast<int>(c.rows.size()));
+        for (size_t r = 0; r < c.rows.size(); ++r)
+            for (int col = 0; col < 3; ++col) page.grdData.setTextMatrix(2 + static_cast<int>(r), col, c.rows[r][col]);
+        page.cmdCompute_Click();
+        EXPECT_EQ(m.app().lastComputeFailed, *c.message != '\0');
+        if (*c.message) {
+            ASSERT_FALSE(s.messages.empty());
+            EXPECT_EQ(s.messages.back().text, c.message);
+        }
+        for (size_t r = 0; r < c.sized.size(); ++r)
+            EXPECT_EQ(page.grdData.textMatrix(2 + static_cast<int>(r), 6), c.sized[r]) << "row " << r + 2;
+        if (*c.message) continue;
+        // The printed table: the two header rows and the mains one under the other, no line
+        // left for an empty row.
+        ui::RecordingPrinter printer;
+        report::Destination d(printer, "");
+        report::PrintReportBody(15, d, [&m](short n) -> const ui::Form* { return m.FormList[n]; });
+        std::vector<double> rowTops;
+        for (const auto* op : printer.texts())
+            if (op->x == 720 && op->text != "Drain Material" && op->text != "Drainage Coefficient")
+                rowTops.push_back(op->y);
+        size_t mains = 0;
+        for (const auto& row : c.rows) mains += *row[0] ? 1 : 0;
+        ASSERT_EQ(rowTops.size(), 2 + mains);
+        for (size_t i = 2; i < rowTops.size(); ++i)
+            EXPECT_EQ(rowTops[i] - rowTops[i - 1], rowTops[1] - rowTops[0]) << "row " << i;
+    }
 }
 
 TEST_F(DrainageTest, UpOnTheFirstDataRowStaysThere) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "app/main_module.h"
@@ -69,6 +70,62 @@ TEST(Mensuration, TheRightTriangleSketchShowsTheAreaAndBothAngles) {
     page.setFocus(page.inputs(0)[2]);
     page.cboFormula.setListIndex(4);
     EXPECT_EQ(page.activeField(), 2);
+}
+
+TEST(Mensuration, TheRectangleRefusesADiagonalNoLongerThanSideA) {
+    const struct {
+        const char* diagonal;
+        const char* sideB;    // written back, "" when refused
+    } cases[] = {{"5", "3.00"}, {"4.00", ""}, {"3.99", ""}};
+    for (const auto& c : cases) {
+        ui::HeadlessServices services;
+        MainModule module(services);
+        module.SubMain();
+        auto& page = static_cast<FrmMensuration&>(*module.FormList[13]);
+        page.cboFormula.setListIndex(8);
+        page.setFocus(page.inputs(8)[2]);
+        page.inputs(8)[2]->setText(c.diagonal);
+        page.clickButton(page.cmdCompute, true);
+        const bool refused = *c.sideB == '\0';
+        EXPECT_EQ(module.app().lastComputeFailed, refused) << c.diagonal;
+        EXPECT_EQ(page.outputs(8)[0]->caption(), refused ? "" : "12.00") << c.diagonal;
+        if (refused) {
+            ASSERT_FALSE(services.messages.empty()) << c.diagonal;
+            EXPECT_EQ(services.messages.back().text, "The diagonal must be longer than side 'a'.");
+        } else {
+            EXPECT_EQ(page.inputs(8)[1]->text(), c.sideB);
+        }
+    }
+}
+
+// Distance from a point to the segment of a recorded line.
+double Distance(double x, double y, const ui::RecordedOp& l) {
+    const double dx = l.x2 - l.x, dy = l.y2 - l.y;
+    const double t = std::clamp(((x - l.x) * dx + (y - l.y) * dy) / (dx * dx + dy * dy), 0.0, 1.0);
+    return std::hypot(x - (l.x + t * dx), y - (l.y + t * dy));
+}
+
+TEST(Mensuration, TheParallelogramSketchNamesTheShortDiagonalD1) {
+    ui::HeadlessServices services;
+    MainModule module(services);
+    module.SubMain();
+    auto& page = static_cast<FrmMensuration&>(*module.FormList[13]);
+    ui::RecordingPrinter p;
+    page.PaintFigure(9, p, 6000, 3000);
+    // The two diagonals are the longest slanted lines, the long one first.
+    std::vector<const ui::RecordedOp*> slanted;
+    for (const auto& op : p.ops)
+        if (op.kind == ui::RecordedOp::Kind::Line && op.x != op.x2 && op.y != op.y2) slanted.push_back(&op);
+    auto length = [](const ui::RecordedOp* l) { return std::hypot(l->x2 - l->x, l->y2 - l->y); };
+    std::sort(slanted.begin(), slanted.end(), [&](auto* a, auto* b) { return length(a) > length(b); });
+    ASSERT_GE(slanted.size(), 2u);
+    const ui::RecordedOp *d1 = p.findText("d1"), *d2 = p.findText("d2");
+    ASSERT_TRUE(d1 && d2);
+    EXPECT_LT(Distance(d1->x, d1->y, *slanted[1]), Distance(d1->x, d1->y, *slanted[0])) << "d1 by the short one";
+    EXPECT_LT(Distance(d2->x, d2->y, *slanted[0]), Distance(d2->x, d2->y, *slanted[1])) << "d2 by the long one";
+    // As the results say: d1 = 10.58 is the short diagonal of 14, 8 and h 6.
+    const auto par = ParallelogramOf(14, 8, 6);
+    EXPECT_LT(par.d1, par.d2);
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
-#include "app/cli.h"
+#include "app/cli/cli.h"
 #include "kept_printer.h"
 #include "report/print_job.h"
 

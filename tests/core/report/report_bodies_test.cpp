@@ -27,7 +27,7 @@ TEST(ReportBodies, CalculatorPages) {
                  "Area: 30.00 sq ft", "Velocity: 1.19 ft/sec", "Capacity: 35.81 cfs",
                  "Sideslope: 2:1", "Bottom Width: 4 ft", "Depth of Flow: 3 ft.",
                  " Width @ surface 16 ft "}},
-        {6, {}, {"Mannings Coefficient (n): 0.025", "Entrance Coefficient (Ke): 0.65",
+        {6, {}, {"Mannings Coefficient (n): 0.025", "Entrance Coefficient (Ke): 0.65", "Bend Coefficient (Kb): 0",
                  "Diameter of Pipe: 24 in.", "Head on Pipe: 10 ft.", "Length of Pipe: 60 ft.",
                  "Pipe Capacity: 38.0 cfs", "Pipe Velocity: 12.1 ft/sec",
                  "Friction Coefficient (Kp): 0.0459", "Max allocable fall in pipe when",

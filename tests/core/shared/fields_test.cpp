@@ -124,24 +124,33 @@ TEST_F(FieldsTest, CheckRange) {
 }
 
 TEST_F(FieldsTest, CheckRangeInt) {
+    // A number with a fraction is refused, never rounded: the formulas would use it as typed.
+    const char* range = "Please enter a number between 4 and 60.";
+    const char* whole = "Please enter a whole number between 4 and 60.";
     const struct {
         const char* text;
-        bool passes;
+        const char* message;  // "" when it passes
     } cases[] = {
-        {"15", true},    {"15.0", true},   {"3.5", true} /* half to even: 4 */,
-        {"60.5", true} /* half to even: 60 */,  {"2.5", false} /* 2 */,
-        {"61", false},   {"40000", false}, {"-1", false},
-        {"x", false},
+        {"15", ""},         {"15.0", ""} /* a whole number with a point */, {"1.5e1", ""},
+        {"60", ""},         {"3.5", whole},  {"60.5", whole}, {"12.4", whole},
+        {"40000.5", whole}, {"61", range},   {"40000", range}, {"-1", range},
+        {"x", range},       {".", range},    {"1e999", range},
     };
     for (const auto& c : cases) {
         field.setText(c.text);
-        EXPECT_EQ(CheckRangeInt(field, 4, 60, "#0", true, false), c.passes) << c.text;
+        services.messages.clear();
+        const bool passes = *c.message == '\0';
+        EXPECT_EQ(CheckRangeInt(field, 4, 60, "#0", true, false), passes) << c.text;
+        EXPECT_TRUE(services.messages.empty()) << c.text << ": a quiet check says nothing";
+        EXPECT_EQ(CheckRangeInt(field, 4, 60, "#0", true, true), passes) << c.text;
+        if (passes) {
+            EXPECT_TRUE(services.messages.empty()) << c.text;
+        } else {
+            ASSERT_EQ(services.messages.size(), 1u) << c.text;
+            EXPECT_EQ(services.messages[0].text, c.message) << c.text;
+            EXPECT_EQ(services.messages[0].title, "Input Error") << c.text;
+        }
     }
-    field.setText("40000");
-    services.messages.clear();
-    EXPECT_FALSE(CheckRangeInt(field, 4, 60, "#0", true, true));
-    ASSERT_EQ(services.messages.size(), 1u);
-    EXPECT_EQ(services.messages[0].text, "Please enter a number between 4 and 60.");
 }
 
 TEST_F(FieldsTest, SelectAllTextSelectsEverything) {

@@ -1,0 +1,11 @@
+# cmake --install of the build the test runs in, into a temporary prefix, then the programs run
+# from there. Arguments: -DBUILD=<build folder> -DWORK=<scratch folder> -DVERSION=<version>
+# -DSOURCE_DIR=<source folder>
+include(${CMAKE_CURRENT_LIST_DIR}/check_installed.cmake)
+file(REMOVE_RECURSE ${WORK})
+execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD} --prefix ${WORK}/prefix
+  OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "cmake --install failed (exit ${rc}):\n${out}${err}")
+endif()
+check_installed(${WORK}/prefix ${WORK}/run)
