@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <iostream>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "app/desktop_options.h"
@@ -130,20 +131,24 @@ int main(int argc, char** argv) {
              return vado::project::Save(fresh);
          },
          .print = [&module] {
-             if (ui::CommandButton* print = ShownPrintButton(module)) print->form().clickButton(*print);
+             if (ui::CommandButton* print = ShownPrintButton(module))
+                 print->form().clickButton(*print);
          },
          .canPrint = [&module] { return ShownPrintButton(module) != nullptr; },
          .documentation = [&services] { vado::OpenHelpFile("index", services); },
          .extension = vado::project::kExtension,
-         .keep = [&recovery](const std::string& text) {
-             if (std::string why; recovery && !recovery->keep(text, why))
-                 qWarning("vadocalc: unsaved work cannot be kept in %s: %s", recovery->file().c_str(), why.c_str());
+         .keep = [&recovery, told = false](const std::string& text) mutable {
+             std::string why;
+             if (!recovery || recovery->keep(text, why) || std::exchange(told, true)) return;
+             qWarning("vadocalc: unsaved work cannot be kept in %s: %s", recovery->file().c_str(),
+                      why.c_str());
          },
          .drop = [&recovery] { if (recovery) recovery->drop(); }},
         &settings);
     ui::qt::RememberGeometry(window, settings);
     window.show();
-    if (!options.projectFile.empty()) menu.openFile(QFile::decodeName(options.projectFile.c_str()));
+    if (!options.projectFile.empty())
+        menu.openFile(QFile::decodeName(options.projectFile.c_str()));
     // After the project asked for: work restored replaces a file that is safe on disk.
     if (recovery)
         vado::recovery::OfferLeftOvers(
@@ -154,7 +159,9 @@ int main(int argc, char** argv) {
                 return !restore ? Choice::Later : *restore ? Choice::Restore : Choice::Discard;
             },
             [&](const std::string& text) { return menu.restoreUnsaved(text); },
-            [&](const std::string& message) { QMessageBox::warning(&window, "Vadocalc", QString::fromStdString(message)); });
+            [&](const std::string& message) {
+                QMessageBox::warning(&window, "Vadocalc", QString::fromStdString(message));
+            });
 
     if (!shot.file.isEmpty()) {
         window.clickTab(shot.page);
