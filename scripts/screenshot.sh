@@ -1,25 +1,14 @@
 #!/usr/bin/env bash
-# Saves pictures of pages of the desktop program, built beforehand in build/dev, without a
-# screen: the main page to /tmp/vadocalc-main.png and the weir page to /tmp/vadocalc-weir.png,
-# or the pages given as NAME=INDEX arguments (e.g. orifice=2) to /tmp/vadocalc-NAME.png.
+# The screenshot gallery, without a screen: every page with its worked example computed and every
+# result window, one PNG each, from the desktop program built beforehand in build/dev.
+#   scripts/screenshot.sh [DIR]     (DIR defaults to /tmp/vadocalc-gallery)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 program=build/dev/src/vadocalc
 [ -x "$program" ] || { echo "screenshot: build $program first" >&2; exit 1; }
-[ $# -gt 0 ] || set -- main=0 weir=1
-
-run() {
-  if command -v xvfb-run >/dev/null 2>&1; then
-    xvfb-run -a -s "-screen 0 1280x1024x24" "$@"
-  else
-    QT_QPA_PLATFORM=offscreen "$@"
-  fi
-}
-
-for page in "$@"; do
-  name=${page%%=*}
-  index=${page#*=}
-  out=/tmp/vadocalc-$name.png
-  run "$program" --screenshot "$out" --page "$index"
-  echo "$out"
-done
+dir=${1:-/tmp/vadocalc-gallery}
+# Settings and recovery files of a picture run stay out of the person's own.
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+XDG_CONFIG_HOME=$scratch/config XDG_STATE_HOME=$scratch/state QT_QPA_PLATFORM=offscreen \
+  "$program" --screenshot "$dir" --gallery

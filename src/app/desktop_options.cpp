@@ -18,8 +18,9 @@ struct KnownOption {
 };
 
 // The program's own options: pictures of the screen for looking at pages without one.
-constexpr std::array<KnownOption, 5> kOwnOptions = {{
+constexpr std::array<KnownOption, 6> kOwnOptions = {{
     {"--screenshot", true},
+    {"--gallery", false},
     {"--page", true},
     {"--set", true},
     {"--click", true},
@@ -76,6 +77,9 @@ constexpr const char* kHelp =
     "  --reset-settings    forget the window's place and size and the recent projects\n"
     "  --screenshot FILE   save a picture of the screen as FILE and end; --page N (from 0),\n"
     "                      --set NAME=TEXT, --click NAME and --f1 are done first, in order\n"
+    "  --screenshot DIR --gallery\n"
+    "                      save every page with its worked example computed and every\n"
+    "                      result window, one DIR/NAME.png each, and end\n"
     "Qt's own options (-platform NAME, -style NAME, ...) are taken as well.\n"
     "\n"
     "vadocalc-cli drives the same pages from a script: see vadocalc-cli --help.\n";

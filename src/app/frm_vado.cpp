@@ -37,11 +37,15 @@ FrmVado::FrmVado(AppContext& app)
         }
     };
     cmdExit.onClick = [this] { services().Quit(); };
+    using namespace ui::page;
     layout.sections = {
         {.frame = "fraPage",
          .rows = {{{{"Image1"}}}, {{{"lblProductName"}}}, {{{"lblVersion"}}}, {{{"lbl0Info"}}}},
-         .centered = true},
-        {.rows = {{{{"cmdHelp"}}, {{"cmdExit"}}}}, .centered = true},
+         .centered = true,
+         .role = ui::Role::Plain,
+         .column = ui::Column::Across,
+         .name = "QLBS logo"},
+        Commands({"cmdHelp", "cmdExit"}),
     };
 }
 

@@ -100,6 +100,8 @@ NumericField& CalculatorForm::fieldOf(const ui::TextBox& box) {
 ui::TextBox& CalculatorForm::addNumericField(NumericField f, const std::string& name, int index) {
     ui::TextBox& box = add<ui::TextBox>(name, index);
     f.box = &box;
+    box.unit = f.unit;
+    box.setToolTip(RangeTip(f));
     box.onChange = [this] {
         ClearResults();
         inputEdited = true;
@@ -131,6 +133,15 @@ ui::TextBox& CalculatorForm::addNumericField(NumericField f, const std::string& 
     };
     fields_.push_back(std::move(f));
     return box;
+}
+
+std::string RangeTip(const NumericField& f) {
+    // What the keyboard or the check lets through: either way a person types a whole number.
+    std::string tip = f.integerOnly || f.wholeNumber ? "whole number, " : "";
+    tip += f.lo < f.hi ? FormatNumber(f.lo, f.format) + " to " + FormatNumber(f.hi, f.format)
+                       : "at least " + FormatNumber(f.lo, f.format);
+    if (!f.unit.empty()) tip += " " + f.unit;
+    return tip;
 }
 
 ComputeFrame::ComputeFrame(CalculatorForm& form, bool fromCommand, bool& ok)

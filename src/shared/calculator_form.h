@@ -43,6 +43,9 @@ NumericField MakeField(const char* label, const char* unit, double lo, double hi
                        const char* format, bool integerOnly, const char* defaultText,
                        std::function<ui::Control*()> next);
 
+// What a field takes, as its tooltip says it: "0.0100 to 0.2000", "whole number, 4 to 36 in.".
+std::string RangeTip(const NumericField& f);
+
 class CalculatorForm;
 
 // The common frame of a Compute: fields are taken in check order; the first that fails or is

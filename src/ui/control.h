@@ -49,6 +49,8 @@ public:
     void setToolTip(const std::string& t);
     // The frame or other container the control sits in ("" for the form itself).
     std::string container;
+    // The unit of the value the control holds ("ft", "in./day"), shown beside it by the view.
+    std::string unit;
 
     bool canFocus() const;
     bool SetFocus();
@@ -115,9 +117,10 @@ public:
 
     std::function<void()> onChange;
     std::function<void(std::int16_t& key)> onKeyPress;
-    // A movement key (37 Left, 38 Up, 39 Right, 40 Down) before the field moves its caret:
-    // true when the handler dealt with it.
-    std::function<bool(int keyCode)> onKeyDown;
+    // A movement key (37 Left, 38 Up, 39 Right, 40 Down, 9 Tab) before the field acts on it,
+    // with the shift state (1 Shift, 2 Ctrl, 4 Alt): true when the handler dealt with it. A Tab
+    // the handler leaves moves the focus on as usual.
+    std::function<bool(int keyCode, int shift)> onKeyDown;
 
 private:
     void replaceSelection(const std::string& t);
@@ -253,6 +256,12 @@ public:
     std::function<void(Surface&, double width, double height)> onPaint;
     // The least room the picture needs on screen, twips (0: the view's own minimum).
     double minimumWidth = 0, minimumHeight = 0;
+    // The room the picture wants on a surface like the one it is drawn on, twips (a formula
+    // measures its text); unset, the minimum above.
+    std::function<void(Surface&, double& width, double& height)> onMeasure;
+    // A sketch is drawn on white paper whatever the desktop's colours; a formula is written on
+    // the window's own background in its text colour.
+    bool paper = true;
     // Asks the view to repaint.
     void Refresh() { notify(); }
 };

@@ -9,6 +9,7 @@ namespace ui {
 
 class Form;
 class Printer;
+struct ExportOffer;
 
 enum class MsgIcon { None, Exclamation, Information, Critical };
 
@@ -43,6 +44,9 @@ public:
     // The printer selection: a printer to print one job on, or null when the user cancelled.
     // Each view installs its own (a print dialog on screen, a PDF file in a script).
     std::function<std::unique_ptr<Printer>()> selectPrinter;
+    // A window's Export command: the view asks where to and what, and writes it. Without a view
+    // that can ask, the command does nothing.
+    std::function<void(const ExportOffer&)> offerExport;
 
     // Application information.
     virtual std::string AppFolder() const = 0;

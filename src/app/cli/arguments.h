@@ -13,7 +13,7 @@ struct UsageError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-enum class Command { Run, List, Forms, Help, Version };
+enum class Command { Run, List, Forms, Batch, Help, Version };
 
 // One step of a run, in the order given on the command line.
 struct Step {
@@ -28,6 +28,13 @@ struct Arguments {
     bool markdown = false;
     std::string form;  // as typed; empty when none was given
     std::optional<std::string> openFile, printFile, saveFile;
+    // --export FILE: the table (.csv) or graph (.png, .svg) of the form the steps ended on;
+    // --scale: a PNG's size as a multiple of the graph's.
+    std::optional<std::string> exportFile;
+    int exportScale = 1;
+    // --batch FORM CASES [--out RESULTS]: "-" is standard input or output.
+    std::string casesFile;
+    std::string outFile = "-";
     std::vector<std::pair<std::string, std::string>> info;  // --info NAME=VALUE, in order
     std::vector<Step> steps;
 };

@@ -1,6 +1,7 @@
 #include "app/cli/cli.h"
 
 #include "app/cli/arguments.h"
+#include "app/cli/batch.h"
 #include "app/cli/listing.h"
 #include "app/cli/run.h"
 #include "app/cli/session.h"
@@ -33,6 +34,8 @@ int RunCli(const std::vector<std::string>& argv, std::ostream& out, std::ostream
                     cli::PrintList(*page, out);
                 return 0;
             }
+            case cli::Command::Batch:
+                return cli::RunBatch(args, out, err, env);
             case cli::Command::Run:
                 if (args.form.empty()) {
                     err << cli::kUsage;

@@ -1,5 +1,6 @@
 #include "app/cli/run.h"
 
+#include "app/cli/export.h"
 #include "app/cli/session.h"
 #include "app/project_file.h"
 
@@ -24,6 +25,13 @@ void PrintReadable(const Json& j, std::ostream& out) {
             out << "report: not printed: " << r["error"].get<std::string>() << "\n";
         else
             out << "report: not printed\n";
+    }
+    if (j.contains("export")) {
+        const Json& e = j["export"];
+        if (e["written"].get<bool>())
+            out << "export: written to " << e["file"].get<std::string>() << "\n";
+        else
+            out << "export: not written: " << e["error"].get<std::string>() << "\n";
     }
     for (auto& [name, value] : j["controls"].items())
         out << name << ": " << (value.is_string() ? value.get<std::string>() : value.dump())
@@ -72,12 +80,18 @@ int RunSteps(const Arguments& args, std::ostream& out, std::ostream& err,
         const std::string file = *args.printFile;
         session.print(file, args.info, [&env, file] { return env.pdfPrinter(file); });
     }
+    Json exported;
+    if (args.exportFile) {
+        session.services().context = "--export";
+        exported = ExportForm(session.form(), *args.exportFile, args.exportScale, env);
+    }
     std::string saveError;
     if (args.saveFile &&
         !project::WriteTextAtomically(*args.saveFile, project::Save(session.module()), saveError))
         saveError = saveError.empty() ? "the project was not saved" : saveError;
 
     Json j = session.result();
+    if (!exported.is_null()) j["export"] = exported;
     if (args.json)
         out << j.dump(1) << "\n";
     else
@@ -88,6 +102,11 @@ int RunSteps(const Arguments& args, std::ostream& out, std::ostream& err,
     }
     if (std::string why = session.printError(); !why.empty()) {
         err << "vadocalc-cli: the report was not written: " << why << "\n";
+        return 1;
+    }
+    if (!exported.is_null() && !exported["written"].get<bool>()) {
+        err << "vadocalc-cli: " << *args.exportFile
+            << " was not written: " << exported["error"].get<std::string>() << "\n";
         return 1;
     }
     return 0;

@@ -43,6 +43,9 @@ class Session {
     // What the run left on screen: messages, the page's controls, the open result windows.
     Json result();
 
+    // The form the next step would talk to (an open dialog, the window chosen, or the page).
+    ui::Form& form() { return target(); }
+
   private:
     ui::Form& target();
     void chooseWindow(const std::string& name);

@@ -34,6 +34,13 @@ ui::TextBox& AddResultField(ui::Form& form, const std::string& name) {
     return box;
 }
 
+ui::LayoutSection ResultsSection(const std::array<const ui::TextBox*, 5>& fields) {
+    const char* hints[] = {"Hydraulic Radius:", "Area:", "Capacity:", "Velocity:", "Critical Depth:"};
+    std::vector<ui::LayoutRow> rows;
+    for (int i = 0; i < 5; ++i) rows.push_back(ui::page::Result(fields[i]->fullName(), hints[i]));
+    return ui::page::Results(std::move(rows));
+}
+
 NumericField Field(const char* label, const char* unit, double lo, double hi, const char* format,
                    const char* defaultText, std::function<ui::Control*()> next) {
     return MakeField(label, unit, lo, hi, format, false, defaultText, std::move(next));

@@ -25,6 +25,9 @@ void ShowChannelResults(double r, ui::TextBox& fieldR, double a, ui::TextBox& fi
 // Adds one of those display fields to a page: locked, so only the computation writes it.
 ui::TextBox& AddResultField(ui::Form& form, const std::string& name);
 
+// The five display fields in the page's results group, each captioned while empty.
+ui::LayoutSection ResultsSection(const std::array<const ui::TextBox*, 5>& fields);
+
 // A numeric field of a channel page: digits and one point, no sign.
 NumericField Field(const char* label, const char* unit, double lo, double hi, const char* format,
                    const char* defaultText, std::function<ui::Control*()> next);

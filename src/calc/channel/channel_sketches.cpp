@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include <string>
+
 #include "shared/sketch.h"
 
 namespace vado {
@@ -29,7 +31,14 @@ void Dimension(ui::Surface& s, const SketchScale& k, long x1, long y1, long x2, 
 
 }  // namespace
 
-void PaintTrapezoid(ui::Surface& s, double width, double height) {
+// A letter or short text centred on a grid point.
+void Mark(ui::Surface& s, const SketchScale& k, long x, long y, const std::string& text) {
+    s.setCurrentX(x * k.x - s.TextWidth(text) / 2);
+    s.setCurrentY(y * k.y - s.TextHeight(text) / 2);
+    s.PrintInline(text);
+}
+
+void PaintTrapezoid(ui::Surface& s, double width, double height, const std::string& sideSlope) {
     if (width <= 0 || height <= 0) return;
     auto k = Scale(width, height);
     ScaledLine(s, k, 10, 15, 70, 85);   // left side slope
@@ -40,9 +49,20 @@ void PaintTrapezoid(ui::Surface& s, double width, double height) {
     // Depth and bottom width.
     Dimension(s, k, 100, 35, 100, 85);
     Dimension(s, k, 70, 93, 130, 93);
-    // The side slope's triangle: 1 up, z across.
+    // The side slope's triangle: 1 up, z across, on both banks.
     ScaledLine(s, k, 160, 50, 172, 50);
     ScaledLine(s, k, 172, 50, 172, 36);
+    ScaledLine(s, k, 40, 50, 28, 50);
+    ScaledLine(s, k, 28, 50, 28, 36);
+    const std::string z = sideSlope.empty() ? "z" : sideSlope;
+    Mark(s, k, 166, 56, z);
+    Mark(s, k, 177, 43, "1");
+    Mark(s, k, 34, 56, z);
+    Mark(s, k, 23, 43, "1");
+    Mark(s, k, 106, 60, "d");
+    Mark(s, k, 138, 93, "b");
+    Dimension(s, k, 27, 26, 173, 26);
+    Mark(s, k, 100, 20, "T");
 }
 
 void PaintParabola(ui::Surface& s, double width, double height) {
@@ -62,6 +82,8 @@ void PaintParabola(ui::Surface& s, double width, double height) {
     WaterMarks(s, k, 30, 170, 33);
     Dimension(s, k, 100, 33, 100, 85);
     Dimension(s, k, 30, 25, 170, 25);
+    Mark(s, k, 106, 60, "d");
+    Mark(s, k, 100, 18, "T");
 }
 
 void PaintCircle(ui::Surface& s, double width, double height) {
@@ -74,6 +96,8 @@ void PaintCircle(ui::Surface& s, double width, double height) {
     WaterMarks(s, k, 64, 136, 40);
     Dimension(s, k, 150, 40, 150, 90);
     Dimension(s, k, 60, 50, 140, 50);  // the diameter
+    Mark(s, k, 100, 56, "D");
+    Mark(s, k, 157, 65, "d");
 }
 
 }  // namespace vado

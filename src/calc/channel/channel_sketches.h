@@ -1,11 +1,14 @@
 #pragma once
 
+#include <string>
+
 #include "ui/surface.h"
 
 namespace vado {
 
-// Fixed schematic cross-sections, scaled to the picture box; they read no input.
-void PaintTrapezoid(ui::Surface& s, double width, double height);
+// Schematic cross-sections with their lettered dimensions, scaled to the picture box; the
+// trapezoid writes the side slope z : 1 on its banks ("z" while none is typed).
+void PaintTrapezoid(ui::Surface& s, double width, double height, const std::string& sideSlope);
 void PaintParabola(ui::Surface& s, double width, double height);
 void PaintCircle(ui::Surface& s, double width, double height);
 

@@ -48,17 +48,14 @@ FrmCircular::FrmCircular(AppContext& app)
     };
 
     pic3pic.onPaint = PaintCircle;
+    using namespace ui::page;
+    inputRows.push_back(Row({"cmdManningsNHelp"}));
     layout.sections = {
-        {.rows = {{{{"lblTitle"}}}}, .centered = true},
-        {.rows = {{{{"pic3pic"}}}}, .centered = true},
-        {.rows = inputRows},
-        {.rows = {{{{"cmdManningsNHelp"}}}}, .centered = true},
-        {.rows = {{{{"txt3Hradius"}}},
-                  {{{"txt3Area"}}},
-                  {{{"txt3Capacity"}}},
-                  {{{"txt3Velocity"}}},
-                  {{{"txt3CritDepth"}}}}},
-        {.rows = {{{{"cmdCompute(3)"}}, {{"cmdPrint(3)"}}, {{"cmdExit(3)"}}}}, .centered = true},
+        Title({"lblTitle"}),
+        Inputs(inputRows),
+        Picture("pic3pic", "Sketch of the circular section", "Pipe diameter D and water depth d"),
+        channel::ResultsSection({&txt3Hradius, &txt3Area, &txt3Capacity, &txt3Velocity, &txt3CritDepth}),
+        Commands({"cmdCompute(3)", "cmdPrint(3)", "cmdExit(3)"}),
     };
 }
 

@@ -43,16 +43,13 @@ FrmParabolic::FrmParabolic(AppContext& app)
     }
 
     pic4pic.onPaint = PaintParabola;
+    using namespace ui::page;
     layout.sections = {
-        {.rows = {{{{"lblTitle"}}}, {{{"lbl4Warning"}}}}, .centered = true},
-        {.rows = {{{{"pic4pic"}}}}, .centered = true},
-        {.rows = inputRows},
-        {.rows = {{{{"txt4Hradius"}}},
-                  {{{"txt4Area"}}},
-                  {{{"txt4Capacity"}}},
-                  {{{"txt4Velocity"}}},
-                  {{{"txt4CritDepth"}}}}},
-        {.rows = {{{{"cmdCompute(4)"}}, {{"cmdPrint(4)"}}, {{"cmdExit(4)"}}}}, .centered = true},
+        Title({"lblTitle", "lbl4Warning"}),
+        Inputs(inputRows),
+        Picture("pic4pic", "Sketch of the parabolic section", "Top width T and depth d"),
+        channel::ResultsSection({&txt4Hradius, &txt4Area, &txt4Capacity, &txt4Velocity, &txt4CritDepth}),
+        Commands({"cmdCompute(4)", "cmdPrint(4)", "cmdExit(4)"}),
     };
 }
 

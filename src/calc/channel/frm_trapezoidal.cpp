@@ -44,7 +44,7 @@ FrmTrapezoidal::FrmTrapezoidal(AppContext& app)
         channel::Field("Slope (ft/ft):", "ft/ft", 0.0001, 0.1, "0.0000#", "0.0005", toN),
         "txt5Slope", 0);
     txt5Slope_[1] = &addNumericField(
-        channel::Field("Side slope (horizontal per 1 vertical):", "", 0, 20, "#0.0#", "2", toN),
+        channel::Field("Side slope (horizontal per 1 vertical):", ": 1", 0, 20, "#0.0#", "2", toN),
         "txt5Slope", 1);
     txt5Slope_[2] = &add<ui::TextBox>("txt5Slope", 2);
     txt5Slope_[2]->locked = true;
@@ -55,6 +55,7 @@ FrmTrapezoidal::FrmTrapezoidal(AppContext& app)
     txt5Slope(1).onChange = [this] {
         ClearResults(false);
         lbl5Slope.setCaption(txt5Slope(1).text());
+        pic5pic.Refresh();
     };
     txt5N.onChange = [this] { ClearResults(true); };
 
@@ -64,29 +65,33 @@ FrmTrapezoidal::FrmTrapezoidal(AppContext& app)
         return l.fullName();
     };
     const std::string bwLabel = label(0, " Bottom width (ft):");
-    // The side slope reads z : 1 on the sketch, its box beside the vertical "1".
-    const std::string oneLabel = label(1, "1");
+    // The side slope was read z : 1 on the old sketch, its box beside this "1".
+    label(1, "1");
     const std::string depthLabel = label(2, "Depth (ft):");
     const std::string slopeLabel = label(3, "Slope (ft/ft):");
     const std::string nLabel = label(4, "Mannings N:");
     for (auto& f : fields()) f.box->setText(f.defaultText);
 
-    pic5pic.onPaint = PaintTrapezoid;
+    // The sketch writes the side slope on both banks; the grey box of the old sketch (member 2)
+    // and the "1" beside it are not shown.
+    pic5pic.onPaint = [this](ui::Surface& s, double w, double h) {
+        PaintTrapezoid(s, w, h, txt5Slope(1).text());
+    };
+    using namespace ui::page;
+    ui::LayoutSection results = channel::ResultsSection(
+        {&txt5HRadius, &txt5Area, &txt5Capacity, &txt5Velocity, &txt5CritDepth});
+    results.rows.insert(results.rows.begin(), Result("lbl5Width", ""));
     layout.sections = {
-        {.rows = {{{{"lblTitle"}}}}, .centered = true},
-        {.rows = {{{{"lbl5Slope"}}, {{"pic5pic"}}, {{oneLabel}}, {{"txt5Slope(1)"}}},
-                  {{{"txt5Slope(2)"}}, {{"lbl5Width"}, 3}}},
-         .centered = true},
-        {.rows = {{{{bwLabel}}, {{"txt5BW"}}},
-                  {{{depthLabel}}, {{"txt5Depth"}}},
-                  {{{slopeLabel}}, {{"txt5Slope(0)"}}},
-                  {{{nLabel}}, {{"txt5N"}}}}},
-        {.rows = {{{{"txt5HRadius"}}},
-                  {{{"txt5Area"}}},
-                  {{{"txt5Capacity"}}},
-                  {{{"txt5Velocity"}}},
-                  {{{"txt5CritDepth"}}}}},
-        {.rows = {{{{"cmdCompute(5)"}}, {{"cmdPrint(5)"}}, {{"cmdExit(5)"}}}}, .centered = true},
+        Title({"lblTitle"}),
+        Inputs({Row({bwLabel, "txt5BW"}),
+                Row({depthLabel, "txt5Depth"}),
+                {{{}, 1, "Side slope:"}, {{"txt5Slope(1)"}}},
+                Row({slopeLabel, "txt5Slope(0)"}),
+                Row({nLabel, "txt5N"})}),
+        Picture("pic5pic", "Sketch of the trapezoidal section",
+                "Bottom width b, depth d, side slopes z horizontal to 1 vertical, top width T"),
+        results,
+        Commands({"cmdCompute(5)", "cmdPrint(5)", "cmdExit(5)"}),
     };
 }
 

@@ -47,11 +47,14 @@ FrmDryHydrant::FrmDryHydrant(AppContext& app)
     auto& type = add<ui::Label>("Label17", i);
     type.setCaption("Design Type:");
     inputs.push_back({{{type.fullName()}}, {{"cboType"}}});
+    using namespace ui::page;
     layout.sections = {
-        {.rows = {{{{"lblTitle"}}}}, .centered = true},
-        {.rows = {{{{"picSketch"}, 2}}}, .centered = true},
-        {.rows = inputs},
-        {.rows = {{{{"cmdCompute(17)"}}, {{"cmdPrint(17)"}}, {{"cmdExit(17)"}}}}, .centered = true},
+        Title({"lblTitle"}),
+        Inputs(inputs),
+        Picture("picSketch", "Sketch of the dry hydrant",
+                "Hydrant head on the bank, the suction pipe down to its strainer in the pond; after "
+                "Compute, the total head loss and the materials required"),
+        Commands({"cmdCompute(17)", "cmdPrint(17)", "cmdExit(17)"}),
     };
 }
 
@@ -118,8 +121,9 @@ void FrmDryHydrant::PrintResults(report::Destination& d) const {
 
 void FrmDryHydrant::Paint(ui::Surface& s, double width, double height) const {
     if (width <= 0 || height <= 0) return;
-    // The figure takes the upper part of the picture, the results the lower.
-    const SketchScale k{width / 200, height * 0.55 / 100};
+    // With results the figure takes the upper part of the picture and they the lower; without,
+    // the figure has the whole picture.
+    const SketchScale k{width / 200, height * (valid_ ? 0.55 : 0.9) / 100};
     auto label = [&](long x, long y, const std::string& text) {
         ScaledMoveTo(s, k, x, y);
         s.PrintInline(text);
@@ -147,7 +151,7 @@ void FrmDryHydrant::Paint(ui::Surface& s, double width, double height) const {
     ScaledLine(s, k, 170, 74, 185, 74);
     ScaledLine(s, k, 185, 66, 185, 74);
     label(35, 12, type == 0 ? "90 deg. head" : "45 deg. head");
-    label(5, 20, "Hydrant Elev");
+    label(34, 21, "Hydrant Elev");
     label(120, 48, "Normal Water Elev.");
     label(120, 58, "Low Water Level");
     label(150, 78, "Inlet Elev.");

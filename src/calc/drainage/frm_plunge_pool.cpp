@@ -37,8 +37,11 @@ void PaintPool(ui::Surface& s, double width, double height, bool rectangular) {
     shape(16, 10);
     ScaledMoveTo(s, k, 5, 35);
     s.PrintInline("Pipe Outlet");
-    ScaledMoveTo(s, k, 108, 46);
-    s.PrintInline("Pool Bottom");
+    // The bottom's name between the inner ring and the next, clear of both.
+    const std::string bottom = "Pool Bottom";
+    s.setCurrentX(120 * k.x - s.TextWidth(bottom) / 2);
+    s.setCurrentY(69 * k.y - s.TextHeight(bottom) / 2);
+    s.PrintInline(bottom);
 }
 
 }  // namespace
@@ -103,20 +106,25 @@ FrmPlungePool::FrmPlungePool(AppContext& app)
         f.box->setText(f.defaultText);
         inputs.push_back({{{label.fullName()}}, {{f.box->fullName()}}});
     }
+    // The design option chooses the pool's shape: an input, captioned among the results' own.
     const char* resultLabels[][2] = {{"Pool Bottom (ft):", "txtElev(3)"}, {"Design Option:", "cboType"},
                                      {"'x' distance (ft):", "lblOffset"}, {"Pool bottom:", "lblBW"},
                                      {"Rip-rap:", "lblRipRap"}, {"", "lblRipRapThickness"},
                                      {"Filter:", "lblFilter"}, {"", "lblSS1"}, {"", "lblSS2"}};
+    std::vector<ui::LayoutRow> results;
     for (auto& [caption, name] : resultLabels) {
         auto& label = add<ui::Label>("Label14", i++);
         label.setCaption(caption);
-        inputs.push_back({{{label.fullName()}}, {{name}}});
+        (std::string(name) == "cboType" ? inputs : results).push_back({{{label.fullName()}}, {{name}}});
     }
+    using namespace ui::page;
     layout.sections = {
-        {.rows = {{{{"lblTitle"}}}}, .centered = true},
-        {.rows = {{{{"picSketch"}, 2}}}, .centered = true},
-        {.rows = inputs},
-        {.rows = {{{{"cmdCompute(14)"}}, {{"cmdPrint(14)"}}, {{"cmdExit(14)"}}}}, .centered = true},
+        Title({"lblTitle"}),
+        Inputs(inputs),
+        Picture("picSketch", "Sketch of the plunge pool",
+                "Pipe outlet over the pool below the channel; the offset x and the pool bottom"),
+        Results(results),
+        Commands({"cmdCompute(14)", "cmdPrint(14)", "cmdExit(14)"}),
     };
 }
 

@@ -61,7 +61,7 @@ FrmPumpDrainage::FrmPumpDrainage(AppContext& app)
         };
     picSump.onPaint = [](ui::Surface& s, double w, double h) { PaintSump(s, w, h); };
 
-    std::vector<std::vector<ui::LayoutCell>> inputs;
+    std::vector<ui::LayoutRow> inputs;
     const char* captions[][2] = {{"Acres Drained:", "txtAcres"}, {"Coefficient:", "cboDC"},
                                  {"F (1.0 or 1.2):", "cboFfactor"}, {"Cycles per hour:", "cboCPH"},
                                  {"", "cboCalc"}, {"Inlet:", "txtElev(0)"}, {"Outlet:", "txtElev(1)"},
@@ -71,15 +71,22 @@ FrmPumpDrainage::FrmPumpDrainage(AppContext& app)
     for (auto& [caption, name] : captions) {
         auto& label = add<ui::Label>("Label16", k++);
         label.setCaption(caption);
-        inputs.push_back({{{label.fullName()}}, {{name}}});
+        // The list of what to compute has no caption of its own.
+        if (*caption)
+            inputs.push_back({{{label.fullName()}}, {{name}}});
+        else
+            inputs.push_back({{{}, 1, "Compute:"}, {{name}}});
     }
+    cboDC.unit = "in./day";
     for (auto& f : fields()) f.box->setText(f.defaultText);
+    using namespace ui::page;
     layout.sections = {
-        {.rows = {{{{"lblTitle"}}}}, .centered = true},
-        {.rows = {{{{"picSump"}, 2}}}, .centered = true},
-        {.rows = inputs},
-        {.rows = {{{{"lblSumpDim1"}}, {{"lblSumpDia"}}}, {{{"lblSumpDim2"}}, {{"lblSumpSquare"}}}}},
-        {.rows = {{{{"cmdCompute(16)"}}, {{"cmdPrint(16)"}}, {{"cmdExit(16)"}}}}, .centered = true},
+        Title({"lblTitle"}),
+        Inputs(inputs),
+        Picture("picSump", "Sketch of the sump", "Inlet and outlet of the sump, the pump's start and stop levels"),
+        Results({{{{"lblSumpDim1"}}, {{"lblSumpDia"}, 1, "... ft diameter"}, {{"lblSumpDim2"}},
+                  {{"lblSumpSquare"}, 1, "... ft square"}}}),
+        Commands({"cmdCompute(16)", "cmdPrint(16)", "cmdExit(16)"}),
     };
 }
 

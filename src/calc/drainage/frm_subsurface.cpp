@@ -46,12 +46,19 @@ FrmSubsurface::FrmSubsurface(AppContext& app, const DrainMaterialTable& material
     };
     txtCover.onChange = [this] {
         if (placing_) return;
-        grdData.setTextMatrix(grdData.row, grdData.col, txtCover.text());
+        // Into the cell the overlay was opened on, wherever the cursor has been put since.
+        grdData.setTextMatrix(editRow_, editCol_, txtCover.text());
         bool ok = true;
         RunCompute(false, ok);
     };
-    txtCover.onKeyDown = [this](int keyCode) { return coverKey(keyCode); };
+    txtCover.onKeyDown = [this](int keyCode, int shift) { return coverKey(keyCode, shift); };
     txtCover.onKeyPress = [this](std::int16_t& key) {
+        if (key == 27) {
+            // Escape closes the overlay; what was typed is already in the cell.
+            key = 0;
+            grdData.SetFocus();
+            return;
+        }
         if (key == 13) {
             key = 0;
             if (grdData.col < 2)
@@ -71,11 +78,18 @@ FrmSubsurface::FrmSubsurface(AppContext& app, const DrainMaterialTable& material
     material.setCaption("Drain Material:");
     auto& coefficient = add<ui::Label>("Label15", 1);
     coefficient.setCaption("Drainage Coefficient:");
+    cboDC.unit = "in./day";
+    using namespace ui::page;
     layout.sections = {
-        {.rows = {{{{"lblTitle"}}}}, .centered = true},
-        {.rows = {{{{"Label15(0)"}}, {{"cboDrMat"}}}, {{{"Label15(1)"}}, {{"cboDC"}}}}},
-        {.rows = {{{{"grdData"}}}}, .stretch = true},
-        {.rows = {{{{"cmdCompute(15)"}}, {{"cmdPrint(15)"}}, {{"cmdExit(15)"}}}}, .centered = true},
+        Title({"lblTitle"}),
+        Inputs({Row({"Label15(0)", "cboDrMat"}), Row({"Label15(1)", "cboDC"})}),
+        {.rows = {{{{"grdData"}}}},
+         .stretch = true,
+         .role = ui::Role::Inputs,
+         .column = ui::Column::Across,
+         .name = "Drain mains",
+         .description = "One main a row: its name, grade and acres; the rest of the row is computed"},
+        Commands({"cmdCompute(15)", "cmdPrint(15)", "cmdExit(15)"}),
     };
     cmdPrint.onClick = [this] {
         cmdCompute_Click();
@@ -191,8 +205,8 @@ void FrmSubsurface::Compute(bool fromCommand, bool& ok) {
 void FrmSubsurface::EnterCell() {
     if (!editing_ || grdData.row < 2) return;
     if (grdData.col > 2) grdData.col = 2;
-    grdData.rowSel = grdData.row;
-    grdData.colSel = grdData.col;
+    grdData.rowSel = editRow_ = grdData.row;
+    grdData.colSel = editCol_ = grdData.col;
     placing_ = true;
     txtCover.setText(grdData.textMatrix(grdData.row, grdData.col));
     placing_ = false;
@@ -227,8 +241,33 @@ void FrmSubsurface::PreviousRow() {
     MoveTo(row - 1, grdData.col);
 }
 
-bool FrmSubsurface::coverKey(int keyCode) {
+bool FrmSubsurface::coverTab(bool backwards) {
+    const int row = grdData.row;
+    const bool lastAndEmpty = row == grdData.rows() - 1 && RowIsEmpty(row);
+    if (backwards) {
+        if (grdData.col > 0) {
+            MoveTo(row, grdData.col - 1);
+            return true;
+        }
+        // Column 0 of the first data row: the focus leaves the table backwards.
+        if (row <= 2) return false;
+        if (lastAndEmpty) grdData.setRows(grdData.rows() - 1);
+        MoveTo(row - 1, 2);
+        return true;
+    }
+    // Past the end of the table the focus leaves it, so the keyboard is never held in it.
+    if (lastAndEmpty) return false;
+    if (grdData.col < 2)
+        MoveTo(row, grdData.col + 1);
+    else
+        NextRow(true);
+    return true;
+}
+
+bool FrmSubsurface::coverKey(int keyCode, int shift) {
     const int len = static_cast<int>(txtCover.text().size());
+    if (keyCode == 9) return coverTab(shift & 1);
+    if (shift != 0) return false;
     switch (keyCode) {
         case 37:  // Left
             if (txtCover.selStart() != 0 || grdData.col < 1) return false;

@@ -40,12 +40,16 @@ private:
     void NextRow(bool toFirstColumn);
     void PreviousRow();
     bool RowIsEmpty(int row) const;
-    bool coverKey(int keyCode);
+    bool coverKey(int keyCode, int shift);
+    // Tab moves one column right (from the acres, on to the next row), Shift+Tab one left; false
+    // when the focus is to leave the table instead.
+    bool coverTab(bool backwards);
 
     const DrainMaterialTable& materials_;
     const StandardDiameterTable& sizes_;
     bool editing_ = false;  // the overlay opens on a cell only while set
     bool placing_ = false;  // the overlay is being given a cell's text
+    int editRow_ = 2, editCol_ = 0;  // the cell the overlay edits
 };
 
 }  // namespace vado

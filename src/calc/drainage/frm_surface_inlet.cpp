@@ -87,13 +87,18 @@ FrmSurfaceInlet::FrmSurfaceInlet(AppContext& app, const DrainMaterialTable& mate
         rows[i < 5 ? 0 : i < 7 ? 1 : 2].push_back({{{label.fullName()}}, {{controls[i]}}});
     }
     for (auto& f : fields()) f.box->setText(f.defaultText);
+    cbo12DC.unit = "in./day";
+    using namespace ui::page;
+    rows[2].push_back({{{}, 1, "Pipe above orifice:"}, {{"lbl12DaOrf"}}});
+    rows[2].push_back({{{}, 1, "Pipe below orifice:"}, {{"lbl12DbOrf"}}});
     layout.sections = {
-        {.rows = {{{{"lblTitle"}}}}, .centered = true},
-        {.frame = "fraMain", .rows = rows[0]},
-        {.rows = {{{{"pic12pic"}, 2}}, {{{"lbl12DaOrf"}}, {{"lbl12DbOrf"}}}}, .centered = true},
-        {.rows = rows[1]},
-        {.rows = rows[2]},
-        {.rows = {{{{"cmdCompute(12)"}}, {{"cmdPrint(12)"}}, {{"cmdExit(12)"}}}}, .centered = true},
+        Title({"lblTitle"}),
+        Inputs(rows[0], "fraMain"),
+        Inputs(rows[1]),
+        Picture("pic12pic", "Sketch of the surface inlet",
+                "Riser with its orifice above the subsurface main; water and orifice elevations"),
+        Results(rows[2]),
+        Commands({"cmdCompute(12)", "cmdPrint(12)", "cmdExit(12)"}),
     };
 }
 

@@ -76,7 +76,7 @@ void Embankment(ui::Surface& s, const SketchScale& k) {
     ScaledLine(s, k, 40, 86, 175, 98);
     Label(s, k, 88, 12, "Top Elev");
     Label(s, k, 5, 37, "Water Elev");
-    Label(s, k, 150, 99, "Outlet");
+    Label(s, k, 176, 82, "Outlet");  // beside the barrel's end, inside the picture
 }
 
 }  // namespace

@@ -50,13 +50,15 @@ FrmBoxInlet::FrmBoxInlet(AppContext& app, FrmStageDischarge& window)
         f.box->setText(f.defaultText);
         inputs.push_back({{{label.fullName()}}, {{f.box->fullName()}}});
     }
+    using namespace ui::page;
     layout.sections = {
-        {.rows = {{{{"lblTitle"}}}}, .centered = true},
-        {.rows = {{{{"pic11pic"}, 2}}}, .centered = true},
-        {.rows = inputs},
-        {.rows = {{{{"lbl11Capacity"}}}, {{{"lbl11Width"}}}, {{{"lbl11Elev"}}}}, .centered = true},
-        {.rows = {{{{"cmdCompute(11)"}}, {{"cmdPrint(11)"}}, {{"cmdStageDischarge"}}, {{"cmdExit(11)"}}}},
-         .centered = true},
+        Title({"lblTitle"}),
+        Inputs(inputs),
+        Picture("pic11pic", "Sketch of the box-inlet drop structure",
+                "Box inlet of width and breadth, the depth of flow over its crest, weir and floor elevations"),
+        Results({Result("lbl11Capacity", "Capacity:"), Result("lbl11Width", "Width of Inlet Channel (ft):"),
+                 Result("lbl11Elev", "Top Elev (ft):")}),
+        Commands({"cmdCompute(11)", "cmdPrint(11)", "cmdStageDischarge", "cmdExit(11)"}),
     };
 }
 

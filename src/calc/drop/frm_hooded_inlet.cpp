@@ -81,15 +81,17 @@ FrmHoodedInlet::FrmHoodedInlet(AppContext& app, FrmStageDischarge& window)
         }, "");
     };
 
+    using namespace ui::page;
     layout.sections = {
-        {.rows = {{{{"lblTitle"}}}}, .centered = true},
-        {.rows = {{{{"pic9pic"}, 2}}}, .centered = true},
-        {.rows = inputs},
-        {.rows = {{{{"lbl9Capacity"}}}, {{{"lbl9Length"}}}, {{{"lbl9Controls"}}}, {{{"lbl9Spill"}}},
-                  {{{"lbl9Error"}}}},
-         .centered = true},
-        {.rows = {{{{"cmdCompute(9)"}}, {{"cmdPrint(9)"}}, {{"cmdStageDischarge"}}, {{"cmdExit(9)"}}}},
-         .centered = true},
+        Title({"lblTitle"}),
+        Inputs(inputs),
+        Picture("pic9pic", "Sketch of the hooded inlet drop structure",
+                "Embankment with its top and emergency spillway elevations and the hooded pipe inlet "
+                "through the fill to the outlet"),
+        Results({Result("lbl9Capacity", "Capacity ="), Result("lbl9Length", "Length of pipe ="),
+                 Result("lbl9Controls", "Controlling condition:"), Result("lbl9Spill", ""),
+                 Result("lbl9Error", "")}),
+        Commands({"cmdCompute(9)", "cmdPrint(9)", "cmdStageDischarge", "cmdExit(9)"}),
     };
 }
 

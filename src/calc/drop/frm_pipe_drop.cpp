@@ -87,15 +87,17 @@ FrmPipeDrop::FrmPipeDrop(AppContext& app, FrmStageDischarge& window)
         }, "");
     };
 
+    using namespace ui::page;
     layout.sections = {
-        {.rows = {{{{"lblTitle"}}}}, .centered = true},
-        {.rows = {{{{"pic8pic"}, 2}}}, .centered = true},
-        {.rows = inputs},
-        {.rows = {{{{"lbl8Capacity"}}}, {{{"lbl8Length"}}}, {{{"lbl8Height"}}}, {{{"lbl8Controls"}}},
-                  {{{"lbl8Spill"}}}, {{{"lbl8Problem"}}}},
-         .centered = true},
-        {.rows = {{{{"cmdCompute(8)"}}, {{"cmdPrint(8)"}}, {{"cmdStageDischarge"}}, {{"cmdExit(8)"}}}},
-         .centered = true},
+        Title({"lblTitle"}),
+        Inputs(inputs),
+        Picture("pic8pic", "Sketch of the pipe drop structure",
+                "Embankment with its top and emergency spillway elevations, the riser and the pipe "
+                "through the fill to the outlet"),
+        Results({Result("lbl8Capacity", "Capacity ="), Result("lbl8Length", "Length of pipe ="),
+                 Result("lbl8Height", "Height of riser ="), Result("lbl8Controls", "Controlling condition:"),
+                 Result("lbl8Spill", ""), Result("lbl8Problem", "")}),
+        Commands({"cmdCompute(8)", "cmdPrint(8)", "cmdStageDischarge", "cmdExit(8)"}),
     };
 }
 

@@ -11,12 +11,14 @@ FrmStageDischarge::FrmStageDischarge(AppContext& app)
       grdData(add<ui::Grid>("grdData")),
       picGraph(add<ui::PictureBox>("picGraph")),
       cmdPrint(add<ui::CommandButton>("cmdPrint")),
+      cmdExport(add<ui::CommandButton>(ui::kExportCommand)),
       cmdExit(add<ui::CommandButton>("cmdExit")),
       app_(app) {
     setCaption("Stage Discharge Results");
     width = 11400;
     height = 6600;
     cmdPrint.setCaption("&Print");
+    cmdExport.setCaption("&Export\u2026");
     cmdExit.setCaption("Close");
     grdData.container = picGraph.container = "fraPage";
     grdData.fixedRows = 2;
@@ -28,11 +30,12 @@ FrmStageDischarge::FrmStageDischarge(AppContext& app)
     };
     CopySelectionOnCtrlC(grdData, services());
     cmdPrint.onClick = [this] { cmdPrint_Click(); };
+    cmdExport.onClick = [this] { OfferExport(services(), exportOffer()); };
     cmdExit.onClick = [this] { Unload(); };
 
     layout.sections = {
         {.frame = "fraPage", .rows = {{{{"grdData"}, 2}, {{"picGraph"}, 3}}}, .stretch = true},
-        {.rows = {{{{"cmdPrint"}}, {{"cmdExit"}}}}, .centered = true},
+        {.rows = {{{{"cmdPrint"}}, {{"cmdExport"}}, {{"cmdExit"}}}}, .centered = true},
     };
 }
 
@@ -69,7 +72,8 @@ void FrmStageDischarge::Fill(short reportCode, const std::vector<RatingRow>& row
 
 void FrmStageDischarge::DrawTheGraph(ui::Surface& target, long left, long top, long width,
                                      long height, bool printing) const {
-    DrawRatingGraph(target, grdData, 0, 1, left, top, width, height, printing, MarkerValue, MarkerOn);
+    DrawRatingGraph(target, grdData, 0, 1, left, top, width, height, printing, MarkerValue,
+                    MarkerOn);
 }
 
 std::string FrmStageDischarge::Inconsistency() const {
@@ -79,9 +83,22 @@ std::string FrmStageDischarge::Inconsistency() const {
         for (int c = 0; c < 2; ++c) {
             const std::string& t = grdData.textMatrix(row, c);
             if (graphReady_ ? !ParseReal(t) : !t.empty() && !ParseReal(t))
-                return "cell (" + std::to_string(row) + "," + std::to_string(c) + ") holds \"" + t + "\"";
+                return "cell (" + std::to_string(row) + "," + std::to_string(c) + ") holds \"" + t +
+                       "\"";
         }
     return {};
+}
+
+ui::ExportOffer FrmStageDischarge::exportOffer() {
+    ui::ExportOffer offer{.baseName = "stage-discharge",
+                          .tableCsv = [this] { return TableCsv(grdData); },
+                          .graphView = &picGraph};
+    if (graphReady_)
+        offer.graph = [this](ui::Surface& s, double w, double h) {
+            DrawTheGraph(s, 0, 0, static_cast<long>(w), static_cast<long>(h), false);
+        };
+    if (!app_.lastComputeFailed) offer.report = [this] { clickButton(cmdPrint); };
+    return offer;
 }
 
 void FrmStageDischarge::cmdPrint_Click() {

@@ -4,6 +4,7 @@
 
 #include "report/report_bodies.h"
 #include "shared/app_context.h"
+#include "ui/export_offer.h"
 #include "ui/form.h"
 
 namespace vado {
@@ -24,6 +25,7 @@ public:
     ui::Grid& grdData;
     ui::PictureBox& picGraph;
     ui::CommandButton& cmdPrint;
+    ui::CommandButton& cmdExport;
     ui::CommandButton& cmdExit;
 
     // Set by the calculator before the window is shown: 108 pipe drop, 109 hooded inlet, 110
@@ -45,6 +47,8 @@ public:
     std::string Inconsistency() const override;
 
     void cmdPrint_Click();
+    // The rating as a table, its graph once drawn, and its report while the last Compute stands.
+    ui::ExportOffer exportOffer();
 
 protected:
     void Form_Load() override;

@@ -43,13 +43,14 @@ FrmStraightDrop::FrmStraightDrop(AppContext& app, FrmStageDischarge& window)
         f.box->setText(f.defaultText);
         inputs.push_back({{{label.fullName()}}, {{f.box->fullName()}}});
     }
+    using namespace ui::page;
     layout.sections = {
-        {.rows = {{{{"lblTitle"}}}}, .centered = true},
-        {.rows = {{{{"pic10pic"}, 2}}}, .centered = true},
-        {.rows = inputs},
-        {.rows = {{{{"lbl10Elev"}}}, {{{"lbl10Capacity"}}}}, .centered = true},
-        {.rows = {{{{"cmdCompute(10)"}}, {{"cmdPrint(10)"}}, {{"cmdStageDischarge"}}, {{"cmdExit(10)"}}}},
-         .centered = true},
+        Title({"lblTitle"}),
+        Inputs(inputs),
+        Picture("pic10pic", "Sketch of the straight drop structure",
+                "Weir of width and depth of flow over it, the weir and floor elevations"),
+        Results({Result("lbl10Elev", "Top Elev (ft):"), Result("lbl10Capacity", "Capacity:")}),
+        Commands({"cmdCompute(10)", "cmdPrint(10)", "cmdStageDischarge", "cmdExit(10)"}),
     };
 }
 

@@ -66,13 +66,14 @@ FrmCulvertFlow::FrmCulvertFlow(AppContext& app, const InletCoefficientTable& inl
         manningsN_->Open(txt7N);
     };
 
+    using namespace ui::page;
+    inputs.push_back(Row({"cmdManningsNHelp"}));
     layout.sections = {
-        {.rows = {{{{"lblTitle"}}}}, .centered = true},
-        {.rows = {{{{"pic7pic"}, 2}}}, .centered = true},
-        {.rows = inputs},
-        {.rows = {{{{"cmdManningsNHelp"}}}}, .centered = true},
-        {.rows = {{{{"lbl7Controls"}}}, {{{"lbl7Capacity"}}}}, .centered = true},
-        {.rows = {{{{"cmdCompute(7)"}}, {{"cmdPrint(7)"}}, {{"cmdExit(7)"}}}}, .centered = true},
+        Title({"lblTitle"}),
+        Inputs(inputs),
+        Picture("pic7pic", "Sketch of the culvert inlet", "The inlet of the chosen entrance type"),
+        Results({Result("lbl7Controls", "Controlling condition:"), Result("lbl7Capacity", "Capacity =")}),
+        Commands({"cmdCompute(7)", "cmdPrint(7)", "cmdExit(7)"}),
     };
 }
 

@@ -17,7 +17,6 @@ public:
     ui::TextBox& txt2Area = secondSize;
     ui::TextBox& txt2H = head;
     ui::Label& lbl2Q = result;
-    ui::PictureBox& picFormula;
 
 protected:
     void Form_Load() override;

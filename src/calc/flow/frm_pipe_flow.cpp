@@ -1,6 +1,7 @@
 #include "calc/flow/frm_pipe_flow.h"
 
 #include "calc/flow/pipe_flow.h"
+#include "shared/formula.h"
 #include "shared/number_format.h"
 
 namespace vado {
@@ -31,7 +32,8 @@ FrmPipeFlow::FrmPipeFlow(AppContext& app)
       lbl6Friction(add<ui::Label>("lbl6Friction")),
       lbl6MaxFall(add<ui::Label>("lbl6MaxFall")),
       cmdManningsNHelp(add<ui::CommandButton>("cmdManningsNHelp")),
-      cmdKeHelp(add<ui::CommandButton>("cmdKeHelp")) {
+      cmdKeHelp(add<ui::CommandButton>("cmdKeHelp")),
+      picFormula(add<ui::PictureBox>("picFormula")) {
     setCaption("Pipe Flow");
     lblTitle.setCaption("- Pipe Flow -");
     cmdManningsNHelp.setCaption("Help to select \"n\" value");
@@ -50,12 +52,11 @@ FrmPipeFlow::FrmPipeFlow(AppContext& app)
     const char* formula[] = {"Q = a",        "2 g H",   "1 + Ke + Kb + Kp L", "Where g = 32.2 ft/sec",
                              "2",            "Kp =",    "5087  n",            "2",
                              "d",            "4/3"};
-    std::vector<ui::LayoutCell> formulaRow1, formulaRow2;
-    for (int k = 0; k < 10; ++k) {
-        auto& label = add<ui::Label>("lblFormula", k);
-        label.setCaption(formula[k]);
-        (k < 5 ? formulaRow1 : formulaRow2).push_back({{label.fullName()}});
-    }
+    for (int k = 0; k < 10; ++k) add<ui::Label>("lblFormula", k).setCaption(formula[k]);
+    const std::vector<std::string> math = {"Q = a \\sqrt{\\frac{2 g H}{1 + K_e + K_b + K_p L}}",
+                                           "K_p = \\frac{5087 n^2}{d^{4/3}}",
+                                           "Where g = 32.2 ft/sec^2"};
+    formula::Show(picFormula, math);
 
     cmdManningsNHelp.onClick = [this] {
         if (!manningsN_) manningsN_ = std::make_unique<FrmManningsN>(services());
@@ -66,13 +67,16 @@ FrmPipeFlow::FrmPipeFlow(AppContext& app)
         keHelp_->Open(txt6Ke);
     };
 
+    using namespace ui::page;
+    inputRows.push_back(Row({"cmdManningsNHelp", "cmdKeHelp"}));
     layout.sections = {
-        {.rows = {{{{"lblTitle"}}}}, .centered = true},
-        {.rows = {formulaRow1, formulaRow2}, .centered = true},
-        {.rows = inputRows},
-        {.rows = {{{{"cmdManningsNHelp"}}, {{"cmdKeHelp"}}}}, .centered = true},
-        {.rows = {{{{"lbl6Q"}}}, {{{"lbl6Velocity"}}}, {{{"lbl6Friction"}}}, {{{"lbl6MaxFall"}}}}},
-        {.rows = {{{{"cmdCompute(6)"}}, {{"cmdPrint(6)"}}, {{"cmdExit(6)"}}}}, .centered = true},
+        Title({"lblTitle"}),
+        Inputs(inputRows),
+        Picture("picFormula", "Formula", formula::Linear(math)),
+        Results({Result("lbl6Q", "Q ="), Result("lbl6Velocity", "Velocity ="),
+                 Result("lbl6Friction", "Friction (Kp) ="),
+                 Result("lbl6MaxFall", "Max allowable fall in pipe when outlet is not submerged =")}),
+        Commands({"cmdCompute(6)", "cmdPrint(6)", "cmdExit(6)"}),
     };
 }
 

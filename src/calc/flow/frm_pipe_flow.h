@@ -25,6 +25,8 @@ public:
     ui::Label& lbl6MaxFall;
     ui::CommandButton& cmdManningsNHelp;
     ui::CommandButton& cmdKeHelp;
+    // The formula drawn as mathematics; the labels lblFormula(0..9) keep its old pieces.
+    ui::PictureBox& picFormula;
 
     void Compute(bool fromCommand, bool& ok) override;
 

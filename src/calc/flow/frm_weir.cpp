@@ -23,6 +23,7 @@ TwoModeLayout WeirLayout() {
         .headLabel = "Head on Weir (ft.):",
         .formula = "Q = C L H",
         .formulaExponent = "3/2",
+        .formulaMath = {"Q = C L H^{3/2}"},
         .info = "The diameter is the rim of a circular riser; its crest length is the "
                 "circumference.",
         .fields = {{

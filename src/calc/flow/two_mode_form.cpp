@@ -1,5 +1,6 @@
 #include "calc/flow/two_mode_form.h"
 
+#include "shared/formula.h"
 #include "shared/number_format.h"
 
 namespace vado {
@@ -29,6 +30,7 @@ TwoModeForm::TwoModeForm(AppContext& app, const std::string& name, short number,
       head(addField(l, 3, [this] { return &cmdCompute; })),
       lblFormula(add<ui::Label>("lblFormula")),
       lblFormulaExp(add<ui::Label>("lblFormulaExp")),
+      picFormula(add<ui::PictureBox>("picFormula")),
       result(add<ui::Label>(l.resultLabel)),
       info(add<ui::Label>(l.infoLabel)),
       firstSizeLabel_(l.firstSizeLabel),
@@ -43,6 +45,7 @@ TwoModeForm::TwoModeForm(AppContext& app, const std::string& name, short number,
     headLabel.setCaption(l.headLabel);
     lblFormula.setCaption(l.formula);
     lblFormulaExp.setCaption(l.formulaExponent);
+    formula::Show(picFormula, l.formulaMath);
     info.setCaption(l.info);
     results = {&result};
     for (auto& f : fields()) f.box->setText(f.defaultText);
@@ -50,18 +53,17 @@ TwoModeForm::TwoModeForm(AppContext& app, const std::string& name, short number,
     option0.onClick = [this] { selector_Click(0); };
     option1.onClick = [this] { selector_Click(1); };
 
-    std::string n = std::to_string(number);
+    using namespace ui::page;
+    const std::string n = std::to_string(number);
     layout.sections = {
-        {.rows = {{{{"lblTitle"}}}}, .centered = true},
-        {.frame = fraSelector.name(),
-         .rows = {{{{option0.fullName()}}, {{option1.fullName()}}}}},
-        {.rows = {{{{coefficientLabel.fullName()}}, {{coefficient.fullName()}}},
-                  {{{sizeLabel.fullName()}}, {{firstSize.fullName(), secondSize.fullName()}}},
-                  {{{headLabel.fullName()}}, {{head.fullName()}}}}},
-        {.rows = {{{{"lblFormula"}}, {{"lblFormulaExp"}}}}, .centered = true},
-        {.rows = {{{{result.fullName()}}}}, .centered = true},
-        {.rows = {{{{"cmdCompute(" + n + ")"}}, {{"cmdPrint(" + n + ")"}}, {{"cmdExit(" + n + ")"}}}},
-         .centered = true},
+        Title({"lblTitle"}),
+        Inputs({Row({option0.fullName(), option1.fullName()})}, fraSelector.name()),
+        Inputs({Row({coefficientLabel.fullName(), coefficient.fullName()}),
+                {{{sizeLabel.fullName()}}, {{firstSize.fullName(), secondSize.fullName()}}},
+                Row({headLabel.fullName(), head.fullName()})}),
+        Picture("picFormula", "Formula", formula::Linear(l.formulaMath)),
+        Results({Result(result.fullName(), "Q ="), Result(info.fullName(), "")}),
+        Commands({"cmdCompute(" + n + ")", "cmdPrint(" + n + ")", "cmdExit(" + n + ")"}),
     };
 }
 

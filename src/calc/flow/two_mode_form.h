@@ -1,6 +1,8 @@
 #pragma once
 
 #include <array>
+#include <string>
+#include <vector>
 
 #include "shared/calculator_form.h"
 
@@ -19,6 +21,8 @@ struct TwoModeLayout {
     std::string designSizeLabel;  // the size label's caption until the first mode change
     std::string coefficientLabel, headLabel;
     std::string formula, formulaExponent;
+    // The formula as the page draws it (see shared/formula.h), one line each.
+    std::vector<std::string> formulaMath;
     std::string info;
     // Fields by name: coefficient, first size, second size, head (the field's own `next` is
     // set here: coefficient -> current size -> head -> Compute).
@@ -47,6 +51,7 @@ public:
     ui::TextBox& head;
     ui::Label& lblFormula;
     ui::Label& lblFormulaExp;
+    ui::PictureBox& picFormula;
     ui::Label& result;
     ui::Label& info;
 

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "shared/fields.h"
+#include "shared/formula.h"
 #include "shared/number_format.h"
 #include "shared/sketch.h"
 
@@ -102,6 +103,26 @@ constexpr struct {
     {11, "Vol = 1/3 * (A1 + A2 +    A1* A2  ) * h"}, {12, "Vol = 1/3 * (A1 + A2 +    A1* A2  ) * h"},
 };
 
+// The same formulas as the view draws them.
+const std::vector<std::string> kMath[] = {
+    {"Area = \\frac{1}{2} \u00b7 a \u00b7 b"},
+    {"Area = \\frac{1}{2} \u00b7 a \u00b7 h", "s = \\frac{1}{2} (a + b + c)",
+     "r = \\sqrt{\\frac{(s - a)(s - b)(s - c)}{s}}", "tan \\frac{\u03c3}{2} = \\frac{r}{s - a}",
+     "tan \\frac{\u03c6}{2} = \\frac{r}{s - b}", "tan \\frac{\u03b1}{2} = \\frac{r}{s - c}"},
+    {"h = \\frac{1}{2} \u00b7 a \u00b7 \\sqrt{3}"},
+    {"Area = \\frac{1}{2} \u00b7 h \u00b7 (a + b)"},
+    {"Vol = a^3", "Surface Area = 6 \u00b7 a^2", "d = a \u00b7 \\sqrt{3}"},
+    {"Vol = a \u00b7 b \u00b7 c", "Surface Area = 2 (a b + b c + c a)"},
+    {"Vol = \\frac{1}{6} (A_1 + A_2 + 4 A_m) \u00b7 h"},
+    {"Area = a^2"},
+    {"Area = a \u00b7 b"},
+    {"Area = a \u00b7 h"},
+    {"Area = \\frac{2}{3} \u00b7 T \u00b7 d"},
+    {"Vol = \\frac{1}{3} (A_1 + A_2 + \\sqrt{A_1 \u00b7 A_2}) \u00b7 h"},
+    {"Vol = \\frac{1}{3} (A_1 + A_2 + \\sqrt{A_1 \u00b7 A_2}) \u00b7 h"},
+    {},
+};
+
 }  // namespace
 
 FrmMensuration::FrmMensuration(AppContext& app)
@@ -128,7 +149,7 @@ FrmMensuration::FrmMensuration(AppContext& app)
         DrawAngleDMS(s, parallelogram_.theta);
     };
 
-    std::array<std::vector<std::vector<ui::LayoutCell>>, kFigures> rows;
+    std::array<std::vector<ui::LayoutRow>, kFigures> rows, resultRows;
     for (const auto& f : kFields) {
         const int figure = f.figure, position = static_cast<int>(inputs_[figure].size());
         auto& box = addNumericField(MakeField(f.caption, "", f.lo, f.hi, f.format, f.integer, f.initial,
@@ -169,22 +190,25 @@ FrmMensuration::FrmMensuration(AppContext& app)
         label.setCaption(f.caption);
         rows[figure].push_back({{{label.fullName()}}, {{box.fullName()}}});
     }
-    for (const auto& f : kFormulas) {
-        auto& label = add<ui::Label>("lblFormula", static_cast<int>(controls().size()));
-        label.setCaption(f.text);
-        rows[f.figure].push_back({{{label.fullName()}, 2}});
-    }
+    for (const auto& f : kFormulas)
+        add<ui::Label>("lblFormula", static_cast<int>(controls().size())).setCaption(f.text);
     for (const auto& o : kOutputs) {
         auto& result = add<ui::Label>(o.name, o.index);
         outputs_[o.figure].push_back(&result);
         results.push_back(&result);
         auto& label = add<ui::Label>("Label13", static_cast<int>(controls().size()));
         label.setCaption(o.caption);
-        rows[o.figure].push_back({{{label.fullName()}}, {{result.fullName()}}});
+        resultRows[o.figure].push_back({{{label.fullName()}}, {{result.fullName()}}});
     }
     auto& theta = add<ui::Label>("Label13", static_cast<int>(controls().size()));
     theta.setCaption("\u03b8 =");
-    rows[9].push_back({{{theta.fullName()}}, {{"pic9Angle"}}});
+    resultRows[9].push_back({{{theta.fullName()}}, {{"pic9Angle"}}});
+    // The angle is written in a line of text's room, on the page's own background.
+    pic9Angle.paper = false;
+    pic9Angle.onMeasure = [](ui::Surface& s, double& w, double& h) {
+        w = s.TextWidth("000\u00b0 00' 00\"") + 240;
+        h = s.TextHeight("0") + 120;
+    };
     cboFormula.onClick = [this] {
         valid_ = false;
         showFigure(cboFormula.listIndex());
@@ -193,14 +217,27 @@ FrmMensuration::FrmMensuration(AppContext& app)
         ComputeFigure(cboFormula.listIndex(), false, ok);
     };
 
-    layout.sections = {{.rows = {{{{"cboFormula"}, 2}}}, .centered = true}};
+    using namespace ui::page;
+    layout.sections = {Inputs({{{{}, 1, "Figure:"}, {{"cboFormula"}}}})};
     for (int i = 0; i < kFigures; ++i) {
-        std::vector<std::vector<ui::LayoutCell>> frameRows = {{{{picImage[i]->fullName()}, 2}}};
-        frameRows.insert(frameRows.end(), rows[i].begin(), rows[i].end());
-        layout.sections.push_back({.frame = frmFormula[i]->fullName(), .rows = frameRows});
+        const std::string frame = frmFormula[i]->fullName();
+        layout.sections.push_back(Inputs(rows[i], frame));
+        ui::LayoutSection picture = Picture(picImage[i]->fullName(), "Sketch of the " + std::string(kFigureNames[i]),
+                                            "The figure with its lettered dimensions");
+        picture.showWith = frame;
+        layout.sections.push_back(picture);
+        if (!kMath[i].empty()) {
+            picMath[i] = &add<ui::PictureBox>("picMath", i);
+            formula::Show(*picMath[i], kMath[i], false);
+            ui::LayoutSection math = Picture(picMath[i]->fullName(), "Formulas", formula::Linear(kMath[i]));
+            math.showWith = frame;
+            layout.sections.push_back(math);
+        }
+        ui::LayoutSection results = Results(resultRows[i]);
+        results.showWith = frame;
+        layout.sections.push_back(results);
     }
-    layout.sections.push_back(
-        {.rows = {{{{"cmdCompute(13)"}}, {{"cmdPrint(13)"}}, {{"cmdExit(13)"}}}}, .centered = true});
+    layout.sections.push_back(Commands({"cmdCompute(13)", "cmdPrint(13)", "cmdExit(13)"}));
 }
 
 void FrmMensuration::Form_Load() {

@@ -19,6 +19,9 @@ public:
     ui::ComboBox& cboFormula;
     std::array<ui::Frame*, kFigures> frmFormula;
     std::array<ui::PictureBox*, kFigures> picImage;
+    // Each figure's formulas drawn as mathematics (the circle has none); the labels
+    // lblFormula(n) keep them as text.
+    std::array<ui::PictureBox*, kFigures> picMath{};
     ui::PictureBox& pic9Angle;
 
     // The input fields of a figure, in their order (the active-field index is the position).

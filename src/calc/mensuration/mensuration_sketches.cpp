@@ -1,6 +1,7 @@
 #include <cmath>
 
 #include "calc/mensuration/frm_mensuration.h"
+#include "shared/formula.h"
 #include "shared/number_format.h"
 #include "shared/sketch.h"
 
@@ -29,12 +30,6 @@ struct Pen {
                    (cy + b * std::sin(t1)) * k.y);
         }
     }
-    // A radical sign ending in a bar over `width` grid units of text starting at x.
-    void radical(long x, long y, long width) {
-        line(x - 6, y + 3, x - 4, y + 6);
-        line(x - 4, y + 6, x - 2, y - 2);
-        line(x - 2, y - 2, x + width, y - 2);
-    }
 };
 
 std::string F(double v) { return FormatNumber(v, "####0.00"); }
@@ -55,9 +50,7 @@ void FrmMensuration::PaintFigure(int figure, ui::Surface& s, double width, doubl
             p.text(58, 82, "b");
             p.text(103, 48, "a");
             p.text(52, 42, "c");
-            p.text(118, 12, "c =");
-            p.radical(140, 12, 46);
-            p.text(140, 12, "a^2 + b^2");
+            formula::Draw(s, {"c = \\sqrt{a^2 + b^2}"}, 118 * p.k.x, 8 * p.k.y, false);
             if (results) {
                 p.text(118, 30, "Area = " + F(right_.area));
                 p.angle(118, 45, "\u03c3", right_.sigma);

@@ -77,11 +77,14 @@ FrmRectRiser::FrmRectRiser(AppContext& app, FrmRectRiserResults& results)
     auto& materialLabel = add<ui::Label>("Label19", i);
     materialLabel.setCaption("Pipe Material:");
     inputs.push_back({{{materialLabel.fullName()}}, {{"cboPipeMat"}}});
+    using namespace ui::page;
     layout.sections = {
-        {.rows = {{{{"lblTitle"}}}}, .centered = true},
-        {.rows = {{{{"picPlan"}}, {{"picSketch"}}}}, .centered = true},
-        {.rows = inputs},
-        {.rows = {{{{"cmdCompute(19)"}}, {{"cmdPrint(19)"}}, {{"cmdExit(19)"}}}}, .centered = true},
+        Title({"lblTitle"}),
+        Inputs(inputs),
+        Picture("picPlan", "Plan of the riser", "Riser length L and width W"),
+        Picture("picSketch", "Section through the riser and its pipe",
+                "Pool, weir, pipe inlet and outlet and tailwater elevations"),
+        Commands({"cmdCompute(19)", "cmdPrint(19)", "cmdExit(19)"}),
     };
 }
 

@@ -1,5 +1,7 @@
 #include "calc/riser/frm_rect_riser_results.h"
 
+#include <algorithm>
+
 #include "shared/number_format.h"
 #include "shared/rating_grid.h"
 
@@ -8,12 +10,16 @@ namespace vado {
 FrmRectRiserResults::FrmRectRiserResults(AppContext& app)
     : ui::Form("frmRectRiserResults", app.services),
       tabStrip(add<ui::TabStrip>("tabStrip")),
-      fraPage{&add<ui::Frame>("fraPage", 0), &add<ui::Frame>("fraPage", 1), &add<ui::Frame>("fraPage", 2)},
+      fraPage{&add<ui::Frame>("fraPage", 0), &add<ui::Frame>("fraPage", 1),
+              &add<ui::Frame>("fraPage", 2)},
       grdDataBasic(add<ui::Grid>("grdDataBasic")),
       picGraph(add<ui::PictureBox>("picGraph")),
       grdDataFull(add<ui::Grid>("grdDataFull")),
       cmdPrint{&add<ui::CommandButton>("cmdPrint", 0), &add<ui::CommandButton>("cmdPrint", 1),
                &add<ui::CommandButton>("cmdPrint", 2)},
+      cmdExport{&add<ui::CommandButton>(ui::kExportCommand, 0),
+                &add<ui::CommandButton>(ui::kExportCommand, 1),
+                &add<ui::CommandButton>(ui::kExportCommand, 2)},
       cmdExit{&add<ui::CommandButton>("cmdExit", 0), &add<ui::CommandButton>("cmdExit", 1),
               &add<ui::CommandButton>("cmdExit", 2)},
       app_(app) {
@@ -27,7 +33,10 @@ FrmRectRiserResults::FrmRectRiserResults(AppContext& app)
     for (int i = 0; i < 3; ++i) {
         cmdPrint[i]->setCaption("&Print");
         cmdExit[i]->setCaption("Close");
-        cmdPrint[i]->container = cmdExit[i]->container = fraPage[i]->fullName();
+        cmdExport[i]->setCaption("&Export\u2026");
+        cmdExport[i]->onClick = [this, i] { OfferExport(services(), exportOffer(i)); };
+        cmdPrint[i]->container = cmdExport[i]->container = cmdExit[i]->container =
+            fraPage[i]->fullName();
         // 119 from the basic chart, 219 from the graph, 319 from the full chart.
         const short code = static_cast<short>((i + 1) * 100 + 19);
         // The page's inputs are printed over the charts: the charts are made from them first.
@@ -46,13 +55,16 @@ FrmRectRiserResults::FrmRectRiserResults(AppContext& app)
         if (page != page_) showPage(page);
     };
     picGraph.onPaint = [this](ui::Surface& s, double w, double h) {
-        if (tabStrip.selectedTab() == 2) DrawTheGraph(s, 0, 0, static_cast<long>(w), static_cast<long>(h), false);
+        if (tabStrip.selectedTab() == 2)
+            DrawTheGraph(s, 0, 0, static_cast<long>(w), static_cast<long>(h), false);
     };
 
     layout.sections = {
         {.rows = {{{{"tabStrip"}}}}},
         {.rows = {{{{"grdDataBasic", "picGraph", "grdDataFull"}}}}, .stretch = true},
-        {.rows = {{{{"cmdPrint(0)", "cmdPrint(1)", "cmdPrint(2)"}}, {{"cmdExit(0)", "cmdExit(1)", "cmdExit(2)"}}}},
+        {.rows = {{{{"cmdPrint(0)", "cmdPrint(1)", "cmdPrint(2)"}},
+                   {{"cmdExport(0)", "cmdExport(1)", "cmdExport(2)"}},
+                   {{"cmdExit(0)", "cmdExit(1)", "cmdExit(2)"}}}},
          .centered = true},
     };
 }
@@ -90,6 +102,7 @@ void FrmRectRiserResults::showPage(int page) {
         fraPage[i]->setVisible(i == page);
         content[i]->setVisible(i == page);
         cmdPrint[i]->setVisible(i == page);
+        cmdExport[i]->setVisible(i == page);
         cmdExit[i]->setVisible(i == page);
     }
     picGraph.Refresh();
@@ -127,6 +140,20 @@ void FrmRectRiserResults::Fill(const std::vector<RectRiserFlow>& records) {
 void FrmRectRiserResults::DrawTheGraph(ui::Surface& target, long left, long top, long width,
                                        long height, bool printing) const {
     DrawRatingGraph(target, grdDataBasic, 0, 2, left, top, width, height, printing);
+}
+
+ui::ExportOffer FrmRectRiserResults::exportOffer(int page) {
+    page = std::clamp(page, 0, 2);
+    ui::ExportOffer offer{
+        .baseName = page == 2 ? "riser-full-chart" : "riser-basic-chart",
+        .tableCsv = [this, page] { return TableCsv(page == 2 ? grdDataFull : grdDataBasic); },
+        .graph =
+            [this](ui::Surface& s, double w, double h) {
+                DrawTheGraph(s, 0, 0, static_cast<long>(w), static_cast<long>(h), false);
+            },
+        .graphView = &picGraph};
+    if (!app_.lastComputeFailed) offer.report = [this, page] { clickButton(*cmdPrint[page]); };
+    return offer;
 }
 
 std::string FrmRectRiserResults::Inconsistency() const {

@@ -6,6 +6,7 @@
 #include "calc/riser/rect_riser_flow.h"
 #include "report/report_bodies.h"
 #include "shared/app_context.h"
+#include "ui/export_offer.h"
 #include "ui/form.h"
 
 namespace vado {
@@ -22,6 +23,7 @@ public:
     ui::PictureBox& picGraph;
     ui::Grid& grdDataFull;
     std::array<ui::CommandButton*, 3> cmdPrint;
+    std::array<ui::CommandButton*, 3> cmdExport;
     std::array<ui::CommandButton*, 3> cmdExit;
 
     void Clear_Data();
@@ -34,6 +36,9 @@ public:
                       bool printing) const override;
     std::string Inconsistency() const override;
     int page() const { return page_; }
+    // From a page: its chart (the basic chart from the graph page), the graph, and that page's
+    // report while the last Compute stands.
+    ui::ExportOffer exportOffer(int page);
     // Run before a report of the window: refills the charts from the page's inputs now; false
     // when they rate nothing, and nothing is printed.
     std::function<bool()> prepareReport;

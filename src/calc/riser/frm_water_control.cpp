@@ -83,11 +83,14 @@ FrmWaterControl::FrmWaterControl(AppContext& app, FrmWaterControlResults& result
         label.setCaption(caption);
         inputs.push_back({{{label.fullName()}}, {{name}}});
     }
+    using namespace ui::page;
     layout.sections = {
-        {.rows = {{{{"lblTitle"}}}}, .centered = true},
-        {.rows = {{{{"picSketch"}}}}, .centered = true},
-        {.rows = inputs},
-        {.rows = {{{{"cmdCompute(18)"}}, {{"cmdPrint(18)"}}, {{"cmdExit(18)"}}}}, .centered = true},
+        Title({"lblTitle"}),
+        Inputs(inputs),
+        Picture("picSketch", "Sketch of the water control structure",
+                "Inlet pipe into the structure, the weir boards, the outlet pipe and the pool, "
+                "structure and tailwater elevations"),
+        Commands({"cmdCompute(18)", "cmdPrint(18)", "cmdExit(18)"}),
     };
 }
 

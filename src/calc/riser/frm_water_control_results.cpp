@@ -1,6 +1,7 @@
 #include "calc/riser/frm_water_control_results.h"
 
 #include "shared/number_format.h"
+#include "shared/rating_grid.h"
 
 namespace vado {
 
@@ -9,6 +10,7 @@ FrmWaterControlResults::FrmWaterControlResults(AppContext& app)
       grdData(add<ui::Grid>("grdData")),
       cmdCompute(add<ui::CommandButton>("cmdCompute")),
       cmdPrint(add<ui::CommandButton>("cmdPrint")),
+      cmdExport(add<ui::CommandButton>(ui::kExportCommand)),
       cmdExit(add<ui::CommandButton>("cmdExit")),
       app_(app) {
     setCaption("WCS Discharge Rating Table");
@@ -16,6 +18,7 @@ FrmWaterControlResults::FrmWaterControlResults(AppContext& app)
     height = 6600;
     cmdCompute.setCaption("&Compute");
     cmdPrint.setCaption("&Print");
+    cmdExport.setCaption("&Export\u2026");
     cmdExit.setCaption("Close");
     grdData.fixedRows = 2;
     // The report pairs the page's inputs with their own rating, never with an older one: the
@@ -24,10 +27,12 @@ FrmWaterControlResults::FrmWaterControlResults(AppContext& app)
         if (prepareReport && !prepareReport()) return;
         if (app_.showReport) app_.showReport(118);
     };
+    cmdExport.onClick = [this] { OfferExport(services(), exportOffer()); };
     cmdExit.onClick = [this] { Unload(); };
     layout.sections = {
         {.rows = {{{{"grdData"}}}}, .stretch = true},
-        {.rows = {{{{"cmdCompute"}}, {{"cmdPrint"}}, {{"cmdExit"}}}}, .centered = true},
+        {.rows = {{{{"cmdCompute"}}, {{"cmdPrint"}}, {{"cmdExport"}}, {{"cmdExit"}}}},
+         .centered = true},
     };
 }
 
@@ -36,8 +41,9 @@ void FrmWaterControlResults::Form_Load() {
     grdData.setCols(5);
     grdData.setFormatString(
         "^XXXXXXXXXXX|^XXXXXXXXXXX|^XXXXXXXXXXXXX|^XXXXXXXXXXXXX|^XXXXXXXXXXXXXXXXXXXXXXXXXXXX");
-    const char* headers[2][5] = {{"Pool Elevation", "Discharge", "Water Elevation", "Water Elevation", ""},
-                                 {"", "CFS", "Over Weir", "DS of Weir", ""}};
+    const char* headers[2][5] = {
+        {"Pool Elevation", "Discharge", "Water Elevation", "Water Elevation", ""},
+        {"", "CFS", "Over Weir", "DS of Weir", ""}};
     for (int r = 0; r < 2; ++r)
         for (int c = 0; c < 5; ++c) grdData.setTextMatrix(r, c, headers[r][c]);
     for (int c = 0; c < 5; ++c) grdData.setTextMatrix(2, c, "");
@@ -67,11 +73,18 @@ void FrmWaterControlResults::add_row(double pool, double discharge, double upstr
     grdData.setTextMatrix(row, 4, status);
 }
 
+ui::ExportOffer FrmWaterControlResults::exportOffer() {
+    return {.baseName = "wcs-rating",
+            .tableCsv = [this] { return TableCsv(grdData); },
+            .report = [this] { clickButton(cmdPrint); }};
+}
+
 std::string FrmWaterControlResults::Inconsistency() const {
     for (int row = firstRow_ ? 3 : 2; row < grdData.rows(); ++row)
         for (int c = 0; c < 4; ++c)
             if (!ParseReal(grdData.textMatrix(row, c)))
-                return "cell (" + std::to_string(row) + "," + std::to_string(c) + ") holds no number";
+                return "cell (" + std::to_string(row) + "," + std::to_string(c) +
+                       ") holds no number";
     return {};
 }
 

@@ -4,6 +4,7 @@
 
 #include "report/report_bodies.h"
 #include "shared/app_context.h"
+#include "ui/export_offer.h"
 #include "ui/form.h"
 
 namespace vado {
@@ -17,6 +18,7 @@ public:
     ui::Grid& grdData;
     ui::CommandButton& cmdCompute;  // carries no action
     ui::CommandButton& cmdPrint;
+    ui::CommandButton& cmdExport;
     ui::CommandButton& cmdExit;
 
     // The rows added after this are one rating, of the inputs `inputs` describes.
@@ -30,6 +32,8 @@ public:
     // now, rating them first when it is not; false when there is nothing true to print.
     std::function<bool()> prepareReport;
     std::string Inconsistency() const override;
+    // The table and its report.
+    ui::ExportOffer exportOffer();
 
 protected:
     void Form_Load() override;

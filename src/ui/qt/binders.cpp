@@ -3,16 +3,21 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QContextMenuEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopedValueRollback>
 #include <algorithm>
+#include <cmath>
 #include <functional>
 
+#include "ui/export_offer.h"
 #include "ui/form.h"
 #include "ui/qt/conversions.h"
 #include "ui/qt/form_view.h"
@@ -27,7 +32,7 @@ bool Binder::live() const { return view_.form() != nullptr && widget_; }
 void Binder::attach(QWidget* w) {
     widget_ = w;
     control_.subscribe([token = view_.token(), self = QPointer<Binder>(this)] {
-        if (!token.expired() && self) self->mirror();
+        if (!token.expired() && self) self->changed();
     });
 }
 
@@ -52,10 +57,34 @@ bool HasButton(const ui::Form& form, bool CommandButton::*role) {
 
 // --- Label, Frame, PictureBox ---
 
+// A caption or result whose text can be selected with the mouse and copied (its context menu,
+// or Ctrl+C once clicked). It becomes selectable at the first press on it: the text control that
+// needs is not made for every caption of twenty pages at start-up.
+class CaptionLabel : public QLabel {
+  public:
+    using QLabel::QLabel;
+
+  protected:
+    void mousePressEvent(QMouseEvent* e) override {
+        selectable();
+        QLabel::mousePressEvent(e);
+    }
+    void contextMenuEvent(QContextMenuEvent* e) override {
+        selectable();
+        QLabel::contextMenuEvent(e);
+    }
+
+  private:
+    void selectable() {
+        if (!(textInteractionFlags() & Qt::TextSelectableByMouse) && !text().isEmpty())
+            setTextInteractionFlags(textInteractionFlags() | Qt::TextSelectableByMouse);
+    }
+};
+
 class LabelBinder : public Binder {
   public:
     LabelBinder(FormView& v, ui::Control& c, QWidget* parent) : Binder(v, c) {
-        label_ = new QLabel(parent);
+        label_ = new CaptionLabel(parent);
         label_->setTextFormat(Qt::PlainText);
         attach(label_);
     }
@@ -81,37 +110,86 @@ class FrameBinder : public Binder {
     QGroupBox* box_;
 };
 
-// A picture drawn by its control's paint handler, through a painter surface in twips.
+// A picture drawn by its control's paint handler, through a painter surface in twips. A sketch
+// keeps its white paper and black ink under any desktop colours; a formula is written in the
+// window's text colour on the window's background. Its context menu offers the window's Export
+// command.
 class PictureArea : public QWidget {
   public:
-    PictureArea(ui::PictureBox& box, QWidget* parent) : QWidget(parent), box_(box) {
-        // 15 twips to a pixel at 96 dpi.
-        setMinimumSize(std::max(280, static_cast<int>(box.minimumWidth / 15)),
-                       std::max(150, static_cast<int>(box.minimumHeight / 15)));
-        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-        setAutoFillBackground(true);
-        setBackgroundRole(QPalette::Base);
+    PictureArea(FormView& view, ui::PictureBox& box, QWidget* parent)
+        : QWidget(parent), view_(view), box_(box) {
+        if (box.onMeasure) {
+            setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+        } else {
+            // 15 twips to a pixel at 96 dpi.
+            setMinimumSize(std::max(280, static_cast<int>(box.minimumWidth / 15)),
+                           std::max(150, static_cast<int>(box.minimumHeight / 15)));
+            setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+        }
+        if (box.paper) {
+            setAutoFillBackground(true);
+            QPalette p = palette();
+            p.setColor(QPalette::Window, Qt::white);
+            p.setColor(QPalette::WindowText, Qt::black);
+            setPalette(p);
+        }
     }
 
+    QSize sizeHint() const override {
+        if (!box_.onMeasure) return minimumSize() * 1.5;
+        if (measured_.isValid()) return measured_;
+        // Measured on an image of the screen's resolution, in the font the picture draws with.
+        QImage image(1, 1, QImage::Format_ARGB32);
+        image.setDotsPerMeterX(qRound(logicalDpiX() / 0.0254));
+        image.setDotsPerMeterY(qRound(logicalDpiY() / 0.0254));
+        QPainter painter(&image);
+        PainterSurface surface(painter, screenFont());
+        double w = box_.minimumWidth, h = box_.minimumHeight;
+        box_.onMeasure(surface, w, h);
+        measured_ = {static_cast<int>(std::ceil(w * logicalDpiX() / ui::kTwipsPerInch)),
+                     static_cast<int>(std::ceil(h * logicalDpiY() / ui::kTwipsPerInch))};
+        return measured_;
+    }
+    QSize minimumSizeHint() const override { return box_.onMeasure ? sizeHint() : minimumSize(); }
+
   protected:
+    void contextMenuEvent(QContextMenuEvent* e) override {
+        QMenu menu;
+        AddExportAction(view_, menu);
+        if (!menu.isEmpty()) menu.exec(e->globalPos());
+    }
+
+    void changeEvent(QEvent* e) override {
+        if (e->type() == QEvent::FontChange || e->type() == QEvent::ScreenChangeInternal) {
+            measured_ = QSize();
+            updateGeometry();
+        }
+        QWidget::changeEvent(e);
+    }
+
     void paintEvent(QPaintEvent*) override {
         if (!box_.onPaint) return;
         QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(palette().color(QPalette::Text));
-        ui::Font f{font().family().toStdString(), font().pointSizeF() > 0 ? font().pointSizeF() : 9};
-        PainterSurface surface(painter, f);
+        painter.setPen(palette().color(QPalette::WindowText));
+        PainterSurface surface(painter, screenFont());
         box_.onPaint(surface, surface.widthTwips(), surface.heightTwips());
     }
 
   private:
+    ui::Font screenFont() const {
+        return {font().family().toStdString(), font().pointSizeF() > 0 ? font().pointSizeF() : 9};
+    }
+
+    FormView& view_;
     ui::PictureBox& box_;
+    mutable QSize measured_;  // what onMeasure asked for, until the font changes
 };
 
 class PictureBinder : public Binder {
   public:
     PictureBinder(FormView& v, ui::Control& c, QWidget* parent) : Binder(v, c) {
-        area_ = new PictureArea(static_cast<ui::PictureBox&>(c), parent);
+        area_ = new PictureArea(v, static_cast<ui::PictureBox&>(c), parent);
         attach(area_);
     }
 
@@ -143,7 +221,10 @@ class ButtonBinder : public Binder {
   protected:
     void mirrorState() override {
         button_->setText(ToQ(control_.caption()));
-        button_->setDefault(static_cast<CommandButton&>(control_).isDefault);
+        // A page's first command (Compute) looks like the default; Enter in a field stays the
+        // field's own (it computes and moves on), so only the look is the view's.
+        button_->setDefault(static_cast<CommandButton&>(control_).isDefault ||
+                            button_->property("pageDefault").toBool());
     }
 
   private:
@@ -241,6 +322,8 @@ class TextBinder : public Binder {
     void mirrorState() override {
         const auto& b = box();
         edit_->setReadOnly(b.locked);
+        // A result box is read with the mouse (and copied), never reached by Tab.
+        edit_->setFocusPolicy(b.locked ? Qt::ClickFocus : Qt::StrongFocus);
         // A display-only box shows a result sentence ("Critical Depth:  N/A  ft"), wider than
         // a number.
         if (b.locked) edit_->setMinimumWidth(edit_->fontMetrics().averageCharWidth() * 26);
@@ -293,7 +376,7 @@ class TextBinder : public Binder {
                 if (!box().onKeyDown || mods != Qt::NoModifier) return false;
                 const int code = 37 + (e->key() - Qt::Key_Left);
                 bool handled = false;
-                view_.act([&] { handled = box().onKeyDown(code); });
+                view_.act([&] { handled = box().onKeyDown(code, 0); });
                 mirror();
                 return handled;
             }
@@ -433,6 +516,23 @@ class ComboBinder : public Binder {
 };
 
 }  // namespace
+
+void AddExportAction(FormView& view, QMenu& menu) {
+    ui::Form* form = view.form();
+    if (!form) return;
+    for (auto& c : form->controls()) {
+        if (c->kind() != Kind::CommandButton || c->name() != ui::kExportCommand || !c->visible() ||
+            !c->enabled())
+            continue;
+        auto* button = static_cast<CommandButton*>(c.get());
+        menu.addAction(QString::fromUtf8("&Export\u2026"), &view, [&view, button] {
+            view.act([&] {
+                if (view.form()) button->form().clickButton(*button);
+            });
+        });
+        return;
+    }
+}
 
 std::unique_ptr<Binder> MakeBinder(FormView& view, ui::Control& control, QWidget* parent) {
     switch (control.kind()) {

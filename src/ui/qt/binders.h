@@ -7,6 +7,8 @@
 
 #include "ui/control.h"
 
+class QMenu;
+
 namespace ui::qt {
 
 class FormView;
@@ -25,6 +27,8 @@ class Binder : public QObject {
     void mirror();
 
   protected:
+    // The control notified a change: mirrors it at once (a binder may gather them instead).
+    virtual void changed() { mirror(); }
     // Called once the widget exists: starts following the control.
     void attach(QWidget* w);
     virtual void mirrorState() = 0;
@@ -38,6 +42,10 @@ class Binder : public QObject {
   private:
     QPointer<QWidget> widget_;
 };
+
+// Adds "Export…" to a context menu when the view's form has an Export command on show; it
+// clicks that command.
+void AddExportAction(FormView& view, QMenu& menu);
 
 // The binder of any control kind (a catalogue page never names its tab strip in its layout).
 std::unique_ptr<Binder> MakeBinder(FormView& view, ui::Control& control, QWidget* parent);

@@ -67,7 +67,8 @@ ui::Control* FormView::controlAt(const QWidget* w) const {
 void FormView::focusChanged(QWidget* now) {
     if (!form_ || !now || ModelCalls::busy()) return;
     ui::Control* c = controlAt(now);
-    if (!c || form_->focused() == c) return;
+    // A caption clicked to select its text keeps Qt focus (for Ctrl+C); the model's focus stays.
+    if (!c || form_->focused() == c || !c->canFocus()) return;
     act([&] { form_->setFocus(c); });
 }
 

@@ -23,10 +23,6 @@ TabStrip* TabStripOf(const ui::Form& form) {
     return nullptr;
 }
 
-// The size the window opens at when none is remembered: the one the pages are laid out for,
-// fixed here so that it does not depend on which pages have been built.
-const QSize kDefaultWindowSize(643, 950);
-
 }  // namespace
 
 MainWindow::MainWindow(std::vector<ui::Form*> pages, QtServices& services, QWidget* parent)
@@ -71,9 +67,9 @@ MainWindow::MainWindow(std::vector<ui::Form*> pages, QtServices& services, QWidg
     if (!pages_.empty()) {
         // Every catalogue form has the main form's size and place from start-up.
         const ui::Form& first = *pages_.front();
-        const QSize model(TwipsToPixels(first.width, logicalDpiX()),
-                          TwipsToPixels(first.height, logicalDpiY()));
-        resize(model.expandedTo(kDefaultWindowSize));
+        // The window opens at the size every page shows whole in; a smaller one scrolls the page.
+        setMinimumSize(kMinimumWindowSize);
+        resize(kDefaultWindowSize);
         if (first.left != 0 || first.top != 0)
             move(TwipsToPixels(first.left, logicalDpiX()), TwipsToPixels(first.top, logicalDpiY()));
     }

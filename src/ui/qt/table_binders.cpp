@@ -1,7 +1,14 @@
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QScrollBar>
+#include <QStyledItemDelegate>
 #include <QTabBar>
 #include <QTableWidget>
+#include <QTimer>
+#include <algorithm>
+#include <functional>
+#include <vector>
 
 #include "ui/form.h"
 #include "ui/qt/binders.h"
@@ -49,66 +56,120 @@ class TabBinder : public Binder {
 
 // --- Grid ---
 
-// The cells mirror the model's text matrix, fixed rows and columns drawn as headings. An
-// editable grid shows one blank row past the last, where a new row is typed.
+// Cells outside the part a person types in (fixed columns, a page-edited grid's computed
+// columns) are drawn in the desktop's button colours, so every theme keeps its text readable.
+class CellLook : public QStyledItemDelegate {
+  public:
+    CellLook(QObject* parent, std::function<bool(int column)> heading)
+        : QStyledItemDelegate(parent), heading_(std::move(heading)) {}
+
+  protected:
+    void initStyleOption(QStyleOptionViewItem* o, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(o, index);
+        if (!heading_(index.column())) return;
+        const QPalette p = o->widget ? o->widget->palette() : o->palette;
+        o->backgroundBrush = p.button();
+        o->palette.setColor(QPalette::Text, p.color(QPalette::ButtonText));
+    }
+
+  private:
+    std::function<bool(int)> heading_;
+};
+
+QString Trimmed(const std::string& s) { return ToQ(s).trimmed(); }
+
+// The grid's fixed rows are the table's column headings, one line each, so they stay in
+// place while the data scrolls; table row i shows the model's row i + fixedRows. Every column
+// is as wide as its widest text, and room to spare is shared out. An editable grid shows one
+// blank row past the last, where a new row is typed.
 class GridBinder : public Binder {
   public:
     GridBinder(FormView& v, ui::Control& c, QWidget* parent) : Binder(v, c) {
         table_ = new QTableWidget(parent);
-        table_->horizontalHeader()->hide();
         table_->verticalHeader()->hide();
-        table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+        table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+        table_->horizontalHeader()->setHighlightSections(false);
+        // Tab leaves the table as it leaves a field; the arrows move within it.
+        table_->setTabKeyNavigation(false);
+        table_->setWordWrap(false);
+        table_->setItemDelegate(
+            new CellLook(table_, [this](int column) { return heading(column); }));
         QObject::connect(table_, &QTableWidget::itemChanged, this,
                          [this](QTableWidgetItem* item) { cellEdited(item); });
-        QObject::connect(table_, &QTableWidget::currentCellChanged, this, [this](int r, int col) {
-            // Only the person moves the cursor: not Qt while the model is working.
-            if (mirroring_ || !live() || ModelCalls::busy()) return;
-            grid().row = grid().rowSel = r;
-            grid().col = grid().colSel = col;
-        });
-        QObject::connect(table_, &QTableWidget::itemSelectionChanged, this, [this] {
-            if (mirroring_ || !live() || ModelCalls::busy()) return;
-            const auto ranges = table_->selectedRanges();
-            if (ranges.isEmpty()) return;
-            auto& g = grid();
-            g.row = ranges.first().topRow();
-            g.col = ranges.first().leftColumn();
-            g.rowSel = ranges.first().bottomRow();
-            g.colSel = ranges.first().rightColumn();
-        });
+        QObject::connect(table_, &QTableWidget::currentCellChanged, this,
+                         [this] { takeSelection(); });
+        QObject::connect(table_, &QTableWidget::itemSelectionChanged, this,
+                         [this] { takeSelection(); });
         table_->installEventFilter(this);
+        table_->viewport()->installEventFilter(this);
         // A page that edits its cells through a field of its own: the field opens over the
         // clicked cell.
         QObject::connect(table_, &QTableWidget::cellClicked, this, [this](int r, int col) {
             if (mirroring_ || !live() || !grid().onEnterCell) return;
-            view_.act([&] {
-                auto& g = grid();
-                g.row = g.rowSel = r;
-                g.col = g.colSel = col;
-                if (g.form().setFocus(&g)) g.onEnterCell();
-            });
-            mirror();
+            openCell(r + fixed(), col);
         });
-        for (auto& c : grid().form().controls())
-            if (c->kind() == Kind::TextBox && c->container == grid().name())
-                overlay_ = view_.createWidget(*c, table_->viewport(), true);
+        for (auto& ctl : grid().form().controls()) {
+            if (ctl->kind() == Kind::TextBox && ctl->container == grid().name()) {
+                overlayBox_ = static_cast<TextBox*>(ctl.get());
+                overlay_ = view_.createWidget(*ctl, table_->viewport(), true);
+                if (overlay_) overlay_->installEventFilter(this);
+            }
+        }
         QObject::connect(table_, &QTableWidget::cellDoubleClicked, this, [this](int r, int col) {
             if (!live()) return;
-            grid().row = r;
+            grid().row = r + fixed();
             grid().col = col;
             if (grid().onDblClick) view_.act([&] { grid().onDblClick(); });
+        });
+        QObject::connect(table_->horizontalHeader(), &QHeaderView::sectionResized, this,
+                         [this] { placeOverlay(); });
+        table_->setContextMenuPolicy(Qt::CustomContextMenu);
+        QObject::connect(table_, &QWidget::customContextMenuRequested, this,
+                         [this](const QPoint& at) { contextMenu(at); });
+        // Changes made while the model works show once it is done: a computation writes a
+        // table cell by cell.
+        QObject::connect(&ModelCalls::instance(), &ModelCalls::settled, this, [this] {
+            if (stale_) mirror();
         });
         attach(table_);
     }
 
   protected:
+    void changed() override {
+        if (ModelCalls::busy()) {
+            stale_ = true;
+            return;
+        }
+        mirror();
+    }
+
     void mirrorState() override {
+        stale_ = false;
         const auto& g = grid();
         QSignalBlocker block(table_);
-        const int rows = g.rows() + (g.editable ? 1 : 0);
+        const int fixedRows = fixed();
+        const int rows = std::max(0, g.rows() - fixedRows) + (g.editable ? 1 : 0);
+        bool resized = false;
         if (table_->rowCount() != rows) table_->setRowCount(rows);
-        if (table_->columnCount() != g.cols()) table_->setColumnCount(g.cols());
-        const QBrush heading = table_->palette().button();
+        if (table_->columnCount() != g.cols()) {
+            table_->setColumnCount(g.cols());
+            resized = true;
+        }
+        for (int c = 0; c < g.cols(); ++c) {
+            QStringList lines;
+            for (int r = 0; r < fixedRows; ++r) lines << Trimmed(g.textMatrix(r, c));
+            const QString text = lines.join('\n');
+            QTableWidgetItem* head = table_->horizontalHeaderItem(c);
+            if (!head) {
+                head = new QTableWidgetItem;
+                table_->setHorizontalHeaderItem(c, head);
+            }
+            if (head->text() != text) {
+                head->setText(text);
+                resized = true;
+            }
+        }
+        table_->horizontalHeader()->setVisible(fixedRows > 0);
         for (int r = 0; r < rows; ++r) {
             for (int c = 0; c < g.cols(); ++c) {
                 QTableWidgetItem* item = table_->item(r, c);
@@ -116,54 +177,200 @@ class GridBinder : public Binder {
                     item = new QTableWidgetItem;
                     table_->setItem(r, c, item);
                 }
-                const QString text = ToQ(g.textMatrix(r, c));
-                if (item->text() != text) item->setText(text);
-                const bool fixed = r < g.fixedRows || c < g.fixedCols;
-                Qt::ItemFlags flags = Qt::ItemIsEnabled;
-                if (!fixed) flags |= Qt::ItemIsSelectable;
-                if (!fixed && g.editable) flags |= Qt::ItemIsEditable;
+                const QString text = ToQ(g.textMatrix(r + fixedRows, c));
+                if (item->text() != text) {
+                    item->setText(text);
+                    resized = true;
+                }
+                Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+                if (g.editable && c >= g.fixedCols) flags |= Qt::ItemIsEditable;
                 if (item->flags() != flags) item->setFlags(flags);
-                if (fixed) item->setBackground(heading);
                 const char align = g.columnAlignment(c);
                 const Qt::Alignment a = Qt::AlignVCenter | (align == '^'   ? Qt::AlignHCenter
                                                             : align == '>' ? Qt::AlignRight
                                                                            : Qt::AlignLeft);
                 if (item->textAlignment() != static_cast<int>(a)) item->setTextAlignment(a);
-                // Computed columns of a page-edited grid look like the headings.
-                if (!fixed && g.editableColumns > 0 && c >= g.editableColumns) item->setBackground(heading);
             }
         }
-        if (g.row >= 0 && g.row < table_->rowCount() && g.col >= 0 && g.col < table_->columnCount() &&
-            (table_->currentRow() != g.row || table_->currentColumn() != g.col))
-            table_->setCurrentCell(g.row, g.col);
-        if (overlay_ && g.row < table_->rowCount() && g.col < table_->columnCount()) {
-            if (QTableWidgetItem* cell = table_->item(g.row, g.col)) {
-                overlay_->setGeometry(table_->visualItemRect(cell));
-                overlay_->raise();
-            }
+        if (resized) fitColumns(true);
+        showCursor();
+        if (overlay_ && overlayBox_ && overlayBox_->visible()) {
+            if (QTableWidgetItem* cell = table_->item(g.row - fixedRows, g.col))
+                table_->scrollToItem(cell);
+            placeOverlay();
         }
     }
 
   private:
     Grid& grid() const { return static_cast<Grid&>(control_); }
+    int fixed() const { return std::max(0, grid().fixedRows); }
 
-    // Keys go to the grid's key-down handler with their code and shift state, as Ctrl+C needs.
+    bool heading(int column) const {
+        const auto& g = grid();
+        return column < g.fixedCols || (g.editableColumns > 0 && column >= g.editableColumns);
+    }
+
+    // The page's editing field over the cell under the cursor, wherever the columns now are.
+    void placeOverlay() {
+        if (!overlay_ || !overlayBox_ || !overlayBox_->visible()) return;
+        if (QTableWidgetItem* cell = table_->item(grid().row - fixed(), grid().col)) {
+            overlay_->setGeometry(table_->visualItemRect(cell));
+            overlay_->raise();
+        }
+    }
+
+    // The model's cursor, in the table. The selected block is the person's: a cursor the page
+    // moves shows as that one cell selected.
+    void showCursor() {
+        const auto& g = grid();
+        const int r = g.row - fixed(), c = g.col;
+        if (r < 0 || r >= table_->rowCount() || c < 0 || c >= table_->columnCount()) return;
+        if (table_->currentRow() != r || table_->currentColumn() != c) table_->setCurrentCell(r, c);
+    }
+
+    // The person's selection, however it was made (drag, Shift+click, Shift+arrows, a click on
+    // a heading), becomes the model's: the cursor at the current cell when it is a corner of
+    // the block, the block's far corner as the selection's end.
+    void takeSelection() {
+        if (mirroring_ || !live() || ModelCalls::busy()) return;
+        auto& g = grid();
+        const int f = fixed();
+        const int cr = table_->currentRow(), cc = table_->currentColumn();
+        const auto ranges = table_->selectedRanges();
+        const QTableWidgetSelectionRange* block = nullptr;
+        for (const auto& range : ranges)
+            if (cr >= range.topRow() && cr <= range.bottomRow() && cc >= range.leftColumn() &&
+                cc <= range.rightColumn())
+                block = &range;
+        if (!block && !ranges.isEmpty()) block = &ranges.first();
+        if (!block) {
+            if (cr < 0 || cc < 0) return;
+            g.row = g.rowSel = cr + f;
+            g.col = g.colSel = cc;
+            return;
+        }
+        const int top = block->topRow(), bottom = block->bottomRow();
+        const int left = block->leftColumn(), right = block->rightColumn();
+        const bool corner = (cr == top || cr == bottom) && (cc == left || cc == right);
+        if (corner) {
+            g.row = cr + f;
+            g.col = cc;
+            g.rowSel = (cr == top ? bottom : top) + f;
+            g.colSel = cc == left ? right : left;
+        } else {
+            g.row = top + f;
+            g.col = left;
+            g.rowSel = bottom + f;
+            g.colSel = right;
+        }
+    }
+
+    // Columns as wide as their widest text (heading included); room to spare is shared out.
+    // The table asks for enough width to show every column whole.
+    void fitColumns(bool measure) {
+        const int n = table_->columnCount();
+        if (measure) {
+            table_->resizeColumnsToContents();
+            natural_.assign(n, 0);
+            for (int c = 0; c < n; ++c) natural_[c] = table_->columnWidth(c) + 8;
+        }
+        if (static_cast<int>(natural_.size()) != n || n == 0) return;
+        int total = 0;
+        for (int w : natural_) total += w;
+        const int scrollBar = table_->verticalScrollBar()->sizeHint().width();
+        table_->setMinimumWidth(total + 2 * table_->frameWidth() + scrollBar);
+        const int spare = std::max(0, table_->viewport()->width() - total);
+        for (int c = 0; c < n; ++c)
+            table_->setColumnWidth(c, natural_[c] + spare / n + (c < spare % n ? 1 : 0));
+    }
+
+    // Opens the page's own editing field over a cell, as a click on it does.
+    void openCell(int row, int col) {
+        view_.act([&] {
+            auto& g = grid();
+            g.row = g.rowSel = std::max(row, fixed());
+            g.col = g.colSel = col;
+            if (g.form().setFocus(&g)) g.onEnterCell();
+        });
+        mirror();
+    }
+
+    // Tab past the table's end, or Shift+Tab before its start: the focus goes to the next
+    // control outside it.
+    void leave(bool backwards) {
+        QWidget* w = table_;
+        for (int guard = 0; guard < 10000; ++guard) {
+            w = backwards ? w->previousInFocusChain() : w->nextInFocusChain();
+            if (!w || w == table_) return;
+            if (table_->isAncestorOf(w) || w->window() != table_->window()) continue;
+            if (w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus)) {
+                w->setFocus(backwards ? Qt::BacktabFocusReason : Qt::TabFocusReason);
+                return;
+            }
+        }
+    }
+
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == table_ && event->type() == QEvent::KeyPress && live() && grid().onKeyDown) {
+        if (!live()) return QObject::eventFilter(watched, event);
+        if (watched == overlay_ && event->type() == QEvent::KeyPress) {
             auto* key = static_cast<QKeyEvent*>(event);
-            const Qt::KeyboardModifiers m = key->modifiers();
-            const int shift = (m & Qt::ShiftModifier ? 1 : 0) | (m & Qt::ControlModifier ? 2 : 0) |
-                              (m & Qt::AltModifier ? 4 : 0);
-            const int code = key->key();
-            view_.act([&] { grid().onKeyDown(code, shift); });
+            const bool tab = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
+            if (!tab || key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
+            const bool backwards =
+                key->key() == Qt::Key_Backtab || key->modifiers() & Qt::ShiftModifier;
+            bool handled = false;
+            if (overlayBox_->onKeyDown)
+                view_.act([&] { handled = overlayBox_->onKeyDown(9, backwards ? 1 : 0); });
+            if (!handled) leave(backwards);
+            return true;
+        }
+        if (watched == table_->viewport() && event->type() == QEvent::Resize) fitColumns(false);
+        if (watched != table_) return QObject::eventFilter(watched, event);
+        if (event->type() == QEvent::FocusIn && overlay_ && grid().onEnterCell) {
+            // Reached with the keyboard: the editing field opens on the cursor's cell, once the
+            // focus change is over.
+            const auto reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)
+                QTimer::singleShot(0, this, [this] {
+                    if (live() && table_->hasFocus()) openCell(grid().row, grid().col);
+                });
+        } else if (event->type() == QEvent::KeyPress) {
+            auto* key = static_cast<QKeyEvent*>(event);
+            if (overlay_ && grid().onEnterCell &&
+                (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter ||
+                 key->key() == Qt::Key_F2)) {
+                openCell(grid().row, grid().col);
+                return true;
+            }
+            if (grid().onKeyDown) {
+                const Qt::KeyboardModifiers m = key->modifiers();
+                const int shift = (m & Qt::ShiftModifier ? 1 : 0) |
+                                  (m & Qt::ControlModifier ? 2 : 0) | (m & Qt::AltModifier ? 4 : 0);
+                const int code = key->key();
+                view_.act([&] { grid().onKeyDown(code, shift); });
+                // The grid's own copy: the table would put the current cell alone on the
+                // clipboard after it.
+                if (key->matches(QKeySequence::Copy)) return true;
+            }
         }
         return QObject::eventFilter(watched, event);
+    }
+
+    // Copy (the grid's Ctrl+C) and the window's Export command.
+    void contextMenu(const QPoint& at) {
+        QMenu menu;
+        if (grid().onKeyDown)
+            menu.addAction("&Copy", QKeySequence::Copy, this, [this] {
+                if (live()) view_.act([&] { grid().onKeyDown(Qt::Key_C, 2); });
+            });
+        AddExportAction(view_, menu);
+        if (!menu.isEmpty()) menu.exec(table_->viewport()->mapToGlobal(at));
     }
 
     void cellEdited(QTableWidgetItem* item) {
         if (mirroring_ || !live()) return;
         auto& g = grid();
-        const int r = item->row();
+        const int r = item->row() + fixed();
         const int c = item->column();
         const std::string text = FromQ(item->text());
         view_.act([&] {
@@ -178,6 +385,9 @@ class GridBinder : public Binder {
 
     QTableWidget* table_;
     QWidget* overlay_ = nullptr;
+    TextBox* overlayBox_ = nullptr;
+    std::vector<int> natural_;
+    bool stale_ = false;
 };
 
 }  // namespace

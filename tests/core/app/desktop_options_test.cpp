@@ -38,6 +38,7 @@ TEST(DesktopOptions, CommandLines) {
           "a.png"},
          Action::Run,
          ""},
+        {"the gallery", {"--screenshot", "pictures", "--gallery"}, Action::Run, ""},
         {"a file after the end of the options",
          {"--", "-odd name.vado"},
          Action::Run,

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <string>
+
 #include "calc/channel/channel_sketches.h"
 #include "ui/recording_printer.h"
 
@@ -7,11 +10,13 @@ namespace vado {
 namespace {
 
 TEST(ChannelSketches, DrawnInsideTheBoxWithAMarkedWaterSurface) {
-    using Paint = void (*)(ui::Surface&, double, double);
+    using Paint = std::function<void(ui::Surface&, double, double)>;
     const struct {
         const char* name;
         Paint paint;
-    } sketches[] = {{"trapezoid", PaintTrapezoid}, {"parabola", PaintParabola}, {"circle", PaintCircle}};
+    } sketches[] = {{"trapezoid", [](ui::Surface& s, double w, double h) { PaintTrapezoid(s, w, h, "2"); }},
+                    {"parabola", PaintParabola},
+                    {"circle", PaintCircle}};
     for (const auto& c : sketches) {
         ui::RecordingPrinter p;
         c.paint(p, 4000, 2000);
@@ -29,6 +34,19 @@ TEST(ChannelSketches, DrawnInsideTheBoxWithAMarkedWaterSurface) {
         ui::RecordingPrinter empty;
         c.paint(empty, 0, 0);
         EXPECT_TRUE(empty.ops.empty()) << c.name;
+    }
+}
+
+TEST(ChannelSketches, TheTrapezoidWritesItsSideSlopeOnBothBanks) {
+    for (const char* typed : {"2.5", ""}) {
+        ui::RecordingPrinter p;
+        PaintTrapezoid(p, 4000, 2000, typed);
+        const std::string z = *typed ? typed : "z";
+        int left = 0, right = 0;
+        for (auto* op : p.texts())
+            if (op->text == z) ++(op->x < 2000 ? left : right);
+        EXPECT_EQ(left, 1) << typed;
+        EXPECT_EQ(right, 1) << typed;
     }
 }
 

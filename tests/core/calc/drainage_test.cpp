@@ -148,7 +148,7 @@ TEST_F(DrainageTest, UpOnTheFirstDataRowStaysThere) {
     page.grdData.onEnterCell();
     ASSERT_TRUE(page.txtCover.visible());
     page.txtCover.paste("M1");
-    EXPECT_FALSE(page.txtCover.onKeyDown(38) && page.grdData.row != 2);
+    EXPECT_FALSE(page.txtCover.onKeyDown(38, 0) && page.grdData.row != 2);
     EXPECT_EQ(page.grdData.row, 2);
     EXPECT_EQ(page.grdData.rows(), 3) << "the only data row stays";
     EXPECT_EQ(page.grdData.textMatrix(2, 0), "M1");
