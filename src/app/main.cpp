@@ -33,10 +33,10 @@ int main(int argc, char** argv) {
 
     ui::qt::Settings settings;
     if (options.resetSettings) settings.clear();
-    // A picture run keeps no work and asks nothing.
+    // A picture run shows the window at its default size, keeps no work and asks nothing.
+    const bool pictures = QApplication::arguments().contains("--screenshot");
     std::optional<vado::recovery::Session> recovery;
-    if (!QApplication::arguments().contains("--screenshot"))
-        recovery.emplace(vado::recovery::DefaultFolder());
+    if (!pictures) recovery.emplace(vado::recovery::DefaultFolder());
 
     ui::qt::QtServices services;
     vado::MainModule module(services);
@@ -81,7 +81,7 @@ int main(int argc, char** argv) {
                                .tableCsv = [&module] { return vado::PageTableCsv(module); },
                                .baseName = [&module] { return vado::PageFileName(module); },
                                .resultsText = [&module] { return vado::PageText(module); }});
-    ui::qt::RememberGeometry(window, settings);
+    if (!pictures) ui::qt::RememberGeometry(window, settings);
     window.show();
     if (!options.projectFile.empty())
         menu.openFile(QFile::decodeName(options.projectFile.c_str()));
