@@ -74,6 +74,7 @@ constexpr const char* kHelp =
     "Options:\n"
     "  -h, --help          show this help and exit\n"
     "  -V, --version       show the version and exit\n"
+    "  --reset-settings    forget the window's place and size and the recent projects\n"
     "  --screenshot FILE   save a picture of the screen as FILE and end; --page N (from 0),\n"
     "                      --set NAME=TEXT, --click NAME and --f1 are done first, in order\n"
     "  --screenshot DIR --gallery\n"
@@ -103,6 +104,8 @@ DesktopOptions ParseDesktopArgs(const std::vector<std::string>& args) {
         } else if (a == "-V" || a == "--version") {
             o.action = DesktopOptions::Action::Version;
             return o;
+        } else if (a == "--reset-settings") {
+            o.resetSettings = true;
         } else if (a == "--") {
             optionsEnded = true;
         } else if (const std::optional<bool> takesValue = TakesValue(a)) {

@@ -13,6 +13,7 @@ struct DesktopOptions {
     Action action = Action::Run;
     std::string error;        // for UsageError: what is wrong, naming the argument
     std::string projectFile;  // `vadocalc FILE.vado`: the project to open at start
+    bool resetSettings = false;  // --reset-settings: forget what earlier runs remembered
 };
 
 // Takes the program's own options, Qt's (-platform NAME, -style NAME, ... which Qt reads

@@ -54,11 +54,15 @@ std::string PageText(const MainModule& module) {
     return {};
 }
 
-void ClickPrint(MainModule& module) {
-    ui::Form& page = *module.FormList[module.CurrentForm];
-    for (auto& c : page.controls())
+ui::CommandButton* PrintCommand(const MainModule& module) {
+    for (auto& c : module.FormList[module.CurrentForm]->controls())
         if (c->kind() == ui::Kind::CommandButton && c->name() == "cmdPrint")
-            return page.clickButton(static_cast<ui::CommandButton&>(*c));
+            return static_cast<ui::CommandButton*>(c.get());
+    return nullptr;
+}
+
+void ClickPrint(MainModule& module) {
+    if (ui::CommandButton* print = PrintCommand(module)) print->form().clickButton(*print);
 }
 
 }  // namespace vado

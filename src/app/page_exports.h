@@ -16,6 +16,8 @@ std::string PageTableCsv(const MainModule& module);
 std::string PageFileName(const MainModule& module);
 // The page's report title, then its inputs and results as lines of text.
 std::string PageText(const MainModule& module);
+// The page's Print command, or null on a page without a report (the About page).
+ui::CommandButton* PrintCommand(const MainModule& module);
 // Clicks the page's Print command, as File > Print does.
 void ClickPrint(MainModule& module);
 

@@ -16,7 +16,9 @@ std::string Control::fullName() const {
 }
 
 void Control::notify() {
-    for (auto& l : listeners_) l();
+    // Only the listeners there when the change happened: a new one has just read the state.
+    auto it = listeners_.begin();
+    for (std::size_t n = listeners_.size(); n > 0; --n, ++it) (*it)();
 }
 
 void Control::setVisible(bool v) {

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <list>
 #include <string>
 #include <vector>
 
@@ -71,7 +72,9 @@ private:
     bool enabled_ = true;
     std::string caption_;
     std::string toolTip_;
-    std::vector<Listener> listeners_;
+    // A list: a listener may subscribe another while it is told (a view built as its page is
+    // shown), and the one running must stay where it is.
+    std::list<Listener> listeners_;
 };
 
 class Label : public Control {

@@ -12,7 +12,9 @@ void Form::setCaption(const std::string& c) {
 }
 
 void Form::notify() {
-    for (auto& l : listeners_) l();
+    // Only the listeners there when the change happened: a new one has just read the state.
+    auto it = listeners_.begin();
+    for (std::size_t n = listeners_.size(); n > 0; --n, ++it) (*it)();
 }
 
 void Form::Load() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <list>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -92,7 +93,9 @@ private:
     bool inValidate_ = false;
     Control* redirect_ = nullptr;
     bool redirected_ = false;
-    std::vector<Listener> listeners_;
+    // A list: a listener may subscribe another while it is told (a view built as its page is
+    // shown), and the one running must stay where it is.
+    std::list<Listener> listeners_;
 };
 
 }  // namespace ui

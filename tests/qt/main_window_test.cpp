@@ -92,6 +92,34 @@ TEST_F(MainWindowTest, APageKeepsItsInputsAndResultWhileAnotherIsShown) {
     EXPECT_TRUE(head->isVisible());
 }
 
+// A page's widgets are made when it is first shown, from its form as it stands then (here a
+// head set and computed through the model, as a project opened does), and only once.
+TEST_F(MainWindowTest, APageIsBuiltWhenFirstShownFromTheStateItHasThen) {
+    for (int i = 1; i < kCatalogueSize; ++i) EXPECT_FALSE(desk.window->isBuilt(i)) << "page " << i;
+    FrmWeir& w = weir();
+    w.setFocus(&w.txt1H1);
+    w.txt1H1.paste("2");
+    w.leaveFocus();
+    ASSERT_EQ(w.lbl1Q.caption(), "Q = 55.09 cfs");
+    ASSERT_FALSE(desk.window->isBuilt(1));
+
+    desk.module.FormList[0]->tabStrip.clickTab(2);
+    Settle();
+    EXPECT_EQ(desk.window->currentPage(), 1);
+    auto* head = desk.widget<QLineEdit>(1, "txt1H1");
+    ASSERT_NE(head, nullptr);
+    EXPECT_EQ(head->text(), "2");
+    EXPECT_EQ(desk.widget<QLabel>(1, "lbl1Q")->text(), "Q = 55.09 cfs");
+    EXPECT_TRUE(head->isVisible());
+
+    const auto widgets = desk.window->page(1)->findChildren<QWidget*>().size();
+    clickTab(2);
+    clickTab(1);
+    EXPECT_EQ(desk.widget<QLineEdit>(1, "txt1H1"), head);
+    EXPECT_EQ(desk.window->page(1)->findChildren<QWidget*>().size(), widgets);
+    EXPECT_FALSE(desk.window->isBuilt(3)) << "a page never shown is never built";
+}
+
 TEST_F(MainWindowTest, ThePageShownNextOpensWhereTheWindowWasMoved) {
     desk.window->move(150, 90);
     Settle();

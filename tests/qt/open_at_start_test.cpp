@@ -17,7 +17,7 @@ namespace {
 // The File menu as the program installs it, and what opens a file named on its command line.
 std::function<void(const QString&)> InstallMenu(Desk& desk) {
     auto& module = desk.module;
-    return ui::qt::InstallDocumentMenu(
+    ui::qt::DocumentMenu& menu = ui::qt::InstallDocumentMenu(
         *desk.window,
         {.text = [&module] { return project::Save(module); },
          .inputs = [&module] { return project::Save(module, false); },
@@ -27,6 +27,7 @@ std::function<void(const QString&)> InstallMenu(Desk& desk) {
          .print = [] {},
          .documentation = [] {},
          .extension = project::kExtension});
+    return [&menu](const QString& path) { menu.openFile(path); };
 }
 
 QString WriteFile(const QString& name, const QByteArray& bytes) {

@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QPageSize>
+#include <QPrinter>
 #include <QPrintDialog>
 #include <QProcess>
 #include <QPushButton>
@@ -58,6 +60,8 @@ class PrintDialogViewTest : public ::testing::Test {
         EXPECT_TRUE(dialog->testOption(QAbstractPrintDialog::PrintToFile));
         EXPECT_FALSE(dialog->testOption(QAbstractPrintDialog::PrintPageRange));
         EXPECT_FALSE(dialog->testOption(QAbstractPrintDialog::PrintSelection));
+        EXPECT_EQ(dialog->printer()->pageLayout().pageSize().id(), QPageSize::Letter)
+            << "the dialog starts on the paper the reports are laid out for";
         auto* printers = dialog->findChild<QComboBox*>("printers");
         ASSERT_NE(printers, nullptr);
         int pdf = -1;

@@ -1,8 +1,7 @@
 #include "ui/qt/main_window.h"
 
-#include <QShortcut>
-
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QShortcut>
 #include <QStackedWidget>
 #include <QVBoxLayout>
@@ -42,11 +41,8 @@ MainWindow::MainWindow(std::vector<ui::Form*> pages, QtServices& services, QWidg
         if (!token.expired()) followModel();
     };
     for (ui::Form* form : pages_) {
-        auto* view = new FormView(*form, this);
-        views_.push_back(view);
-        auto* page = new QWidget(stack_);
-        BuildPage(*view, page, {.heading = true});
-        stack_->addWidget(page);
+        views_.push_back(nullptr);
+        stack_->addWidget(new QWidget(stack_));
         form->subscribe(follow);
         if (TabStrip* strip = TabStripOf(*form)) strip->subscribe(follow);
     }
@@ -99,11 +95,26 @@ int MainWindow::visibleForm() const {
 
 int MainWindow::currentPage() const { return stack_->currentIndex(); }
 
-QWidget* MainWindow::page(int i) const { return stack_->widget(i); }
+QWidget* MainWindow::page(int i) {
+    built(i);
+    return stack_->widget(i);
+}
+
+FormView& MainWindow::view(int i) { return built(i); }
+
+FormView& MainWindow::built(int i) {
+    FormView*& view = views_.at(i);
+    if (!view) {
+        view = new FormView(*pages_[i], this);
+        BuildPage(*view, stack_->widget(i), {.heading = true});
+    }
+    return *view;
+}
 
 void MainWindow::followModel() {
     const int v = visibleForm();
     if (v < 0) return;
+    built(v);
     if (stack_->currentIndex() != v) {
         stack_->setCurrentIndex(v);
         focusPending_ = true;
@@ -125,7 +136,7 @@ void MainWindow::followModel() {
 }
 
 void MainWindow::focusPage(int i) {
-    FormView& v = *views_[i];
+    FormView& v = built(i);
     const ui::Control* focused = pages_[i]->focused();
     if (focused && focused->kind() != Kind::TabStrip && v.widgetOf(*focused)) {
         v.syncFocus();
@@ -149,7 +160,7 @@ void MainWindow::clickTab(int i) {
     if (!strip) return;
     // The strip takes the focus first, so the field being left validates; a cancelled
     // validation keeps the page.
-    views_[cur]->act([&] {
+    built(cur).act([&] {
         if (!strip->canFocus() || form.setFocus(strip)) strip->clickTab(i + 1);
     });
     followModel();
@@ -161,7 +172,7 @@ void MainWindow::closeEvent(QCloseEvent* e) {
         return;
     }
     e->accept();
-    services_.Quit();
+    QCoreApplication::quit();
 }
 
 void MainWindow::setTitleSuffix(const QString& suffix) {

@@ -18,7 +18,8 @@ class TabStripBar;
 // The catalogue forms as one window: a tab strip over a stack of their pages. The model keeps
 // the catalogue (each form's tab strip, which form is shown, hidden forms keeping their
 // inputs); the window shows the page of the visible form and hands tab clicks to the tab strip
-// of that form.
+// of that form. A page's widgets are made the first time the page is shown or asked for, bound
+// to its form as it stands then; a person sees one page at a time.
 class MainWindow : public QMainWindow {
     Q_OBJECT
   public:
@@ -28,8 +29,10 @@ class MainWindow : public QMainWindow {
     int pageCount() const { return static_cast<int>(pages_.size()); }
     // The page on show: the one whose form the model has visible.
     int currentPage() const;
-    QWidget* page(int i) const;
-    FormView& view(int i) const { return *views_.at(i); }
+    // The page of form i and its view, built now if they were not yet.
+    QWidget* page(int i);
+    FormView& view(int i);
+    bool isBuilt(int i) const { return views_.at(i) != nullptr; }
     TabStripBar& tabBar() const { return *tabs_; }
     QStackedWidget& stack() const { return *stack_; }
 
@@ -48,12 +51,14 @@ class MainWindow : public QMainWindow {
     void moveEvent(QMoveEvent* e) override;
 
   private:
+    // The one place a page's widgets are made.
+    FormView& built(int i);
     int visibleForm() const;
     void followModel();
     void focusPage(int i);
 
     std::vector<ui::Form*> pages_;
-    std::vector<FormView*> views_;
+    std::vector<FormView*> views_;  // null until the page is built
     QtServices& services_;
     TabStripBar* tabs_;
     QStackedWidget* stack_;

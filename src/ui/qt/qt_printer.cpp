@@ -176,6 +176,9 @@ void QtPrinter::KillDoc() {
 
 std::unique_ptr<ui::Printer> ChooseQtPrinter(QWidget* parent) {
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    // Reports are laid out for US letter, whatever paper the locale would suggest; the person
+    // may still choose another in the dialog.
+    printer->setPageSize(QPageSize(QPageSize::Letter));
     QPrintDialog dialog(printer.get(), parent);
     dialog.setWindowTitle("Print");
     // One report, all of its pages: no page range, selection or current page to choose from.

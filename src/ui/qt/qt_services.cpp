@@ -94,7 +94,15 @@ void QtServices::RunModal(Form& form) {
     if (w) --w->modalDepth;
 }
 
-void QtServices::Quit() { QCoreApplication::quit(); }
+void QtServices::Quit() {
+    // Exit on a page ends the program as closing its window does, so unsaved work is asked
+    // about first (the window quits once it may close).
+    if (main_ && main_->isVisible()) {
+        main_->close();
+        return;
+    }
+    QCoreApplication::quit();
+}
 
 void QtServices::setHost(QWidget* mainWindow, std::function<bool(const Form&)> hosts) {
     main_ = mainWindow;

@@ -28,6 +28,7 @@ void TabStripBar::setTabs(const std::vector<Tab>& tabs) {
     if (same) return;
     tabs_ = tabs;
     if (current_ >= count()) current_ = -1;
+    remeasure();
     relayout();
 }
 
@@ -37,16 +38,27 @@ void TabStripBar::setCurrentIndex(int i) {
     relayout();
 }
 
+void TabStripBar::remeasure() {
+    natural_.clear();
+    heightAtWidth_ = QSize(-1, 0);
+}
+
 QSize TabStripBar::naturalSize(int i) const {
-    QStyleOptionTab opt;
-    opt.initFrom(this);
-    opt.shape = QTabBar::RoundedNorth;
-    opt.text = tabs_[i].text;
-    const QFontMetrics fm = fontMetrics();
-    const int hspace = style()->pixelMetric(QStyle::PM_TabBarTabHSpace, &opt, this);
-    const int vspace = style()->pixelMetric(QStyle::PM_TabBarTabVSpace, &opt, this);
-    QSize text(fm.horizontalAdvance(opt.text) + hspace, fm.height() + vspace);
-    return style()->sizeFromContents(QStyle::CT_TabBarTab, &opt, text, this);
+    if (natural_.size() != tabs_.size()) {
+        natural_.clear();
+        for (int k = 0; k < count(); ++k) {
+            QStyleOptionTab opt;
+            opt.initFrom(this);
+            opt.shape = QTabBar::RoundedNorth;
+            opt.text = tabs_[k].text;
+            const QFontMetrics fm = fontMetrics();
+            const int hspace = style()->pixelMetric(QStyle::PM_TabBarTabHSpace, &opt, this);
+            const int vspace = style()->pixelMetric(QStyle::PM_TabBarTabVSpace, &opt, this);
+            QSize text(fm.horizontalAdvance(opt.text) + hspace, fm.height() + vspace);
+            natural_.push_back(style()->sizeFromContents(QStyle::CT_TabBarTab, &opt, text, this));
+        }
+    }
+    return natural_[i];
 }
 
 TabStripBar::Arrangement TabStripBar::arrange(int width) const {
@@ -159,7 +171,10 @@ QSize TabStripBar::minimumSizeHint() const {
     return {w, heightForWidth(w)};
 }
 
-int TabStripBar::heightForWidth(int width) const { return arrange(width).height; }
+int TabStripBar::heightForWidth(int width) const {
+    if (heightAtWidth_.width() != width) heightAtWidth_ = QSize(width, arrange(width).height);
+    return heightAtWidth_.height();
+}
 
 bool TabStripBar::event(QEvent* e) {
     if (e->type() == QEvent::ToolTip) {
@@ -233,7 +248,10 @@ void TabStripBar::resizeEvent(QResizeEvent* e) {
 }
 
 void TabStripBar::changeEvent(QEvent* e) {
-    if (e->type() == QEvent::FontChange || e->type() == QEvent::StyleChange) relayout();
+    if (e->type() == QEvent::FontChange || e->type() == QEvent::StyleChange) {
+        remeasure();
+        relayout();
+    }
     QWidget::changeEvent(e);
 }
 

@@ -57,12 +57,18 @@ class TabStripBar : public QWidget {
     };
     Arrangement arrange(int width) const;
     QSize naturalSize(int i) const;
+    // The tabs' text changed, or the font or style they are measured in.
+    void remeasure();
     void relayout();
 
     std::vector<Tab> tabs_;
     int current_ = -1;
     int hover_ = -1;
     Arrangement arrangement_;
+    // Measuring a caption shapes its text, and layouts ask for the height at a width again and
+    // again: both are kept until the tabs, the font or the style change.
+    mutable std::vector<QSize> natural_;
+    mutable QSize heightAtWidth_{-1, 0};
 };
 
 }  // namespace ui::qt

@@ -101,7 +101,8 @@ class GridBinder : public Binder {
         QObject::connect(table_, &QTableWidget::itemSelectionChanged, this,
                          [this] { takeSelection(); });
         table_->installEventFilter(this);
-        table_->viewport()->installEventFilter(this);
+        viewport_ = table_->viewport();
+        viewport_->installEventFilter(this);
         // A page that edits its cells through a field of its own: the field opens over the
         // clicked cell.
         QObject::connect(table_, &QTableWidget::cellClicked, this, [this](int r, int col) {
@@ -324,7 +325,9 @@ class GridBinder : public Binder {
             if (!handled) leave(backwards);
             return true;
         }
-        if (watched == table_->viewport() && event->type() == QEvent::Resize) fitColumns(false);
+        // Compared by the pointer kept at set-up: the filter also sees the events a table sends
+        // while it is being destroyed, when asking it for its viewport is no longer safe.
+        if (watched == viewport_ && event->type() == QEvent::Resize) fitColumns(false);
         if (watched != table_) return QObject::eventFilter(watched, event);
         if (event->type() == QEvent::FocusIn && overlay_ && grid().onEnterCell) {
             // Reached with the keyboard: the editing field opens on the cursor's cell, once the
@@ -384,6 +387,7 @@ class GridBinder : public Binder {
     }
 
     QTableWidget* table_;
+    QObject* viewport_ = nullptr;
     QWidget* overlay_ = nullptr;
     TextBox* overlayBox_ = nullptr;
     std::vector<int> natural_;

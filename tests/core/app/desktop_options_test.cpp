@@ -61,6 +61,8 @@ TEST(DesktopOptions, CommandLines) {
          "-platform needs a value"},
         {"a value is not taken for a file", {"--page", "job.vado"}, Action::Run, ""},
     };
+    EXPECT_TRUE(ParseDesktopArgs({"--reset-settings", "job.vado"}).resetSettings);
+    EXPECT_FALSE(ParseDesktopArgs({"job.vado"}).resetSettings);
     for (const auto& c : cases) {
         const DesktopOptions o = ParseDesktopArgs(c.args);
         EXPECT_EQ(o.action, c.action) << c.name;
