@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <nlohmann/json.hpp>
 
+#include <unistd.h>
+
 #include "app/project_file.h"
 #include "mutation.h"
 #include "person.h"
@@ -219,7 +221,9 @@ ui::CommandButton* Button(ui::Form& form, const std::string& name) {
 
 std::optional<Failure> Reopen(std::unique_ptr<Program>& program) {
     Program& a = *program;
-    const std::string file = (std::filesystem::path(a.setup.folder) / "job.vado").string();
+    // Named by the process: the processes running sequences side by side share the folder.
+    const std::string file =
+        (std::filesystem::path(a.setup.folder) / ("job-" + std::to_string(getpid()) + ".vado")).string();
     std::string text, why;
     if (!project::WriteTextAtomically(file, project::Save(a.module), why) || !project::ReadText(file, text, why))
         return Failure{"project-file", a.page().name(), why};
