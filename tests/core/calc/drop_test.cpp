@@ -7,7 +7,6 @@
 #include "calc/drop/drop_structure.h"
 #include "calc/drop/frm_straight_drop.h"
 #include "report/bodies.h"
-#include "shared/plot_graph.h"
 #include "ui/recording_printer.h"
 
 namespace vado {
@@ -38,33 +37,6 @@ class StageDischargeTest : public ::testing::Test {
     ui::HeadlessServices services;
     MainModule module{services};
 };
-
-TEST_F(StageDischargeTest, EachSeriesReplacesTheLastWhole) {
-    window().Fill(110, {{100.2, 1}, {100.4, 2}, {100.6, 3}});
-    window().MarkerOn = true;
-    window().Fill(111, {{200.2, 12.346}, {200.4, 20.004}});
-    EXPECT_EQ(dataRows(), (std::vector<std::vector<std::string>>{{"200.2", "12.35"}, {"200.4", "20.00"}}));
-    EXPECT_TRUE(window().graphReady());
-    EXPECT_FALSE(window().MarkerOn);
-    EXPECT_EQ(window().ReportCode, 111);
-
-    // The graph goes through the table's rounded values.
-    ui::RecordingPrinter drawn, expected;
-    window().DrawTheGraph(drawn, 0, 0, 6000, 4000, false);
-    PlotGraph(expected, {.x = {200.2, 200.4}, .y = {12.35, 20.0}, .width = 6000, .height = 4000,
-                         .title = "Discharge vs Elevation", .xCaption = "Elevation", .yCaption = "Discharge, CFS"});
-    EXPECT_EQ(drawn.ops.size(), expected.ops.size());
-    for (size_t i = 0; i < drawn.ops.size() && i < expected.ops.size(); ++i)
-        EXPECT_EQ(drawn.ops[i].y, expected.ops[i].y) << i;
-
-    // One row, then none: no graph, and no earlier rating under the new code.
-    window().Fill(110, {{100.2, 1}});
-    EXPECT_FALSE(window().graphReady());
-    window().Fill(109, {});
-    EXPECT_EQ(dataRows(), (std::vector<std::vector<std::string>>{{"", ""}}));
-    EXPECT_FALSE(window().graphReady());
-    EXPECT_EQ(window().Inconsistency(), "");
-}
 
 TEST_F(StageDischargeTest, CtrlCCopiesTheSelectedCellsAndPlainCDoesNot) {
     window().Fill(110, {{100.2, 1}, {100.4, 2}, {100.6, 3}});

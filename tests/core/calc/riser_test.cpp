@@ -4,7 +4,6 @@
 #include "calc/riser/frm_rect_riser.h"
 #include "calc/riser/rect_riser.h"
 #include "report/bodies.h"
-#include "shared/plot_graph.h"
 #include "ui/recording_printer.h"
 
 namespace vado {
@@ -88,17 +87,6 @@ TEST_F(RiserWindowsTest, TheWindowShowsOnePageAndPrintsFromIt) {
     results.clickButton(*results.cmdPrint[2]);
     ASSERT_EQ(services.modalStack.size(), 1u);
     EXPECT_FALSE(module.app().lastComputeFailed);
-}
-
-TEST_F(RiserWindowsTest, AnAllZeroRatingDrawsTheFrameAlone) {
-    auto& results = static_cast<FrmRectRiserResults&>(window("frmRectRiserResults"));
-    RectRiserFlow zero;
-    results.Fill({zero, zero, zero});
-    ui::RecordingPrinter drawn, frame;
-    results.DrawTheGraph(drawn, 0, 0, 6000, 4000, false);
-    PlotGraph(frame, {.width = 6000, .height = 4000, .title = "Discharge vs Elevation",
-                      .xCaption = "Elevation", .yCaption = "Discharge, CFS"});
-    EXPECT_EQ(drawn.ops.size(), frame.ops.size());
 }
 
 TEST_F(RiserWindowsTest, TheFullChartPrintsEachRecordOnOneLineInItsColumns) {

@@ -70,19 +70,6 @@ class PrintDialogTest : public ::testing::Test {
     std::vector<KeptJob> jobs;
 };
 
-TEST_F(PrintDialogTest, APrintKeepsTheEntriesForTheNextReport) {
-    FrmInfo& d = printFromPage(*weir);
-    fill(d);
-    d.txtOwnerName.setText("  Hilltop Farm LLC ");
-    d.clickButton(d.cmdPrint);
-    FrmInfo& again = printFromPage(*weir);
-    EXPECT_EQ(&again, &d);
-    EXPECT_EQ(again.txtOwnerName.text(), "  Hilltop Farm LLC ");
-    again.clickButton(again.cmdPrint);
-    ASSERT_EQ(jobs.size(), 2u);
-    EXPECT_EQ(jobs[0].texts(), jobs[1].texts());
-}
-
 TEST_F(PrintDialogTest, CancelDiscardsTheEntriesAndTheListIsReadAgain) {
     FrmInfo& d = printFromPage(*weir);
     fill(d);
