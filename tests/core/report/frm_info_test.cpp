@@ -132,30 +132,5 @@ TEST_F(PrintDialogTest, CodesWithoutABodyPrintTheHeaderAlone) {
     }
 }
 
-TEST(PrintDialogClock, TheDateComesFromTheClock) {
-    ui::HeadlessServices s;
-    AppContext app(s);
-    int weirs = 0;
-    ui::Form page("frmWeir", s);
-    InstallReporting(app, {.title = [](short) { return std::string("T"); },
-                           .page = [&](short) -> const ui::Form* {
-                               ++weirs;
-                               return &page;
-                           },
-                           .today =
-                               [] {
-                                   return Date{2004, 3, 7};
-                               }});
-    std::vector<KeptJob> own;
-    s.selectPrinter = test::KeepJobs(own);
-    app.showReport(13);
-    auto* info = dynamic_cast<FrmInfo*>(s.modalStack.back());
-    info->clickButton(info->cmdPrint);
-    ASSERT_EQ(own.size(), 1u);
-    auto printed = own[0].texts();
-    EXPECT_NE(std::find(printed.begin(), printed.end(), "Date: 03/07/2004"), printed.end());
-    EXPECT_EQ(weirs, 0) << "a code without a body reads no page";
-}
-
 }  // namespace
 }  // namespace vado::report
