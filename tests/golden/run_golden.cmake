@@ -1,6 +1,8 @@
 # Runs one golden file: a series of blocks, each a line "$ vadocalc-cli ARGS" (shell quoting)
 # followed by the output the command must print and an "exit N" line. Text is handled with
-# string(FIND) rather than lists so that ";" in the program's texts stays intact.
+# string(FIND) rather than lists so that ";" in the program's texts stays intact. "@DIR@" in a
+# command line and in its output stands for the folder of the golden file (data files beside it).
+get_filename_component(dir ${GOLDEN} DIRECTORY)
 file(READ ${GOLDEN} content)
 set(actual_all "")
 set(failed FALSE)
@@ -20,12 +22,14 @@ while(NOT content STREQUAL "")
     string(SUBSTRING "${rest}" ${cut} -1 content)
   endif()
   string(REGEX REPLACE "^\\$ vadocalc-cli " "" args_text "${command_line}")
+  string(REPLACE "@DIR@" "${dir}" args_text "${args_text}")
   separate_arguments(args UNIX_COMMAND "${args_text}")
   execute_process(COMMAND ${CLI} ${args}
     OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
   # Qt's note about a missing runtime folder depends on the machine, not on the program.
   string(REGEX REPLACE "QStandardPaths: [^\n]*\n" "" err "${err}")
   set(actual "${out}${err}exit ${rc}\n")
+  string(REPLACE "${dir}" "@DIR@" actual "${actual}")
   string(APPEND actual_all "${command_line}\n${actual}")
   if(NOT actual STREQUAL expected)
     set(failed TRUE)

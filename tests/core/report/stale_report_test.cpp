@@ -160,11 +160,6 @@ TEST(StaleReports, EveryReportPrintsTheResultsOfTheInputsItPrints) {
              p.type(19, "txtElev(1)", "101");
          },
          chartPrint(1), false, nullptr},
-        {"pipe flow with a bend", [](Program& p) { p.type(6, "txt6Kb", "0.5"); }, pagePrint(6), true,
-         [](Program&, const std::vector<std::string>& t) {
-             EXPECT_TRUE(Holds(t, "Bend Coefficient (Kb): 0.5"));
-             EXPECT_TRUE(Holds(t, "Pipe Capacity: 36.0 cfs"));
-         }},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -47,23 +47,6 @@ TEST(Csv, WhatIsWrittenReadsBack) {
     EXPECT_EQ(ReadAll(Write(rows)), rows);
 }
 
-TEST(Csv, ReadsWhatSpreadsheetsAndEditorsWrite) {
-    const struct {
-        const char* name;
-        const char* text;
-        std::vector<Row> rows;
-    } cases[] = {
-        {"LF line ends, no final line end", "a,b\n1,2", {{"a", "b"}, {"1", "2"}}},
-        {"CRLF line ends", "a,b\r\n1,2\r\n", {{"a", "b"}, {"1", "2"}}},
-        {"byte-order mark", "\xEF\xBB\xBFtxt1Len\r\n6\r\n", {{"txt1Len"}, {"6"}}},
-        {"empty fields", ",,\n", {{"", "", ""}}},
-        {"a blank line is one empty field", "a\n\nb\n", {{"a"}, {""}, {"b"}}},
-        {"a lone CR stays in the field", "a\rb\n", {{"a\rb"}}},
-        {"quoted line break", "\"x\ny\",z\n", {{"x\ny", "z"}}},
-    };
-    for (const auto& c : cases) EXPECT_EQ(ReadAll(c.text), c.rows) << c.name;
-}
-
 // A malformed record is reported with the line it starts on and skipped; the rest still reads.
 TEST(Csv, MalformedRecordsAreReportedAndSkipped) {
     std::vector<std::string> problems;

@@ -7,158 +7,89 @@
 namespace vado {
 namespace {
 
-class FieldsTest : public ::testing::Test {
-protected:
+struct FieldsTest : ::testing::Test {
     ui::HeadlessServices services;
     ui::Form form{"frmTest", services};
     ui::TextBox& field = form.add<ui::TextBox>("txtValue");
     ui::TextBox& other = form.add<ui::TextBox>("txtOther");
-
-    // Types a key through the filter as a field's key-press handler does.
-    std::int16_t filter(const std::string& text, int selStart, int selLength, char key,
-                        bool integerOnly = false) {
-        field.setText(text);
-        field.setSelection(selStart, selLength);
-        std::int16_t k = key;
-        FilterNumericKey(field, k, integerOnly, false, false);
-        return k;
-    }
 };
 
 TEST_F(FieldsTest, KeyFilter) {
-    struct Case {
-        const char* name;
+    const struct {
         const char* text;
         int selStart, selLength;
         char key;
-        bool integerOnly;
-        bool accepted;
-    };
-    const Case cases[] = {
-        {"digit", "1", 1, 0, '7', false, true},
-        {"point into empty", "", 0, 0, '.', false, true},
-        {"second point refused", "1.5", 3, 0, '.', false, false},
-        {"point over a selected point", "1.5", 0, 3, '.', false, true},
-        {"point with selection lacking it", "1.5", 0, 1, '.', false, false},
-        {"point in integer field", "15", 2, 0, '.', true, false},
-        {"minus refused", "", 0, 0, '-', false, false},
-        {"plus refused", "", 0, 0, '+', false, false},
-        {"letter refused", "", 0, 0, 'a', false, false},
-        {"blank refused", "", 0, 0, ' ', false, false},
-        {"paste shortcut refused", "", 0, 0, 22, false, false},
-        {"backspace", "12", 2, 0, 8, false, true},
-        {"enter", "12", 2, 0, 13, false, true},
+        bool integerOnly, signs, accepted;
+    } cases[] = {
+        {"1", 1, 0, '7', false, false, true},     {"", 0, 0, '.', false, false, true},
+        {"1.5", 3, 0, '.', false, false, false},  {"1.5", 0, 3, '.', false, false, true},  // over the point
+        {"1.5", 0, 1, '.', false, false, false},  {"15", 2, 0, '.', true, false, false},
+        {"", 0, 0, '-', false, false, false},     {"", 0, 0, '+', false, false, false},
+        {"", 0, 0, 'a', false, false, false},     {"", 0, 0, ' ', false, false, false},
+        {"", 0, 0, 22, false, false, false},      {"12", 2, 0, 8, false, false, true},
+        {"12", 2, 0, 13, false, false, true},     {"-1", 2, 0, '-', false, true, false},  // once only
+        {"1", 1, 0, '+', false, true, true},
     };
     for (const auto& c : cases) {
-        int beepsBefore = services.beeps;
-        std::int16_t k = filter(c.text, c.selStart, c.selLength, c.key, c.integerOnly);
-        EXPECT_EQ(k != 0, c.accepted) << c.name;
-        EXPECT_EQ(services.beeps - beepsBefore, c.accepted ? 0 : 1) << c.name;
+        field.setText(c.text);
+        field.setSelection(c.selStart, c.selLength);
+        std::int16_t k = c.key;
+        const int beeps = services.beeps;
+        FilterNumericKey(field, k, c.integerOnly, c.signs, c.signs);
+        EXPECT_EQ(k != 0, c.accepted) << c.text << " + " << int(c.key);
+        EXPECT_EQ(services.beeps - beeps, c.accepted ? 0 : 1) << c.text << " + " << int(c.key);
     }
 }
 
-TEST_F(FieldsTest, SignsAllowedOnlyOnceWhenAsked) {
-    field.setText("-1");
-    field.setSelection(2, 0);
-    std::int16_t k = '-';
-    FilterNumericKey(field, k, false, true, true);
-    EXPECT_EQ(k, 0);
-    field.setText("1");
-    k = '+';
-    FilterNumericKey(field, k, false, true, true);
-    EXPECT_EQ(k, '+');
-}
-
-struct RangeCase {
-    const char* name;
-    const char* text;
-    double lo, hi;
-    const char* format;
-    bool required;
-    bool passes;
-    const char* message;  // shown with showMessage, "" for none
-};
-
-TEST_F(FieldsTest, CheckRange) {
-    const RangeCase cases[] = {
-        {"inside", "3.1", 0.1, 9.0, "0.0", true, true, ""},
-        {"upper bound passes", "9", 0.1, 9.0, "0.0", true, true, ""},
-        {"lower bound passes", "0.1", 0.1, 9.0, "0.0", true, true, ""},
-        {"above", "9.5", 0.1, 9.0, "0.0", true, false, "Please enter a number between 0.1 and 9.0."},
-        {"below", "0.05", 0.1, 9.0, "0.0", false, false, "Please enter a number between 0.1 and 9.0."},
-        {"lower-bound form, equal passes", "0", 0, 0, "0.0", true, true, ""},
-        {"lower-bound form, below", "1", 2, 1, "#0.00", true, false,
-         "Please enter a number greater than 2.00."},
-        {"empty not required", "", 0.1, 9.0, "0.0", false, true, ""},
-        {"empty required", "", 0.1, 9.0, "0.0", true, false,
-         "Please enter a number between 0.1 and 9.0."},
-        {"empty required, lower-bound form", "", 5, 0, "0", true, false,
-         "Please enter a number greater than 5."},
-        {"lone point", ".", 0.1, 9.0, "0.0", false, false, "Please enter a number between 0.1 and 9.0."},
-        {"two points", "1.2.3", 0.1, 9.0, "0.0", false, false,
-         "Please enter a number between 0.1 and 9.0."},
-        {"pasted letters", "abc", 0.1, 9.0, "0.0", false, false,
-         "Please enter a number between 0.1 and 9.0."},
-        {"overflowing exponent", "1e999", 0, 0, "0.0", false, false,
-         "Please enter a number greater than 0.0."},
+TEST_F(FieldsTest, RangeChecksSpeakOnlyWhenAskedAndThenTakeTheFocus) {
+    const char* between = "Please enter a number between 0.1 and 9.0.";
+    const char* range = "Please enter a number between 4 and 60.";
+    const char* whole = "Please enter a whole number between 4 and 60.";
+    // A whole-number check refuses a fraction, never rounds it: the formulas would use it as typed.
+    const struct {
+        bool integer;
+        const char* text;
+        double lo, hi;
+        const char* format;
+        bool required;
+        const char* message;  // "" when it passes
+    } cases[] = {
+        {false, "3.1", 0.1, 9.0, "0.0", true, ""},     {false, "9", 0.1, 9.0, "0.0", true, ""},
+        {false, "0.1", 0.1, 9.0, "0.0", true, ""},     {false, "9.5", 0.1, 9.0, "0.0", true, between},
+        {false, "0.05", 0.1, 9.0, "0.0", false, between},
+        {false, "0", 0, 0, "0.0", true, ""},  // the lower-bound form: equal passes
+        {false, "1", 2, 1, "#0.00", true, "Please enter a number greater than 2.00."},
+        {false, "", 0.1, 9.0, "0.0", false, ""},       {false, "", 0.1, 9.0, "0.0", true, between},
+        {false, "", 5, 0, "0", true, "Please enter a number greater than 5."},
+        {false, ".", 0.1, 9.0, "0.0", false, between}, {false, "1.2.3", 0.1, 9.0, "0.0", false, between},
+        {false, "abc", 0.1, 9.0, "0.0", false, between},
+        {false, "1e999", 0, 0, "0.0", false, "Please enter a number greater than 0.0."},
+        {true, "15", 4, 60, "#0", true, ""},           {true, "15.0", 4, 60, "#0", true, ""},
+        {true, "1.5e1", 4, 60, "#0", true, ""},        {true, "60", 4, 60, "#0", true, ""},
+        {true, "3.5", 4, 60, "#0", true, whole},       {true, "60.5", 4, 60, "#0", true, whole},
+        {true, "40000.5", 4, 60, "#0", true, whole},   {true, "61", 4, 60, "#0", true, range},
+        {true, "40000", 4, 60, "#0", true, range},     {true, "-1", 4, 60, "#0", true, range},
+        {true, ".", 4, 60, "#0", true, range},         {true, "1e999", 4, 60, "#0", true, range},
     };
     for (const auto& c : cases) {
+        auto check = [&](bool show) {
+            return c.integer ? CheckRangeInt(field, c.lo, c.hi, c.format, c.required, show)
+                             : CheckRange(field, c.lo, c.hi, c.format, c.required, show);
+        };
+        const bool passes = *c.message == '\0';
         services.messages.clear();
         other.SetFocus();
         field.setText(c.text);
-        EXPECT_EQ(CheckRange(field, c.lo, c.hi, c.format, c.required, false), c.passes) << c.name;
-        EXPECT_TRUE(services.messages.empty()) << c.name << ": a quiet check shows nothing";
-        EXPECT_EQ(form.focused(), &other) << c.name << ": a quiet check keeps the focus";
-
-        EXPECT_EQ(CheckRange(field, c.lo, c.hi, c.format, c.required, true), c.passes) << c.name;
-        if (c.passes) {
-            EXPECT_TRUE(services.messages.empty()) << c.name;
-        } else {
-            ASSERT_EQ(services.messages.size(), 1u) << c.name;
-            EXPECT_EQ(services.messages[0].text, c.message) << c.name;
-            EXPECT_EQ(services.messages[0].title, "Input Error") << c.name;
-            EXPECT_EQ(services.messages[0].icon, ui::MsgIcon::Exclamation) << c.name;
-            EXPECT_EQ(form.focused(), &field) << c.name << ": the message returns the focus";
-        }
+        EXPECT_EQ(check(false), passes) << c.text;
+        EXPECT_TRUE(services.messages.empty()) << c.text << ": a quiet check shows nothing";
+        EXPECT_EQ(form.focused(), &other) << c.text << ": a quiet check keeps the focus";
+        EXPECT_EQ(check(true), passes) << c.text;
+        ASSERT_EQ(services.messages.size(), passes ? 0u : 1u) << c.text;
+        if (passes) continue;
+        EXPECT_EQ(services.messages[0].text, c.message) << c.text;
+        EXPECT_EQ(services.messages[0].title, "Input Error") << c.text;
+        EXPECT_EQ(form.focused(), &field) << c.text << ": the message returns the focus";
     }
-}
-
-TEST_F(FieldsTest, CheckRangeInt) {
-    // A number with a fraction is refused, never rounded: the formulas would use it as typed.
-    const char* range = "Please enter a number between 4 and 60.";
-    const char* whole = "Please enter a whole number between 4 and 60.";
-    const struct {
-        const char* text;
-        const char* message;  // "" when it passes
-    } cases[] = {
-        {"15", ""},         {"15.0", ""} /* a whole number with a point */, {"1.5e1", ""},
-        {"60", ""},         {"3.5", whole},  {"60.5", whole}, {"12.4", whole},
-        {"40000.5", whole}, {"61", range},   {"40000", range}, {"-1", range},
-        {"x", range},       {".", range},    {"1e999", range},
-    };
-    for (const auto& c : cases) {
-        field.setText(c.text);
-        services.messages.clear();
-        const bool passes = *c.message == '\0';
-        EXPECT_EQ(CheckRangeInt(field, 4, 60, "#0", true, false), passes) << c.text;
-        EXPECT_TRUE(services.messages.empty()) << c.text << ": a quiet check says nothing";
-        EXPECT_EQ(CheckRangeInt(field, 4, 60, "#0", true, true), passes) << c.text;
-        if (passes) {
-            EXPECT_TRUE(services.messages.empty()) << c.text;
-        } else {
-            ASSERT_EQ(services.messages.size(), 1u) << c.text;
-            EXPECT_EQ(services.messages[0].text, c.message) << c.text;
-            EXPECT_EQ(services.messages[0].title, "Input Error") << c.text;
-        }
-    }
-}
-
-TEST_F(FieldsTest, SelectAllTextSelectsEverything) {
-    field.setText("12.5");
-    field.setSelection(1, 1);
-    SelectAllText(field);
-    EXPECT_EQ(field.selStart(), 0);
-    EXPECT_EQ(field.selLength(), 4);
 }
 
 }  // namespace

@@ -62,21 +62,6 @@ TEST(Formula, ARadicalCoversItsExpressionWithItsBar) {
     EXPECT_EQ(lead.y, radicand.y) << "on one baseline";
 }
 
-TEST(Formula, AnExponentIsRaisedAndSmallerASubscriptLowered) {
-    ui::RecordingPrinter p;
-    p.setFontSize(12);
-    Draw(p, {"H^{3/2} K_e"}, 0, 0);
-    const Op& base = Text(p, "H");
-    const Op& exponent = Text(p, "3/2");
-    const Op& sub = Text(p, "e");
-    EXPECT_LT(exponent.font.size, base.font.size);
-    EXPECT_LT(exponent.y, base.y + 1) << "raised";
-    EXPECT_GE(exponent.x, Right(p, base)) << "after its base";
-    EXPECT_GT(sub.y, Text(p, " K").y) << "lowered";
-    EXPECT_LT(sub.font.size, base.font.size);
-    EXPECT_EQ(p.FontSize(), 12) << "the surface's font is left as it was";
-}
-
 TEST(Formula, MeasureHoldsWhatDrawInks) {
     for (const char* f : {"Q = a \\sqrt{\\frac{2 g H}{1 + K_e + K_b + K_p L}}",
                           "K_p = \\frac{5087 n^2}{d^{4/3}}", "Q = C L H^{3/2}"}) {

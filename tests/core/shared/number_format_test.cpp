@@ -9,48 +9,25 @@ namespace vado {
 namespace {
 
 struct PictureCase {
-    const char* name;
     double value;
     const char* picture;
     const char* expected;
 };
 
-class FormatNumberTest : public ::testing::TestWithParam<PictureCase> {};
-
-TEST_P(FormatNumberTest, ShowsThePicture) {
-    const auto& c = GetParam();
-    EXPECT_EQ(FormatNumber(c.value, c.picture), c.expected);
+TEST(FormatNumber, ShowsThePicture) {
+    const PictureCase cases[] = {
+        {19.4778744522, "###0.00", "19.48"}, {12345.678, "###0.00", "12345.68"}, {0.1, "0.0", "0.1"},
+        {0.25, ".##", ".25"}, {0.15, ".##", ".15"}, {9, "0.0", "9.0"},
+        {84, "#0.0", "84.0"}, {2.675, "0.00", "2.68"}, {0.05, "0.0", "0.1"},
+        {-2.5, "0", "-3"}, {9.996, "0.00", "10.00"}, {100, "####0.#", "100"},
+        {100.25, "####0.#", "100.3"}, {0.0123, "0.0##", "0.012"}, {0.1, "0.0##", "0.1"},
+        {0.04589, "0.0000", "0.0459"}, {0, "##", ""}, {0, "#0", "0"},
+        {0, "###0.00", "0.00"}, {-0.004, "0.00", "0.00"}, {-12.345, "#0.0", "-12.3"},
+        {123456789012.0, "#0", "123456789012"}, {1e20, "0.00", "100000000000000000000.00"}, {0.1 + 0.2, "0.0000000000000000", "0.3000000000000000"},
+        {1e-9, "0.000", "0.000"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(FormatNumber(c.value, c.picture), c.expected) << c.value << " " << c.picture;
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Pictures, FormatNumberTest,
-    ::testing::Values(
-        PictureCase{"WeirResult", 19.4778744522, "###0.00", "19.48"},
-        PictureCase{"AllIntegerDigitsShown", 12345.678, "###0.00", "12345.68"},
-        PictureCase{"LeadingZeroKept", 0.1, "0.0", "0.1"},
-        PictureCase{"LeadingZeroDropped", 0.25, ".##", ".25"},
-        PictureCase{"OptionalDigitsSuppressed", 0.15, ".##", ".15"},
-        PictureCase{"PaddedDecimals", 9, "0.0", "9.0"},
-        PictureCase{"RangeBoundary", 84, "#0.0", "84.0"},
-        PictureCase{"HalfRoundsAwayFromZero", 2.675, "0.00", "2.68"},
-        PictureCase{"HalfAtFirstDecimal", 0.05, "0.0", "0.1"},
-        PictureCase{"NegativeHalfAwayFromZero", -2.5, "0", "-3"},
-        PictureCase{"NineCarriesIntoNewDigit", 9.996, "0.00", "10.00"},
-        PictureCase{"TrailingPointDropped", 100, "####0.#", "100"},
-        PictureCase{"OptionalDecimalShown", 100.25, "####0.#", "100.3"},
-        PictureCase{"MinimumDecimalsThenOptional", 0.0123, "0.0##", "0.012"},
-        PictureCase{"OptionalDecimalsTrimmed", 0.1, "0.0##", "0.1"},
-        PictureCase{"FourDecimals", 0.04589, "0.0000", "0.0459"},
-        PictureCase{"ZeroWithHashesIsEmpty", 0, "##", ""},
-        PictureCase{"ZeroWithZeroDigit", 0, "#0", "0"},
-        PictureCase{"ZeroWithDecimals", 0, "###0.00", "0.00"},
-        PictureCase{"NegativeRoundingToZeroHasNoSign", -0.004, "0.00", "0.00"},
-        PictureCase{"NegativeValue", -12.345, "#0.0", "-12.3"},
-        PictureCase{"LargeValue", 123456789012.0, "#0", "123456789012"},
-        PictureCase{"HugeValuePaddedWithZeros", 1e20, "0.00", "100000000000000000000.00"},
-        PictureCase{"FifteenDigitReduction", 0.1 + 0.2, "0.0000000000000000", "0.3000000000000000"},
-        PictureCase{"TinyValueRoundsToZero", 1e-9, "0.000", "0.000"}),
-    [](const auto& info) { return info.param.name; });
 
 TEST(FormatNumber, NonFiniteValuesShowNothing) {
     EXPECT_EQ(FormatNumber(std::numeric_limits<double>::quiet_NaN(), "0.00"), "");

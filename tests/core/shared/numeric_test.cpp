@@ -31,13 +31,5 @@ TEST(Numeric, WholeNumbers) {
     }
 }
 
-TEST(Numeric, LogAndArcSin) {
-    EXPECT_DOUBLE_EQ(Log10(1000), 3);
-    EXPECT_NEAR(Log10(4.7), 0.6720978579, 1e-9);
-    EXPECT_DOUBLE_EQ(ArcSin(0), 0);
-    EXPECT_NEAR(ArcSin(0.5), 3.14159265358979 / 6, 1e-12);
-    EXPECT_NEAR(ArcSin(-0.999999), -1.5693821, 1e-6);
-}
-
 }  // namespace
 }  // namespace vado

@@ -17,50 +17,24 @@ namespace fs = std::filesystem;
 using Folders = std::vector<std::string>;
 
 TEST(SideFileFolders, OwnFolderThenConfigurationThenInstallation) {
+    const char* home = "/home/ann";
+    const Folders installed{"/usr/bin", "/home/ann/.config/vadocalc", "/usr/share/vadocalc"};
     const struct {
-        const char* name;
-        const char* appFolder;
-        const char* xdgConfigHome;
-        const char* home;
+        const char *appFolder, *xdgConfigHome, *home;
         Folders folders;
     } cases[] = {
-        {"installed",
-         "/usr/bin",
-         nullptr,
-         "/home/ann",
-         {"/usr/bin", "/home/ann/.config/vadocalc", "/usr/share/vadocalc"}},
-        {"configuration folder set",
-         "/opt/v/bin",
-         "/cfg",
-         "/home/ann",
-         {"/opt/v/bin", "/cfg/vadocalc", "/opt/v/share/vadocalc"}},
-        {"relative configuration folder ignored",
-         "/usr/bin",
-         "cfg",
-         "/home/ann",
-         {"/usr/bin", "/home/ann/.config/vadocalc", "/usr/share/vadocalc"}},
-        {"empty configuration folder ignored",
-         "/usr/bin",
-         "",
-         "/home/ann",
-         {"/usr/bin", "/home/ann/.config/vadocalc", "/usr/share/vadocalc"}},
-        {"no home at all", "/usr/bin", nullptr, nullptr, {"/usr/bin", "/usr/share/vadocalc"}},
-        {"trailing separator and dots",
-         "/opt/v/./bin/",
-         nullptr,
-         nullptr,
-         {"/opt/v/bin", "/opt/v/share/vadocalc"}},
-        {"program at the root", "/", nullptr, nullptr, {"/", "/share/vadocalc"}},
+        {"/usr/bin", nullptr, home, installed},
+        {"/opt/v/bin", "/cfg", home, {"/opt/v/bin", "/cfg/vadocalc", "/opt/v/share/vadocalc"}},
+        {"/usr/bin", "cfg", home, installed},  // a relative configuration folder is ignored
+        {"/usr/bin", "", home, installed},
+        {"/usr/bin", nullptr, nullptr, {"/usr/bin", "/usr/share/vadocalc"}},
+        {"/opt/v/./bin/", nullptr, nullptr, {"/opt/v/bin", "/opt/v/share/vadocalc"}},
+        {"/", nullptr, nullptr, {"/", "/share/vadocalc"}},
+        {"build/src", nullptr, nullptr,
+         {(fs::current_path() / "build/src").string(), (fs::current_path() / "build/share/vadocalc").string()}},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(SideFileFolders(c.appFolder, c.xdgConfigHome, c.home), c.folders) << c.name;
-}
-
-TEST(SideFileFolders, ARelativeProgramFolderIsMadeAbsolute) {
-    const Folders folders = SideFileFolders("build/src", nullptr, nullptr);
-    ASSERT_EQ(folders.size(), 2u);
-    EXPECT_EQ(folders[0], (fs::current_path() / "build/src").string());
-    EXPECT_EQ(folders[1], (fs::current_path() / "build/share/vadocalc").string());
+        EXPECT_EQ(SideFileFolders(c.appFolder, c.xdgConfigHome, c.home), c.folders) << c.appFolder;
 }
 
 // An installed layout in a temporary prefix, with its own configuration folder.
@@ -110,13 +84,10 @@ TEST_F(SideFileTest, TheFirstFolderThatHasTheFileWins) {
     EXPECT_EQ(report::LoadCountyList(bin.string()), std::vector<std::string>{"Beside"});
 }
 
-TEST_F(SideFileTest, AFolderOfTheNameIsNotTheFile) {
+TEST_F(SideFileTest, AFolderOfTheNameIsNotTheFileAndTheOfficesCountyListIsRead) {
     fs::create_directories(bin / "qlbs_print.bmp");
     write(share / "qlbs_print.bmp", "BM");
     EXPECT_EQ(found("qlbs_print.bmp"), (share / "qlbs_print.bmp").string());
-}
-
-TEST_F(SideFileTest, TheOfficesCountyListIsReadWhenNoneIsBesideTheProgram) {
     write(config / "vadocalc/rain.txt", "\"Adams\",1,2,3,4,5,6,7\n");
     EXPECT_EQ(report::LoadCountyList(bin.string()), std::vector<std::string>{"Adams"});
 }
