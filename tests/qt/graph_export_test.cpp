@@ -3,8 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QLineF>
+#include <QRegularExpression>
 #include <QXmlStreamReader>
-#include <cmath>
 
 #include "shared/plot_graph.h"
 #include "ui/recording_printer.h"
@@ -25,33 +26,24 @@ void DrawRating(ui::Surface& s, double w, double h) {
     vado::PlotGraph(s, r);
 }
 
-struct Segment {
-    double x1, y1, x2, y2;
-};
-
-// The two-point polylines of an SVG document, in its own units.
-std::vector<Segment> Polylines(const QByteArray& svg) {
-    std::vector<Segment> segments;
-    QXmlStreamReader xml(svg);
-    while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement || xml.name() != u"polyline") continue;
-        const QStringList points =
-            xml.attributes().value("points").toString().split(' ', Qt::SkipEmptyParts);
-        if (points.size() != 2) continue;
-        const QStringList a = points[0].split(','), b = points[1].split(',');
-        segments.push_back({a[0].toDouble(), a[1].toDouble(), b[0].toDouble(), b[1].toDouble()});
-    }
-    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
-    return segments;
-}
-
-// The SVG holds every line the plotting routine draws (axes, ticks, the rating's segments), at
-// the place it draws them: 15 twips to a pixel.
+// The SVG holds every line the plotting routine draws (axes, ticks, the rating's segments) as a
+// two-point polyline at the place it draws it: 15 twips to a pixel.
 TEST(GraphExport, TheSvgHoldsThePlotsLines) {
     const QSize size(720, 480);
     const QByteArray svg = ui::qt::GraphSvg(DrawRating, size, ui::qt::kGraphFont, "rating");
-    ASSERT_FALSE(svg.isEmpty());
-    const std::vector<Segment> drawn = Polylines(svg);
+    std::vector<QLineF> drawn;
+    QXmlStreamReader xml(svg);
+    while (!xml.atEnd())
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"polyline") {
+            const QStringList p =
+                xml.attributes().value("points").toString().split(QRegularExpression("[ ,]+"),
+                                                                  Qt::SkipEmptyParts);
+            if (p.size() == 4)
+                drawn.emplace_back(p[0].toDouble(), p[1].toDouble(), p[2].toDouble(),
+                                   p[3].toDouble());
+        }
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    EXPECT_TRUE(svg.contains("Discharge vs Elevation"));
 
     ui::RecordingPrinter recording;
     DrawRating(recording, size.width() * 15.0, size.height() * 15.0);
@@ -59,26 +51,31 @@ TEST(GraphExport, TheSvgHoldsThePlotsLines) {
     for (const ui::RecordedOp& op : recording.ops) {
         if (op.kind != ui::RecordedOp::Kind::Line) continue;
         ++lines;
-        const Segment want{op.x / 15, op.y / 15, op.x2 / 15, op.y2 / 15};
-        const bool found = std::any_of(drawn.begin(), drawn.end(), [&](const Segment& s) {
-            return std::hypot(s.x1 - want.x1, s.y1 - want.y1) < 0.01 &&
-                   std::hypot(s.x2 - want.x2, s.y2 - want.y2) < 0.01;
-        });
-        EXPECT_TRUE(found) << "line " << want.x1 << "," << want.y1 << " to " << want.x2 << ","
-                           << want.y2;
+        const QLineF want(op.x / 15, op.y / 15, op.x2 / 15, op.y2 / 15);
+        EXPECT_TRUE(std::any_of(drawn.begin(), drawn.end(), [&](const QLineF& s) {
+            return QLineF(s.p1(), want.p1()).length() < 0.01 &&
+                   QLineF(s.p2(), want.p2()).length() < 0.01;
+        })) << "line " << want.x1() << "," << want.y1() << " to " << want.x2() << "," << want.y2();
     }
-    // Two axes, 9 + 8 ticks and the four segments joining the five points.
-    EXPECT_GE(lines, 2 + 4 + 6);
-    EXPECT_TRUE(svg.contains("Discharge vs Elevation"));
+    EXPECT_GE(lines, 2 + 4 + 6) << "two axes, their ticks and the four segments";
 }
 
+// A PNG has the asked size times its scale, white paper, and the graph drawn on it: the title
+// across the top, the vertical caption in the left margin.
 TEST(GraphExport, APngHasTheAskedSizeTimesItsScale) {
-    for (double scale : {1.0, 2.0, 3.0}) {
+    for (int scale : {1, 2, 3}) {
         const QImage image = QImage::fromData(
             ui::qt::GraphPng(DrawRating, {360, 240}, scale, ui::qt::kGraphFont), "PNG");
-        ASSERT_FALSE(image.isNull());
-        EXPECT_EQ(image.size(), QSize(360, 240) * scale) << scale;
+        ASSERT_EQ(image.size(), QSize(360, 240) * scale) << scale;
         EXPECT_EQ(image.pixel(2, 2), qRgb(255, 255, 255)) << "white paper";
+        auto dark = [&image](QRect r) {
+            int n = 0;
+            for (int y = r.top(); y <= r.bottom(); ++y)
+                for (int x = r.left(); x <= r.right(); ++x) n += qGray(image.pixel(x, y)) < 128;
+            return n;
+        };
+        EXPECT_GT(dark({0, 0, 12 * scale, image.height()}), 10 * scale) << "the vertical caption";
+        EXPECT_GT(dark({0, 0, image.width(), 15 * scale}), 10 * scale) << "the title";
     }
 }
 
