@@ -13,6 +13,7 @@
 
 #include "app/project_file.h"
 #include "desk.h"
+#include "person.h"
 #include "ui/qt/settings.h"
 
 namespace vado::qt_test {
@@ -60,6 +61,12 @@ class DocumentMenuTest : public ::testing::Test {
         waited.start();
         while (!done() && waited.elapsed() < ms)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    QString write(const QString& name, const std::string& bytes) {
+        QFile file(dir.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+        return file.fileName();
     }
     bool titled(const QString& end) const { return desk.window->windowTitle().endsWith(end); }
 
@@ -161,6 +168,75 @@ TEST_F(DocumentMenuTest, OpenRecentListsSavedProjectsAndDropsAMissingOneWithANot
     EXPECT_EQ(desk.watchdog.messages[0].text,
               "The project " + path + " is no longer there; it has been taken off the list.");
     EXPECT_TRUE(settings.recentFiles().isEmpty());
+}
+
+// A project named on the command line opens through the File menu's opener: an orifice of 8
+// inches saved by a program of its own opens on its page, computed as if typed, its name in
+// the title.
+TEST_F(DocumentMenuTest, AProjectOpensOnItsPageWithItsInputsAndItsName) {
+    install();
+    ui::HeadlessServices services;
+    MainModule saved(services);
+    saved.SubMain();
+    saved.FormList[0]->tabStrip.clickTab(3);
+    test::Apply(*saved.FormList[2], "txt2Dia=8");
+    menu->openFile(write("orifice.vado", project::Save(saved)));
+    Settle();
+    EXPECT_EQ(desk.window->currentPage(), 2);
+    EXPECT_EQ(desk.widget<QLineEdit>(2, "txt2Dia")->text(), "8");
+    EXPECT_EQ(desk.widget<QLabel>(2, "lbl2Q")->text(), "Q = 1.68 cfs");
+    EXPECT_TRUE(titled(" - orifice.vado"));
+}
+
+// A file that is no project is reported, and nothing of it goes in.
+TEST_F(DocumentMenuTest, AFileThatIsNoProjectIsReportedAndLeavesTheProgramNew) {
+    install();
+    const std::string fresh = project::Save(desk.module);
+    const std::pair<QString, const char*> cases[] = {
+        {write("other.vado", "{\"format\": \"other\"}"), ""},
+        {dir.filePath("missing.vado"), "cannot be read"},
+        {dir.path(), "cannot be read"}};
+    for (const auto& [path, message] : cases) {
+        desk.watchdog.expectMessage();
+        menu->openFile(path);
+        Settle();
+        ASSERT_FALSE(desk.watchdog.messages.empty());
+        EXPECT_TRUE(desk.watchdog.messages.back().text.contains(message)) << path.toStdString();
+        EXPECT_EQ(desk.module.CurrentForm, 0);
+        EXPECT_EQ(project::Save(desk.module), fresh);
+        EXPECT_TRUE(titled(" - Untitled"));
+    }
+    EXPECT_EQ(desk.watchdog.messages.size(), 3u);
+}
+
+// The window's place and size and the recent projects (the latest eight, each once) are kept
+// from one run to the next; a reset forgets them.
+TEST(Settings, GeometryAndRecentProjectsSurviveARestart) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("vadocalc.conf");
+    auto job = [&](int i) { return dir.filePath(QString("job%1.vado").arg(i)); };
+    QRect placed;
+    {
+        Desk run;
+        ui::qt::Settings settings(file);
+        ui::qt::RememberGeometry(*run.window, settings);
+        run.window->setGeometry(137, 64, 700, 900);
+        Settle();
+        placed = run.window->geometry();
+        for (int i = 1; i <= 10; ++i) settings.addRecentFile(job(i));
+        settings.addRecentFile(dir.filePath("sub/../job5.vado"));
+        run.window->close();
+    }
+    Desk next;
+    ui::qt::Settings settings(file);
+    EXPECT_NE(next.window->geometry(), placed);
+    ui::qt::RememberGeometry(*next.window, settings);
+    Settle();
+    EXPECT_EQ(next.window->geometry(), placed);
+    EXPECT_EQ(settings.recentFiles(),
+              QStringList({job(5), job(10), job(9), job(8), job(7), job(6), job(4), job(3)}));
+    settings.clear();
+    EXPECT_TRUE(ui::qt::Settings(file).windowGeometry().isEmpty());
 }
 
 }  // namespace

@@ -2,17 +2,23 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QClipboard>
 #include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPageSize>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTimer>
 
 #include "app/page_exports.h"
 #include "desk.h"
+#include "ui/qt/qt_printer.h"
 
 namespace vado::qt_test {
 namespace {
@@ -95,6 +101,28 @@ TEST(ExportMenu, ResultsCanBeSelectedAndCopied) {
     Action(*desk.window, "&Copy Results")->trigger();
     EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), PageText(desk.module));
     EXPECT_TRUE(QGuiApplication::clipboard()->text().endsWith("Q = 19.48 cfs\n"));
+}
+
+// The page's Print: the project information, then the print dialog, which starts on US Letter
+// (the paper the reports are laid out for); Cancel there closes both.
+TEST(PrintDialog, StartsOnLetterAndCancelClosesIt) {
+    MenuDesk desk;
+    desk.services.selectPrinter = [&desk] { return ui::qt::ChooseQtPrinter(desk.window.get()); };
+    desk.window->clickTab(1);
+    desk.watchdog.expect([](QWidget* info) {
+        EXPECT_EQ(info->windowTitle(), "Print Information");
+        QTimer::singleShot(0, info, [info] { Type(info->focusWidget(), "\r"); });
+    });
+    desk.watchdog.expect([](QWidget* w) {
+        auto* dialog = qobject_cast<QPrintDialog*>(w);
+        ASSERT_NE(dialog, nullptr) << "the print dialog follows";
+        EXPECT_EQ(dialog->printer()->pageLayout().pageSize().id(), QPageSize::Letter);
+        dialog->reject();
+    });
+    desk.widget<QPushButton>(1, "cmdPrint(1)")->click();
+    Settle();
+    EXPECT_EQ(desk.watchdog.pending(), 0);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
 }  // namespace

@@ -10,8 +10,6 @@
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextBrowser>
-#include <QTextImageFormat>
-#include <QTextTable>
 
 #include "desk.h"
 #include "shared/help.h"
@@ -37,25 +35,7 @@ struct Viewer {
     ui::qt::ManualWindow window;
 };
 
-// How the equations set a fraction: a table of one column, the numerator ruled off above the
-// denominator.
-bool HasFraction(const QTextDocument& doc, const QString& numerator, const QString& denominator) {
-    auto text = [](const QTextTableCell& cell) {
-        return QTextCursor(cell.firstCursorPosition()).block().text().trimmed();
-    };
-    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
-        QTextTable* table = QTextCursor(b).currentTable();
-        if (table && table->rows() == 2 && table->columns() == 1 &&
-            text(table->cellAt(0, 0)) == numerator && text(table->cellAt(1, 0)) == denominator &&
-            table->cellAt(0, 0).format().toTableCellFormat().bottomBorderStyle() !=
-                QTextFrameFormat::BorderStyle_None)
-            return true;
-    }
-    return false;
-}
-
-// The documentation button opens the contents; F1 on the dry hydrant page opens its section,
-// the head-loss equation typeset with raised exponents, not written with ^.
+// The documentation button opens the contents; F1 on the dry hydrant page opens its section.
 TEST(ManualView, F1OnThePageOpensItsSection) {
     Desk desk;
     desk.services.setAppFolder(VADO_PROGRAM_DIR);
@@ -72,8 +52,6 @@ TEST(ManualView, F1OnThePageOpensItsSection) {
     Settle();
     EXPECT_TRUE(manual->currentPage().endsWith("/manual/frmDryHydrant.md"));
     EXPECT_EQ(manual->windowTitle(), "Dry hydrant - Vadocalc Manual");
-    EXPECT_TRUE(HasFraction(*manual->browser().document(), "Q1.85", "d4.87"));
-    EXPECT_FALSE(manual->browser().toPlainText().contains("^"));
 }
 
 // Every title of the contents list shows whole, wrapped within the list's width, however narrow
@@ -133,32 +111,17 @@ TEST(ManualView, SearchLinksAndHistory) {
 }
 
 // The page shown exports to a PDF on US Letter paper; a target that is a folder is refused and
-// left as it was. A picture wider than the page is shown at the page's width.
-TEST(ManualView, ExportsToALetterPdfAndFitsPictures) {
+// left as it was.
+TEST(ManualView, ExportsThePageToALetterPdf) {
+    Viewer v;
     QTemporaryDir dir;
-    QImage(1200, 700, QImage::Format_RGB32).save(dir.filePath("wide.png"));
-    QFile page(dir.filePath("index.md"));
-    ASSERT_TRUE(page.open(QIODevice::WriteOnly));
-    page.write("# Pictures\n\n![wide](wide.png)\n");
-    page.close();
-    ui::qt::ManualWindow window;
-    ASSERT_TRUE(window.showPage(dir.filePath("index.md")));
-    QSizeF shown;
-    for (QTextBlock b = window.browser().document()->begin(); b.isValid(); b = b.next())
-        for (auto it = b.begin(); !it.atEnd(); ++it)
-            if (it.fragment().charFormat().isImageFormat()) {
-                const QTextImageFormat f = it.fragment().charFormat().toImageFormat();
-                shown = QSizeF(f.width(), f.height());
-            }
-    EXPECT_EQ(shown, QSizeF(640, 640.0 * 700 / 1200));
-
     QString why;
-    ASSERT_TRUE(window.exportPdf(dir.filePath("page.pdf"), why)) << why.toStdString();
+    ASSERT_TRUE(v.window.exportPdf(dir.filePath("page.pdf"), why)) << why.toStdString();
     QFile pdf(dir.filePath("page.pdf"));
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
     EXPECT_TRUE(pdf.readAll().contains("/MediaBox [0 0 612.000000 792.000000]")) << "8.5 x 11 in.";
     QDir(dir.path()).mkdir("folder.pdf");
-    EXPECT_FALSE(window.exportPdf(dir.filePath("folder.pdf"), why));
+    EXPECT_FALSE(v.window.exportPdf(dir.filePath("folder.pdf"), why));
     EXPECT_FALSE(why.isEmpty());
     EXPECT_TRUE(QFileInfo(dir.filePath("folder.pdf")).isDir());
 }

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -25,7 +27,7 @@ struct WeirDesk : Desk {
 
 // Keys typed into the head after a Compute (Q = 19.48 cfs), the whole text selected as a click
 // into the field selects it: what the field and the result show, the beeps, where the focus is.
-TEST(WeirPageView, KeysTypedIntoTheHeadGoThroughTheFieldsKeyFilter) {
+TEST(PageView, KeysTypedIntoTheHeadGoThroughTheFieldsKeyFilter) {
     const struct {
         const char *name, *keys, *text, *result;
         int beeps;
@@ -66,7 +68,7 @@ TEST(WeirPageView, KeysTypedIntoTheHeadGoThroughTheFieldsKeyFilter) {
 
 // Tab out of a field out of range gives the range message and keeps the focus there, even
 // when the window manager hands activation back while the check runs.
-TEST(WeirPageView, LeavingAnEditedFieldOutOfRangeKeepsTheFocusThere) {
+TEST(PageView, LeavingAnEditedFieldOutOfRangeKeepsTheFocusThere) {
     WeirDesk desk;
     QLineEdit* head = desk.edit("txt1H1");
     head->setFocus(Qt::MouseFocusReason);
@@ -84,22 +86,36 @@ TEST(WeirPageView, LeavingAnEditedFieldOutOfRangeKeepsTheFocusThere) {
     EXPECT_EQ(QApplication::focusWidget(), head);
 }
 
-// The length option puts the length field in the diameter's place, with its caption; a second
-// click keeps it chosen.
-TEST(WeirPageView, TheLengthOptionSwapsTheSizeFieldInPlace) {
+// A choice changes what the page shows: the weir's length option puts the length field in the
+// diameter's place, with its caption; the culvert's entrance list redraws its sketch.
+TEST(PageView, AChoiceChangesWhatThePageShows) {
     WeirDesk desk;
     const QRect place = desk.edit("txt1Dia")->geometry();
-    auto* length = desk.widget<QRadioButton>(1, "opt1Selector(1)");
-    for (int click = 0; click < 2; ++click) {
-        length->click();
-        Settle();
-        EXPECT_TRUE(length->isChecked());
-        EXPECT_FALSE(desk.widget<QRadioButton>(1, "opt1Selector(0)")->isChecked());
-        EXPECT_TRUE(desk.edit("txt1Len")->isVisible());
-        EXPECT_FALSE(desk.edit("txt1Dia")->isVisible());
-        EXPECT_EQ(desk.edit("txt1Len")->geometry(), place);
-        EXPECT_EQ(desk.widget<QLabel>(1, "Label1(3)")->text(), "Length of Weir (feet):");
-        EXPECT_EQ(desk.result(), "Q = 18.60 cfs");
+    desk.widget<QRadioButton>(1, "opt1Selector(1)")->click();
+    Settle();
+    EXPECT_FALSE(desk.widget<QRadioButton>(1, "opt1Selector(0)")->isChecked());
+    EXPECT_FALSE(desk.edit("txt1Dia")->isVisible());
+    EXPECT_TRUE(desk.edit("txt1Len")->isVisible());
+    EXPECT_EQ(desk.edit("txt1Len")->geometry(), place);
+    EXPECT_EQ(desk.widget<QLabel>(1, "Label1(3)")->text(), "Length of Weir (feet):");
+    EXPECT_EQ(desk.result(), "Q = 18.60 cfs");
+
+    desk.window->clickTab(7);
+    Settle();
+    QWidget* picture = desk.widget<QWidget>(7, "pic7pic");
+    auto* list = desk.widget<QComboBox>(7, "cbo7Entrance");
+    ASSERT_TRUE(picture && list && picture->isVisible());
+    const QImage projecting = picture->grab().toImage();
+    list->setCurrentIndex(4);  // headwall, rounded edge, chosen as a person does
+    emit list->activated(4);
+    Settle();
+    const QImage headwall = picture->grab().toImage();
+    EXPECT_NE(projecting, headwall);
+    for (const QImage& image : {projecting, headwall}) {
+        int dark = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) dark += qGray(image.pixel(x, y)) < 128;
+        EXPECT_GT(dark, 200) << "the inlet is drawn";
     }
 }
 
