@@ -1,6 +1,6 @@
-# cpack -G DEB in the build the test runs in: the package's fields and files, then the package
-# unpacked with dpkg-deb -x into a temporary root and its programs run from there.
-# Arguments: -DBUILD -DWORK -DVERSION -DSOURCE_DIR -DCPACK -DDPKG_DEB (NOTFOUND: skipped)
+# cpack -G DEB in the build the test runs in: the package's fields, then the package (its files
+# checked by check_installed) with dpkg-deb -x into a temporary root and its programs run from there.
+# Arguments: as prefix.cmake, and -DCPACK=<cpack> -DDPKG_DEB=<dpkg-deb or NOTFOUND: skipped>
 include(${CMAKE_CURRENT_LIST_DIR}/check_installed.cmake)
 if(NOT DPKG_DEB)
   # Matched by the test's SKIP_REGULAR_EXPRESSION: reported as skipped, never as passed.
@@ -17,18 +17,12 @@ if(NOT rc EQUAL 0 OR NOT count EQUAL 1)
 endif()
 execute_process(COMMAND ${DPKG_DEB} --field ${deb} Package Version Maintainer Section Depends
   OUTPUT_VARIABLE fields)
-execute_process(COMMAND ${DPKG_DEB} -c ${deb} OUTPUT_VARIABLE listing)
 foreach(line "Package: vadocalc\n" "Version: ${VERSION}\n"
     "Maintainer: Vadocalc developers <vadocalc@users.noreply.invalid>\n" "Section: science\n"
-    "libqt6widgets6" " ./usr/bin/vadocalc\n" " ./usr/bin/vadocalc-cli\n"
-    " ./usr/share/applications/io.github.vadocalc.Vadocalc.desktop\n"
-    " ./usr/share/icons/hicolor/scalable/apps/io.github.vadocalc.Vadocalc.svg\n"
-    " ./usr/share/metainfo/io.github.vadocalc.Vadocalc.metainfo.xml\n"
-    " ./usr/share/mime/packages/io.github.vadocalc.Vadocalc.xml\n"
-    " ./usr/share/vadocalc/manual/index.md\n" " ./usr/share/man/man1/vadocalc.1.gz\n")
-  string(FIND "${fields}${listing}" "${line}" at)
+    "libqt6widgets6")
+  string(FIND "${fields}" "${line}" at)
   if(at EQUAL -1)
-    message(FATAL_ERROR "the package lacks '${line}':\n${fields}${listing}")
+    message(FATAL_ERROR "the package's fields lack '${line}':\n${fields}")
   endif()
 endforeach()
 execute_process(COMMAND ${DPKG_DEB} -x ${deb} ${WORK}/root RESULT_VARIABLE rc ERROR_VARIABLE err)

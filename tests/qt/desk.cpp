@@ -9,7 +9,6 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QProcess>
 #include <cctype>
 
 #include "person.h"
@@ -130,13 +129,6 @@ QAction* Action(const QWidget& window, const QString& text) {
         if (a->text() == text) return a;
     ADD_FAILURE() << "no command " << text.toStdString();
     return nullptr;
-}
-
-QString PdfText(const QString& file) {
-    QProcess text;
-    text.start("pdftotext", {"-layout", file, "-"});
-    EXPECT_TRUE(text.waitForFinished(10000)) << "pdftotext (poppler-utils) is needed";
-    return QString::fromUtf8(text.readAllStandardOutput());
 }
 
 }  // namespace vado::qt_test

@@ -77,7 +77,5 @@ void LeftClick(QWidget* on, QPoint at);
 // The answer to a file dialog: `path` typed into its name field, then accepted.
 std::function<void(QWidget*)> SaveAs(const QString& path);
 QAction* Action(const QWidget& window, const QString& text);
-// The text of a PDF as pdftotext -layout reads it.
-QString PdfText(const QString& file);
 
 }  // namespace vado::qt_test

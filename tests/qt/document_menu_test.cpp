@@ -13,7 +13,6 @@
 
 #include "app/project_file.h"
 #include "desk.h"
-#include "person.h"
 #include "ui/qt/settings.h"
 
 namespace vado::qt_test {
@@ -168,24 +167,6 @@ TEST_F(DocumentMenuTest, OpenRecentListsSavedProjectsAndDropsAMissingOneWithANot
     EXPECT_EQ(desk.watchdog.messages[0].text,
               "The project " + path + " is no longer there; it has been taken off the list.");
     EXPECT_TRUE(settings.recentFiles().isEmpty());
-}
-
-// A project named on the command line opens through the File menu's opener: an orifice of 8
-// inches saved by a program of its own opens on its page, computed as if typed, its name in
-// the title.
-TEST_F(DocumentMenuTest, AProjectOpensOnItsPageWithItsInputsAndItsName) {
-    install();
-    ui::HeadlessServices services;
-    MainModule saved(services);
-    saved.SubMain();
-    saved.FormList[0]->tabStrip.clickTab(3);
-    test::Apply(*saved.FormList[2], "txt2Dia=8");
-    menu->openFile(write("orifice.vado", project::Save(saved)));
-    Settle();
-    EXPECT_EQ(desk.window->currentPage(), 2);
-    EXPECT_EQ(desk.widget<QLineEdit>(2, "txt2Dia")->text(), "8");
-    EXPECT_EQ(desk.widget<QLabel>(2, "lbl2Q")->text(), "Q = 1.68 cfs");
-    EXPECT_TRUE(titled(" - orifice.vado"));
 }
 
 // A file that is no project is reported, and nothing of it goes in.

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -9,7 +8,6 @@
 #include "calc/flow/frm_weir.h"
 #include "desk.h"
 #include "person.h"
-#include "ui/qt/app_identity.h"
 #include "ui/qt/tab_strip_bar.h"
 
 namespace vado::qt_test {
@@ -66,16 +64,6 @@ TEST(MainWindow, DocumentationButtonReportsAMissingFileWhileTheLoadingNoteShows)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     for (QWidget* top : QApplication::topLevelWidgets())
         EXPECT_NE(top->windowTitle(), "Loading...") << "the note's window outlived it";
-}
-
-// The icon is built into the program, in every size a desktop asks for, and the window has it.
-TEST(MainWindow, HasTheProgramsIcon) {
-    ui::qt::SetAppIdentity();
-    EXPECT_EQ(QGuiApplication::desktopFileName(), "io.github.vadocalc.Vadocalc");
-    const QIcon icon = QApplication::windowIcon();
-    for (int size : {16, 32, 48, 256})
-        EXPECT_TRUE(icon.availableSizes().contains(QSize(size, size))) << size;
-    EXPECT_EQ(Desk().window->windowIcon().cacheKey(), icon.cacheKey());
 }
 
 }  // namespace

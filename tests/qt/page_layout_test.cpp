@@ -150,29 +150,5 @@ TEST(PageLayout, TabVisitsEveryInputAndCommandOnceAndNoResult) {
     }
 }
 
-// The trapezoidal page as a screen reader reads it: every input named by its caption, the
-// sketch named and described.
-TEST(PageLayout, TheTrapezoidalPageReadsAsItsCaptions) {
-    Desk desk;
-    desk.window->clickTab(5);
-    Settle();
-    std::vector<QString> inputs;
-    QString sketch;
-    std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* a) {
-        if (!a || a->state().invisible) return;
-        const QAccessible::Role role = a->role();
-        if ((role == QAccessible::EditableText || role == QAccessible::ComboBox) &&
-            !a->state().readOnly)
-            inputs.push_back(a->text(QAccessible::Name));
-        if (role == QAccessible::Client && !a->text(QAccessible::Description).isEmpty())
-            sketch = a->text(QAccessible::Name);
-        for (int i = 0; i < a->childCount(); ++i) walk(a->child(i));
-    };
-    walk(QAccessible::queryAccessibleInterface(desk.window->page(5)));
-    EXPECT_EQ(inputs, (std::vector<QString>{"Bottom width (ft)", "Depth (ft)", "Side slope",
-                                            "Slope (ft/ft)", "Mannings N"}));
-    EXPECT_EQ(sketch, "Sketch of the trapezoidal section");
-}
-
 }  // namespace
 }  // namespace vado::qt_test

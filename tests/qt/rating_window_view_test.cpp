@@ -3,12 +3,9 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QHeaderView>
-#include <QInputDialog>
 #include <QTableWidget>
-#include <QTemporaryDir>
 
 #include "desk.h"
-#include "ui/qt/export_dialog.h"
 #include "ui/qt/form_window.h"
 
 namespace vado::qt_test {
@@ -17,7 +14,6 @@ namespace {
 // The straight drop of the manual's example: a five-row rating in the stage-discharge window.
 struct RatingDesk : Desk {
     RatingDesk() {
-        ui::qt::InstallExportDialog(services);
         steps(10, {"txt10Width=4.0", "txt10Depth=1.0", "txt10Elev(0)=100.0", "txt10Elev(1)=96.0",
                    "cmdStageDischarge"});
         results = services.windowOf(module.stageDischarge());
@@ -104,33 +100,6 @@ TEST(RatingWindowView, HeadingsStayFixedAndColumnsFitTheirText) {
             EXPECT_GT(full->columnWidth(c), metrics.horizontalAdvance(text)) << text.toStdString();
     }
     EXPECT_LE(full->minimumWidth(), 1280);
-}
-
-// The window's Export writes the file named in the save dialog: the table as CSV, the graph as
-// a PNG of the scale asked.
-TEST(RatingWindowView, ExportWritesTheChosenFile) {
-    QTemporaryDir dir;
-    RatingDesk desk;
-    ui::Form& form = desk.module.stageDischarge();
-    desk.watchdog.expect(SaveAs(dir.filePath("rating.csv")));
-    form.clickButton(static_cast<ui::CommandButton&>(*form.find("cmdExport")));
-    Settle();
-    QFile csv(dir.filePath("rating.csv"));
-    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(csv.readAll().startsWith("Elevation,Discharge\r\n,CFS\r\n100.2,1.18\r\n"));
-
-    const QSize shown = desk.results->view().widgetNamed("picGraph")->size();
-    desk.watchdog.expect(SaveAs(dir.filePath("rating.png")));
-    desk.watchdog.expect([](QWidget* w) {
-        auto* scale = qobject_cast<QInputDialog*>(w);
-        ASSERT_NE(scale, nullptr) << "the scale question";
-        scale->setTextValue(QString::fromUtf8("2\u00d7"));
-        scale->accept();
-    });
-    form.clickButton(static_cast<ui::CommandButton&>(*form.find("cmdExport")));
-    Settle();
-    EXPECT_EQ(QImage(dir.filePath("rating.png")).size(), shown * 2);
-    EXPECT_EQ(desk.watchdog.pending(), 0);
 }
 
 }  // namespace

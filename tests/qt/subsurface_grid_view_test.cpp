@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QTableWidget>
 #include <cstdio>
-#include <map>
 
 #include "calc/drainage/frm_subsurface.h"
 #include "desk.h"
@@ -22,26 +22,22 @@ struct GridDesk : Desk {
         cover = widget<QLineEdit>(kPage, "txtCover");
     }
     ui::Grid& grid() { return static_cast<FrmSubsurface&>(*module.FormList[kPage]).grdData; }
-    // Keys as the person types them: "<Tab>", "<S-Tab>", "<Enter>", "<Esc>", the arrows
-    // "<Left>" ... "<Down>", "<Click r,c>" on the cell of the model's row r, or plain text.
+    // Keys as the person types them, "<Tab>", "<Shift+Backtab>", "<Return>", "<Esc>", "<Left>"
+    // (as QKeySequence names them); "<Click r,c>" on the cell of the model's row r; or text.
     void play(const std::vector<std::string>& steps) {
-        static const std::map<std::string, std::tuple<int, Qt::KeyboardModifiers, QString>> keys =
-            {{"<Tab>", {Qt::Key_Tab, Qt::NoModifier, "\t"}},
-             {"<S-Tab>", {Qt::Key_Backtab, Qt::ShiftModifier, ""}},
-             {"<Enter>", {Qt::Key_Return, Qt::NoModifier, "\r"}},
-             {"<Esc>", {Qt::Key_Escape, Qt::NoModifier, "\x1b"}},
-             {"<Left>", {Qt::Key_Left, Qt::NoModifier, ""}},
-             {"<Right>", {Qt::Key_Right, Qt::NoModifier, ""}},
-             {"<Up>", {Qt::Key_Up, Qt::NoModifier, ""}},
-             {"<Down>", {Qt::Key_Down, Qt::NoModifier, ""}}};
         for (const std::string& step : steps) {
             int r = 0, c = 0;
             if (std::sscanf(step.c_str(), "<Click %d,%d>", &r, &c) == 2) {
                 LeftClick(table->viewport(),
                           table->visualItemRect(table->item(r - 2, c)).center());
-            } else if (auto k = keys.find(step); k != keys.end()) {
-                auto [key, mods, text] = k->second;
-                SendKey(QApplication::focusWidget(), key, text, mods);
+            } else if (step.front() == '<') {
+                const QKeyCombination key =
+                    QKeySequence(QString::fromStdString(step.substr(1, step.size() - 2)))[0];
+                const QString text = step == "<Tab>"      ? "\t"
+                                     : step == "<Return>" ? "\r"
+                                     : step == "<Esc>"    ? "\x1b"
+                                                          : "";
+                SendKey(QApplication::focusWidget(), key.key(), text, key.keyboardModifiers());
             } else {
                 Type(QApplication::focusWidget(), step);
             }
@@ -70,23 +66,23 @@ TEST(SubsurfaceGridView, EveryMovingKeyKeepsWhatWasTyped) {
         Rows cells;
         int row, col;  // the cursor at the end
     } cases[] = {
-        {"tab", {"M1", "<Tab>", "0.002", "<Tab>", "10", "<Enter>"}, m1, 3, 0},
-        {"enter", {"M1", "<Enter>", "0.002", "<Enter>", "10", "<Enter>"}, m1, 3, 0},
+        {"tab", {"M1", "<Tab>", "0.002", "<Tab>", "10", "<Return>"}, m1, 3, 0},
+        {"enter", {"M1", "<Return>", "0.002", "<Return>", "10", "<Return>"}, m1, 3, 0},
         {"arrows", {"M1", "<Right>", "0.002", "<Right>", "10", "<Down>"}, m1, 3, 2},
         {"clicks", {"M1", "<Click 2,1>", "0.002", "<Click 2,2>", "10"}, {m1[0]}, 2, 2},
         {"tab from the acres opens the next row",
          {"M1", "<Tab>", "0.002", "<Tab>", "10", "<Tab>", "M2"}, {m1[0], {"M2", "", ""}}, 3, 0},
-        {"shift+tab goes back a column", {"M1", "<Tab>", "0.002", "<S-Tab>", "X"},
+        {"shift+tab goes back a column", {"M1", "<Tab>", "0.002", "<Shift+Backtab>", "X"},
          {{"M1X", "0.002", ""}}, 2, 0},
         {"shift+tab from column 0 goes to the row above",
-         {"M1", "<Tab>", "0.002", "<Tab>", "10", "<Enter>", "<S-Tab>", "5"},
+         {"M1", "<Tab>", "0.002", "<Tab>", "10", "<Return>", "<Shift+Backtab>", "5"},
          {{"M1", "0.002", "105"}}, 2, 2},
         {"left at the start goes back a column", {"M1", "<Tab>", "<Left>", "X"},
          {{"M1X", "", ""}}, 2, 0},
         {"up leaves an empty last row",
-         {"M1", "<Tab>", "0.002", "<Tab>", "10", "<Enter>", "<Up>", "0"},
+         {"M1", "<Tab>", "0.002", "<Tab>", "10", "<Return>", "<Up>", "0"},
          {{"M10", "0.002", "10"}}, 2, 0},
-        {"escape closes the field, enter opens it again", {"M1", "<Esc>", "<Enter>", "2"},
+        {"escape closes the field, enter opens it again", {"M1", "<Esc>", "<Return>", "2"},
          {{"M12", "", ""}}, 2, 0},
     };
     for (const auto& c : cases) {
@@ -111,7 +107,7 @@ TEST(SubsurfaceGridView, TabLeavesTheTableAtItsEnds) {
     desk.play({"<Click 2,0>", "<Tab>"});
     EXPECT_EQ(QApplication::focusWidget(), compute);
     EXPECT_FALSE(desk.cover->isVisible());
-    desk.play({"<Click 2,0>", "<S-Tab>"});
+    desk.play({"<Click 2,0>", "<Shift+Backtab>"});
     EXPECT_EQ(QApplication::focusWidget(), coefficient);
     SendKey(coefficient, Qt::Key_Tab, "\t");
     Settle();
