@@ -69,8 +69,6 @@ Desk::Desk() {
     Settle();
 }
 
-Desk::~Desk() { window.reset(); }
-
 void Desk::steps(int page, std::initializer_list<std::string> steps) {
     window->clickTab(page);
     ui::Form& form = *module.FormList[page];

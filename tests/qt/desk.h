@@ -50,7 +50,6 @@ class ModalWatchdog : public QObject {
 // shown and active on the offscreen screen.
 struct Desk {
     Desk();
-    ~Desk();
     ui::qt::QtServices services;
     MainModule module{services};
     std::unique_ptr<ui::qt::MainWindow> window;

@@ -39,16 +39,6 @@ class DocumentMenuTest : public ::testing::Test {
              .keepAfter = std::chrono::milliseconds(20)},
             settings);
     }
-    void typeHead(const std::string& keys) {
-        desk.window->activateWindow();
-        desk.window->clickTab(1);
-        Settle();
-        QWidget* head = desk.widget<QWidget>(1, "txt1H1");
-        head->setFocus();
-        Settle();
-        Type(head, keys);
-        Settle();
-    }
     void saveAs(const QString& path) {
         desk.watchdog.expect(SaveAs(path));
         Action(*desk.window, "Save &As...")->trigger();
@@ -82,12 +72,17 @@ TEST_F(DocumentMenuTest, SaveAsNamesTheFileAndLeavingAsksAboutChanges) {
     install();
     desk.window->clickTab(1);
     EXPECT_TRUE(titled(" - Untitled"));
-    typeHead("2\r");
+    desk.steps(1, {"txt1H1=2"});
     EXPECT_TRUE(titled(" - Untitled *"));
     saveAs(dir.filePath("job.vado"));
     EXPECT_TRUE(QFile::exists(dir.filePath("job.vado")));
     EXPECT_TRUE(titled(" - job.vado"));
-    typeHead("3\r");
+    // Typed this time: the window made active again after the save dialog.
+    desk.window->activateWindow();
+    desk.widget<QWidget>(1, "txt1H1")->setFocus();
+    Settle();
+    Type(desk.widget<QWidget>(1, "txt1H1"), "3\r");
+    Settle();
     EXPECT_TRUE(titled(" - job.vado *"));
 
     const std::function<void()> leave[] = {
@@ -125,7 +120,7 @@ TEST_F(DocumentMenuTest, PrintIsGreyedOnTheAboutPage) {
 // untitled and unsaved, computed, and is kept again at once; saved work is dropped.
 TEST_F(DocumentMenuTest, UnsavedWorkIsKeptRestoredAndDroppedOnceSaved) {
     install();
-    typeHead("2\r");
+    desk.steps(1, {"txt1H1=2"});
     waitFor([this] { return !kept.empty(); });
     ASSERT_EQ(kept.size(), 1u);
     EXPECT_NE(kept[0].find("\"txt1H1\": \"2\""), std::string::npos) << kept[0];
@@ -147,7 +142,7 @@ TEST_F(DocumentMenuTest, UnsavedWorkIsKeptRestoredAndDroppedOnceSaved) {
 TEST_F(DocumentMenuTest, OpenRecentListsSavedProjectsAndDropsAMissingOneWithANote) {
     ui::qt::Settings settings(dir.filePath("settings.conf"));
     install(&settings);
-    typeHead("2\r");
+    desk.steps(1, {"txt1H1=2"});
     const QString path = dir.filePath("pond & riser.vado");
     saveAs(path);
     EXPECT_EQ(settings.recentFiles(), QStringList{path});

@@ -55,11 +55,8 @@ TEST(MainWindow, DocumentationButtonReportsAMissingFileWhileTheLoadingNoteShows)
     desk.widget<QPushButton>(0, "cmdHelp")->click();
     Settle();
     ASSERT_EQ(desk.watchdog.messages.size(), 1u);
-    const auto& m = desk.watchdog.messages[0];
-    EXPECT_EQ(m.title, "Vadocalc");
-    EXPECT_EQ(m.text,
+    EXPECT_EQ(desk.watchdog.messages[0].text,
               "Missing Help file: '" + QCoreApplication::applicationDirPath() + "/manual/index.md'");
-    EXPECT_EQ(m.icon, QMessageBox::Warning);
     EXPECT_TRUE(noteShown) << "the loading note paints before the document is opened";
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     for (QWidget* top : QApplication::topLevelWidgets())

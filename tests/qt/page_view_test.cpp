@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 
 #include "calc/flow/frm_weir.h"
 #include "desk.h"
@@ -86,20 +85,9 @@ TEST(PageView, LeavingAnEditedFieldOutOfRangeKeepsTheFocusThere) {
     EXPECT_EQ(QApplication::focusWidget(), head);
 }
 
-// A choice changes what the page shows: the weir's length option puts the length field in the
-// diameter's place, with its caption; the culvert's entrance list redraws its sketch.
-TEST(PageView, AChoiceChangesWhatThePageShows) {
-    WeirDesk desk;
-    const QRect place = desk.edit("txt1Dia")->geometry();
-    desk.widget<QRadioButton>(1, "opt1Selector(1)")->click();
-    Settle();
-    EXPECT_FALSE(desk.widget<QRadioButton>(1, "opt1Selector(0)")->isChecked());
-    EXPECT_FALSE(desk.edit("txt1Dia")->isVisible());
-    EXPECT_TRUE(desk.edit("txt1Len")->isVisible());
-    EXPECT_EQ(desk.edit("txt1Len")->geometry(), place);
-    EXPECT_EQ(desk.widget<QLabel>(1, "Label1(3)")->text(), "Length of Weir (feet):");
-    EXPECT_EQ(desk.result(), "Q = 18.60 cfs");
-
+// The culvert's sketch follows its entrance list: another type, another drawing.
+TEST(PageView, TheCulvertSketchFollowsTheEntranceType) {
+    Desk desk;
     desk.window->clickTab(7);
     Settle();
     QWidget* picture = desk.widget<QWidget>(7, "pic7pic");

@@ -28,15 +28,11 @@ struct GridDesk : Desk {
         for (const std::string& step : steps) {
             int r = 0, c = 0;
             if (std::sscanf(step.c_str(), "<Click %d,%d>", &r, &c) == 2) {
-                LeftClick(table->viewport(),
-                          table->visualItemRect(table->item(r - 2, c)).center());
+                LeftClick(table->viewport(), table->visualItemRect(table->item(r - 2, c)).center());
             } else if (step.front() == '<') {
                 const QKeyCombination key =
                     QKeySequence(QString::fromStdString(step.substr(1, step.size() - 2)))[0];
-                const QString text = step == "<Tab>"      ? "\t"
-                                     : step == "<Return>" ? "\r"
-                                     : step == "<Esc>"    ? "\x1b"
-                                                          : "";
+                const char* text = step == "<Tab>" ? "\t" : step == "<Return>" ? "\r" : step == "<Esc>" ? "\x1b" : "";
                 SendKey(QApplication::focusWidget(), key.key(), text, key.keyboardModifiers());
             } else {
                 Type(QApplication::focusWidget(), step);
