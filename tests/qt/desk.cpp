@@ -2,10 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QFileDialog>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
+#include <cctype>
+
+#include "person.h"
 
 namespace vado::qt_test {
 
@@ -63,7 +69,20 @@ Desk::Desk() {
     Settle();
 }
 
-Desk::~Desk() { window.reset(); }
+void Desk::steps(int page, std::initializer_list<std::string> steps) {
+    window->clickTab(page);
+    ui::Form& form = *module.FormList[page];
+    for (const std::string& step : steps) {
+        if (step.find('=') != std::string::npos) {
+            EXPECT_TRUE(test::Apply(form, step)) << step;
+        } else if (auto* button = dynamic_cast<ui::CommandButton*>(form.find(step))) {
+            form.clickButton(*button);
+        } else {
+            ADD_FAILURE() << "no button " << step;
+        }
+    }
+    Settle();
+}
 
 void Settle() {
     for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
@@ -78,31 +97,36 @@ void SendKey(QWidget* to, int key, const QString& text, Qt::KeyboardModifiers mo
 
 void Type(QWidget* to, const std::string& keys) {
     for (char c : keys) {
-        switch (c) {
-            case '\r':
-                SendKey(to, Qt::Key_Return, "\r");
-                break;
-            case '\b':
-                SendKey(to, Qt::Key_Backspace, "\b");
-                break;
-            case '\t':
-                SendKey(to, Qt::Key_Tab, "\t");
-                break;
-            default:
-                SendKey(to, QChar(c).toUpper().unicode(), QString(QChar(c)));
-        }
+        const int key = c == '\r' ? Qt::Key_Return : c == '\b' ? Qt::Key_Backspace : Qt::Key_Tab;
+        SendKey(to, std::isprint(c) ? QChar(c).toUpper().unicode() : key, QString(QChar(c)));
     }
 }
 
+void Mouse(QWidget* on, QEvent::Type type, QPoint at, Qt::MouseButtons buttons,
+           Qt::KeyboardModifiers mods) {
+    QMouseEvent e(type, QPointF(at), QPointF(on->mapToGlobal(at)), Qt::LeftButton, buttons, mods);
+    QApplication::sendEvent(on, &e);
+}
+
 void LeftClick(QWidget* on, QPoint at) {
-    const QPointF local(at);
-    const QPointF global(on->mapToGlobal(at));
-    QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
-    QApplication::sendEvent(on, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton,
-                        Qt::NoModifier);
-    QApplication::sendEvent(on, &release);
+    Mouse(on, QEvent::MouseButtonPress, at, Qt::LeftButton);
+    Mouse(on, QEvent::MouseButtonRelease, at, Qt::NoButton);
+}
+
+std::function<void(QWidget*)> SaveAs(const QString& path) {
+    return [path](QWidget* w) {
+        auto* dialog = qobject_cast<QFileDialog*>(w);
+        ASSERT_NE(dialog, nullptr) << "a file dialog";
+        dialog->findChild<QLineEdit*>("fileNameEdit")->setText(path);
+        QMetaObject::invokeMethod(dialog, "accept");
+    };
+}
+
+QAction* Action(const QWidget& window, const QString& text) {
+    for (QAction* a : window.findChildren<QAction*>())
+        if (a->text() == text) return a;
+    ADD_FAILURE() << "no command " << text.toStdString();
+    return nullptr;
 }
 
 }  // namespace vado::qt_test

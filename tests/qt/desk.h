@@ -1,12 +1,12 @@
 #pragma once
 
+#include <QEvent>
 #include <QMessageBox>
-#include <QObject>
-#include <QString>
 #include <QTimer>
 #include <QWidget>
 #include <deque>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -28,11 +28,9 @@ namespace vado::qt_test {
 class ModalWatchdog : public QObject {
   public:
     struct Message {
-        QString title;
-        QString text;
+        QString title, text;
         QMessageBox::Icon icon;
     };
-
     ModalWatchdog();
     // The next modal dialog is the test's: `answer` deals with it and must close it.
     void expect(std::function<void(QWidget*)> answer);
@@ -52,8 +50,6 @@ class ModalWatchdog : public QObject {
 // shown and active on the offscreen screen.
 struct Desk {
     Desk();
-    ~Desk();
-
     ui::qt::QtServices services;
     MainModule module{services};
     std::unique_ptr<ui::qt::MainWindow> window;
@@ -64,6 +60,9 @@ struct Desk {
     W* widget(int page, std::string_view name) const {
         return qobject_cast<W*>(window->view(page).widgetNamed(name));
     }
+    // Shows `page` and applies the person's steps to it ("txtX=1.5" as vadocalc-cli takes them,
+    // "cmdX" a click).
+    void steps(int page, std::initializer_list<std::string> steps);
 };
 
 void Settle();
@@ -71,6 +70,11 @@ void SendKey(QWidget* to, int key, const QString& text = {},
              Qt::KeyboardModifiers mods = Qt::NoModifier);
 // Keys as typed on a keyboard: '\r' is Enter, '\b' Backspace, '\t' Tab.
 void Type(QWidget* to, const std::string& keys);
+void Mouse(QWidget* on, QEvent::Type type, QPoint at, Qt::MouseButtons buttons,
+           Qt::KeyboardModifiers mods = Qt::NoModifier);
 void LeftClick(QWidget* on, QPoint at);
+// The answer to a file dialog: `path` typed into its name field, then accepted.
+std::function<void(QWidget*)> SaveAs(const QString& path);
+QAction* Action(const QWidget& window, const QString& text);
 
 }  // namespace vado::qt_test

@@ -3,56 +3,20 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
-#include <QApplication>
-#include <QDir>
+#include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QTemporaryDir>
 
 #include "app/project_file.h"
-#include "calc/flow/frm_weir.h"
 #include "desk.h"
 #include "ui/qt/settings.h"
 
 namespace vado::qt_test {
 namespace {
-
-using namespace std::chrono_literals;
-
-QAction* Action(QWidget& window, const QString& text) {
-    for (QAction* a : window.findChildren<QAction*>())
-        if (a->text() == text) return a;
-    return nullptr;
-}
-
-// A program of its own without a window, the weir page shown with its head typed.
-struct Headless {
-    explicit Headless(const std::string& head = "") {
-        module.SubMain();
-        if (head.empty()) return;
-        module.FormList[0]->tabStrip.clickTab(2);
-        weir().setFocus(&weir().txt1H1);
-        weir().txt1H1.paste(head);
-        weir().leaveFocus();
-    }
-    FrmWeir& weir() { return static_cast<FrmWeir&>(*module.FormList[1]); }
-    ui::HeadlessServices services;
-    MainModule module{services};
-};
-
-// Lets the event loop run for `ms`, or until `done`.
-void Wait(
-    int ms, const std::function<bool()>& done = [] { return false; }) {
-    QElapsedTimer waited;
-    waited.start();
-    while (!done() && waited.elapsed() < ms)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-}
 
 // The desktop program with its File and Help menus, the work it keeps for recovery recorded.
 class DocumentMenuTest : public ::testing::Test {
@@ -72,149 +36,116 @@ class DocumentMenuTest : public ::testing::Test {
              .extension = project::kExtension,
              .keep = [this](const std::string& text) { kept.push_back(text); },
              .drop = [this] { ++dropped; },
-             .keepAfter = 20ms},
+             .keepAfter = std::chrono::milliseconds(20)},
             settings);
     }
-    FrmWeir& weir() const { return static_cast<FrmWeir&>(*desk.module.FormList[1]); }
-    void typeHead(const std::string& keys) {
-        desk.window->activateWindow();
-        desk.window->clickTab(1);
-        Settle();
-        QWidget* head = desk.widget<QWidget>(1, "txt1H1");
-        head->setFocus();
-        Settle();
-        Type(head, keys);
+    void saveAs(const QString& path) {
+        desk.watchdog.expect(SaveAs(path));
+        Action(*desk.window, "Save &As...")->trigger();
         Settle();
     }
-    // Names the file in a file dialog and accepts it, as a person does.
-    void answerFileDialog(const QString& path) {
-        desk.watchdog.expect([path](QWidget* w) {
-            auto* dialog = qobject_cast<QFileDialog*>(w);
-            ASSERT_NE(dialog, nullptr);
-            auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
-            ASSERT_NE(name, nullptr);
-            name->setText(path);
-            static_cast<QDialog*>(dialog)->accept();
-        });
+    // Lets the event loop run until `done`, for `ms` at most.
+    static void waitFor(const std::function<bool()>& done, int ms = 2000) {
+        QElapsedTimer waited;
+        waited.start();
+        while (!done() && waited.elapsed() < ms)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     }
-    // Answers the unsaved-changes question with the button `choice`, recording the question.
-    void answerQuestion(QMessageBox::StandardButton choice) {
-        desk.watchdog.expect([this, choice](QWidget* w) {
-            auto* box = qobject_cast<QMessageBox*>(w);
-            ASSERT_NE(box, nullptr);
-            desk.watchdog.messages.push_back({box->windowTitle(), box->text(), box->icon()});
-            for (auto button : {QMessageBox::Save, QMessageBox::Discard, QMessageBox::Cancel})
-                buttonTexts << box->button(button)->text();
-            box->button(choice)->click();
-        });
+    QString write(const QString& name, const std::string& bytes) {
+        QFile file(dir.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+        return file.fileName();
     }
-    QString title() const { return desk.window->windowTitle(); }
+    bool titled(const QString& end) const { return desk.window->windowTitle().endsWith(end); }
 
     Desk desk;
     ui::qt::DocumentMenu* menu = nullptr;
     std::vector<std::string> kept;
     int dropped = 0;
-    QStringList buttonTexts;
     QTemporaryDir dir;
 };
 
-// File > Save As writes the project and names it in the title; an edit marks it unsaved, and
-// Quit asks before the changes go.
-TEST_F(DocumentMenuTest, SaveAsNamesTheFileAndQuitAsksAboutChanges) {
+// Save As names the file in the title, an edit marks it unsaved, and Quit or a page's Exit
+// button asks before the changes go (each answer with its key); Cancel keeps the program open.
+TEST_F(DocumentMenuTest, SaveAsNamesTheFileAndLeavingAsksAboutChanges) {
     install();
     desk.window->clickTab(1);
+    EXPECT_TRUE(titled(" - Untitled"));
+    desk.steps(1, {"txt1H1=2"});
+    EXPECT_TRUE(titled(" - Untitled *"));
+    saveAs(dir.filePath("job.vado"));
+    EXPECT_TRUE(QFile::exists(dir.filePath("job.vado")));
+    EXPECT_TRUE(titled(" - job.vado"));
+    // Typed this time: the window made active again after the save dialog.
+    desk.window->activateWindow();
+    desk.widget<QWidget>(1, "txt1H1")->setFocus();
     Settle();
-    EXPECT_TRUE(title().endsWith(" - Untitled")) << title().toStdString();
-    typeHead("2\r");
-    EXPECT_TRUE(title().endsWith(" - Untitled *"));
+    Type(desk.widget<QWidget>(1, "txt1H1"), "3\r");
+    Settle();
+    EXPECT_TRUE(titled(" - job.vado *"));
 
-    const QString path = dir.filePath("vado-menu-test.vado");
-    answerFileDialog(path);
-    Action(*desk.window, "Save &As...")->trigger();
-    Settle();
-    ASSERT_TRUE(QFile::exists(path));
-    EXPECT_TRUE(title().endsWith(" - vado-menu-test.vado"));
-
-    typeHead("3\r");
-    EXPECT_EQ(weir().txt1H1.text(), "3");
-    EXPECT_TRUE(title().endsWith(" - vado-menu-test.vado *"));
-    answerQuestion(QMessageBox::Cancel);
-    Action(*desk.window, "&Quit")->trigger();
-    Settle();
-    ASSERT_EQ(desk.watchdog.messages.size(), 1u);
-    EXPECT_EQ(desk.watchdog.messages[0].text,
-              "The project has changes that are not saved. Save them first?");
-    EXPECT_EQ(buttonTexts, QStringList({"&Save", "&Discard", "&Cancel"}))
-        << "each answer has its key";
-    EXPECT_TRUE(desk.window->isVisible()) << "Cancel keeps the program open";
+    const std::function<void()> leave[] = {
+        [&] { Action(*desk.window, "&Quit")->trigger(); },
+        [&] { desk.widget<QPushButton>(1, "cmdExit(1)")->click(); }};
+    for (const auto& how : leave) {
+        QStringList buttons;
+        desk.watchdog.expect([&buttons](QWidget* w) {
+            auto* box = qobject_cast<QMessageBox*>(w);
+            ASSERT_NE(box, nullptr);
+            EXPECT_EQ(box->text(), "The project has changes that are not saved. Save them first?");
+            for (auto b : {QMessageBox::Save, QMessageBox::Discard, QMessageBox::Cancel})
+                buttons << box->button(b)->text();
+            box->button(QMessageBox::Cancel)->click();
+        });
+        how();
+        Settle();
+        EXPECT_EQ(buttons, QStringList({"&Save", "&Discard", "&Cancel"}));
+        EXPECT_TRUE(desk.window->isVisible());
+        EXPECT_EQ(desk.widget<QLineEdit>(1, "txt1H1")->text(), "3");
+    }
 }
 
-// The Exit button of a page ends the program as closing the window does: not before unsaved
-// work has been asked about.
-TEST_F(DocumentMenuTest, ExitOnAPageAsksAboutUnsavedWork) {
-    install();
-    typeHead("2\r");
-    answerQuestion(QMessageBox::Cancel);
-    desk.widget<QPushButton>(1, "cmdExit(1)")->click();
-    Settle();
-    EXPECT_EQ(desk.watchdog.messages.size(), 1u);
-    EXPECT_TRUE(desk.window->isVisible());
-    EXPECT_EQ(weir().txt1H1.text(), "2");
-}
-
-TEST_F(DocumentMenuTest, PrintIsGreyedWhereThePageHasNoReport) {
+TEST_F(DocumentMenuTest, PrintIsGreyedOnTheAboutPage) {
     install();
     QAction* print = Action(*desk.window, "&Print...");
-    ASSERT_NE(print, nullptr);
-    EXPECT_EQ(print->shortcut(), QKeySequence::Print);
-    EXPECT_FALSE(print->isEnabled()) << "the About page";
-    desk.window->clickTab(1);
-    Settle();
-    EXPECT_TRUE(print->isEnabled());
+    for (int page : {0, 1, 0}) {
+        desk.window->clickTab(page);
+        Settle();
+        EXPECT_EQ(print->isEnabled(), page != 0) << page;
+    }
+}
+
+// Unsaved work is kept soon after a change (once, not per key); kept work restored comes back
+// untitled and unsaved, computed, and is kept again at once; saved work is dropped.
+TEST_F(DocumentMenuTest, UnsavedWorkIsKeptRestoredAndDroppedOnceSaved) {
+    install();
+    desk.steps(1, {"txt1H1=2"});
+    waitFor([this] { return !kept.empty(); });
+    ASSERT_EQ(kept.size(), 1u);
+    EXPECT_NE(kept[0].find("\"txt1H1\": \"2\""), std::string::npos) << kept[0];
+
     desk.window->clickTab(0);
-    Settle();
-    EXPECT_FALSE(print->isEnabled());
-}
-
-TEST_F(DocumentMenuTest, UnsavedWorkIsKeptSoonAfterAChangeAndDroppedOnceSaved) {
-    install();
-    typeHead("2\r");
-    Wait(2000, [this] { return !kept.empty(); });
-    ASSERT_EQ(kept.size(), 1u) << "one file for the change, not one per key";
-    Headless other;
-    ASSERT_TRUE(project::Load(other.module, kept.back()).ok);
-    EXPECT_EQ(other.weir().txt1H1.text(), "2");
-
-    answerFileDialog(dir.filePath("kept.vado"));
-    Action(*desk.window, "Save &As...")->trigger();
-    Settle();
-    EXPECT_EQ(dropped, 1) << "saved work needs no recovery file";
-    Wait(60);
-    EXPECT_EQ(kept.size(), 1u);
-}
-
-TEST_F(DocumentMenuTest, RestoredWorkComesBackUntitledUnsavedAndKeptAtOnce) {
-    install();
-    Headless typed("2");
-    const std::string work = project::Save(typed.module);
-    EXPECT_EQ(menu->restoreUnsaved(work), "");
-    EXPECT_EQ(kept, std::vector<std::string>{work});
-    EXPECT_TRUE(title().endsWith(" - Untitled *")) << title().toStdString();
+    EXPECT_EQ(menu->restoreUnsaved(kept[0]), "");
+    EXPECT_EQ(kept.size(), 2u);
+    EXPECT_TRUE(titled(" - Untitled *"));
     EXPECT_EQ(desk.window->currentPage(), 1);
-    EXPECT_EQ(desk.widget<QLineEdit>(1, "txt1H1")->text(), "2");
     EXPECT_EQ(desk.widget<QLabel>(1, "lbl1Q")->text(), "Q = 55.09 cfs");
+
+    saveAs(dir.filePath("kept.vado"));
+    EXPECT_EQ(dropped, 1);
+    const size_t before = kept.size();
+    waitFor([] { return false; }, 60);
+    EXPECT_EQ(kept.size(), before) << "saved work needs no recovery file";
 }
 
 TEST_F(DocumentMenuTest, OpenRecentListsSavedProjectsAndDropsAMissingOneWithANote) {
     ui::qt::Settings settings(dir.filePath("settings.conf"));
     install(&settings);
-    typeHead("2\r");
+    desk.steps(1, {"txt1H1=2"});
     const QString path = dir.filePath("pond & riser.vado");
-    answerFileDialog(path);
-    Action(*desk.window, "Save &As...")->trigger();
-    Settle();
+    saveAs(path);
     EXPECT_EQ(settings.recentFiles(), QStringList{path});
-
     QMenu* recent = nullptr;
     for (QMenu* m : desk.window->findChildren<QMenu*>())
         if (m->title() == "Open &Recent") recent = m;
@@ -222,8 +153,8 @@ TEST_F(DocumentMenuTest, OpenRecentListsSavedProjectsAndDropsAMissingOneWithANot
     emit recent->aboutToShow();
     ASSERT_EQ(recent->actions().size(), 1);
     EXPECT_EQ(recent->actions()[0]->text(), "&1 pond && riser.vado");
+
     QFile::remove(path);
-    emit recent->aboutToShow();
     desk.watchdog.expectMessage();
     recent->actions()[0]->trigger();
     Settle();
@@ -231,6 +162,57 @@ TEST_F(DocumentMenuTest, OpenRecentListsSavedProjectsAndDropsAMissingOneWithANot
     EXPECT_EQ(desk.watchdog.messages[0].text,
               "The project " + path + " is no longer there; it has been taken off the list.");
     EXPECT_TRUE(settings.recentFiles().isEmpty());
+}
+
+// A file that is no project is reported, and nothing of it goes in.
+TEST_F(DocumentMenuTest, AFileThatIsNoProjectIsReportedAndLeavesTheProgramNew) {
+    install();
+    const std::string fresh = project::Save(desk.module);
+    const std::pair<QString, const char*> cases[] = {
+        {write("other.vado", "{\"format\": \"other\"}"), ""},
+        {dir.filePath("missing.vado"), "cannot be read"},
+        {dir.path(), "cannot be read"}};
+    for (const auto& [path, message] : cases) {
+        desk.watchdog.expectMessage();
+        menu->openFile(path);
+        Settle();
+        ASSERT_FALSE(desk.watchdog.messages.empty());
+        EXPECT_TRUE(desk.watchdog.messages.back().text.contains(message)) << path.toStdString();
+        EXPECT_EQ(desk.module.CurrentForm, 0);
+        EXPECT_EQ(project::Save(desk.module), fresh);
+        EXPECT_TRUE(titled(" - Untitled"));
+    }
+    EXPECT_EQ(desk.watchdog.messages.size(), 3u);
+}
+
+// The window's place and size and the recent projects (the latest eight, each once) are kept
+// from one run to the next; a reset forgets them.
+TEST(Settings, GeometryAndRecentProjectsSurviveARestart) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("vadocalc.conf");
+    auto job = [&](int i) { return dir.filePath(QString("job%1.vado").arg(i)); };
+    QRect placed;
+    {
+        Desk run;
+        ui::qt::Settings settings(file);
+        ui::qt::RememberGeometry(*run.window, settings);
+        run.window->setGeometry(137, 64, 700, 900);
+        Settle();
+        placed = run.window->geometry();
+        for (int i = 1; i <= 10; ++i) settings.addRecentFile(job(i));
+        settings.addRecentFile(dir.filePath("sub/../job5.vado"));
+        run.window->close();
+    }
+    Desk next;
+    ui::qt::Settings settings(file);
+    EXPECT_NE(next.window->geometry(), placed);
+    ui::qt::RememberGeometry(*next.window, settings);
+    Settle();
+    EXPECT_EQ(next.window->geometry(), placed);
+    EXPECT_EQ(settings.recentFiles(),
+              QStringList({job(5), job(10), job(9), job(8), job(7), job(6), job(4), job(3)}));
+    settings.clear();
+    EXPECT_TRUE(ui::qt::Settings(file).windowGeometry().isEmpty());
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
-# cmake --install of the build the test runs in, into a temporary prefix, then the programs run
-# from there. Arguments: -DBUILD=<build folder> -DWORK=<scratch folder> -DVERSION=<version>
-# -DSOURCE_DIR=<source folder>
+# cmake --install of the build the test runs in, into a temporary prefix, then the installed tree
+# checked. Arguments: as check_installed.cmake, and -DBUILD=<build folder> -DWORK=<scratch folder>
 include(${CMAKE_CURRENT_LIST_DIR}/check_installed.cmake)
 file(REMOVE_RECURSE ${WORK})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD} --prefix ${WORK}/prefix

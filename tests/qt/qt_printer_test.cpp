@@ -1,0 +1,113 @@
+// The Qt printers: reports as PDF files, graphs as SVG and PNG.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QImage>
+#include <QLineF>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+#include <fstream>
+
+#include "report/print_job.h"
+#include "shared/plot_graph.h"
+#include "ui/qt/graph_export.h"
+#include "ui/qt/qt_printer.h"
+#include "ui/recording_printer.h"
+
+namespace {
+
+struct PdfPrinterTest : ::testing::Test {
+    std::string path(const char* name) const { return QDir(dir.path()).filePath(name).toStdString(); }
+    // Every file left in the folder: no temporary file may stay behind.
+    QStringList files() const { return QDir(dir.path()).entryList(QDir::Files); }
+    std::string head(const char* name) const {
+        std::ifstream in(path(name), std::ios::binary);
+        std::string text(5, '\0');
+        in.read(text.data(), 5);
+        return text;
+    }
+    QTemporaryDir dir;
+};
+
+// Reports are laid out in Times New Roman's metrics: the face or its metric twin. Its ascent and
+// descent come to 1.107 em (265.6 twips at 12 points); the advances of "X", "g" and "y" are
+// 1479, 1024 and 1024 2048ths of an em in both faces.
+TEST_F(PdfPrinterTest, TimesNewRomanOrItsMetricTwin) {
+    auto p = ui::qt::MakePdfPrinter(path("font.pdf"));
+    p->setFontName("Times New Roman");
+    p->setFontSize(12);
+    const QString family = static_cast<ui::qt::QtPrinter&>(*p).resolvedFamily();
+    EXPECT_TRUE(family == "Times New Roman" || family == "Liberation Serif") << family.toStdString();
+    EXPECT_NEAR(p->TextHeight("Xgy"), 265.6, 3);
+    EXPECT_NEAR(p->TextWidth("Xgy"), (1479 + 1024 + 1024) / 2048.0 * 240, 3);
+}
+
+// The file is replaced only when the job ends, never left half written.
+TEST_F(PdfPrinterTest, EndDocWritesTheFileUnderItsName) {
+    { std::ofstream(path("report.pdf")) << "old contents"; }
+    auto p = ui::qt::MakePdfPrinter(path("report.pdf"));
+    p->Print("Weir Flow Formula Solution");
+    p->NewPage();
+    p->Print("second page");
+    EXPECT_EQ(head("report.pdf"), "old c") << "nothing is replaced before the job ends";
+    EXPECT_TRUE(p->EndDoc());
+    EXPECT_EQ(head("report.pdf"), "%PDF-");
+    EXPECT_EQ(files(), QStringList{"report.pdf"});
+    p->KillDoc();
+    EXPECT_EQ(head("report.pdf"), "%PDF-") << "a kill after the end changes nothing";
+}
+
+// A job killed or dropped unfinished (a report that failed) leaves no file.
+TEST_F(PdfPrinterTest, AnAbandonedJobLeavesNoFile) {
+    const std::function<void(ui::Printer&)> abandon[] = {
+        [](ui::Printer& p) { p.KillDoc(); },
+        [](ui::Printer&) {}};
+    for (const auto& how : abandon) {
+        {
+            auto p = ui::qt::MakePdfPrinter(path("gone.pdf"));
+            p->Print("half a report");
+            how(*p);
+        }
+        EXPECT_TRUE(files().isEmpty()) << files().join(" ").toStdString();
+    }
+}
+
+// A rating graph, as the result windows draw it.
+void DrawRating(ui::Surface& s, double w, double h) {
+    vado::PlotRequest r{.left = 0,
+                        .top = 0,
+                        .width = static_cast<long>(w),
+                        .height = static_cast<long>(h),
+                        .title = "Discharge vs Elevation",
+                        .xCaption = "Elevation",
+                        .yCaption = "Discharge, CFS"};
+    r.x = {100.2, 100.4, 100.6, 100.8, 101.0};
+    r.y = {1.18, 3.30, 6.00, 9.15, 12.65};
+    vado::PlotGraph(s, r);
+}
+
+// The SVG holds every line the plotting routine draws (axes, ticks, the rating's segments) as a
+// two-point polyline at the place it draws it: 15 twips to a pixel.
+TEST(GraphExport, TheSvgHoldsThePlotsLines) {
+    const QByteArray svg = ui::qt::GraphSvg(DrawRating, {720, 480}, ui::qt::kGraphFont, "rating");
+    EXPECT_TRUE(svg.contains("Discharge vs Elevation"));
+    QStringList drawn;
+    QXmlStreamReader xml(svg);
+    while (!xml.atEnd())
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"polyline")
+            drawn << xml.attributes().value("points").toString().simplified();
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    ui::RecordingPrinter recording;
+    DrawRating(recording, 720 * 15.0, 480 * 15.0);
+    int lines = 0;
+    for (const ui::RecordedOp& op : recording.ops) {
+        if (op.kind != ui::RecordedOp::Kind::Line) continue;
+        ++lines;
+        const QString want = QString("%1,%2 %3,%4").arg(op.x / 15).arg(op.y / 15).arg(op.x2 / 15).arg(op.y2 / 15);
+        EXPECT_TRUE(drawn.contains(want)) << want.toStdString() << " among " << drawn.join(" | ").toStdString();
+    }
+    EXPECT_GE(lines, 2 + 4 + 6) << "two axes, their ticks and the four segments";
+}
+
+}  // namespace
