@@ -2,8 +2,7 @@
 // any text a field was given (quotes, tabs, line ends, NUL, invalid UTF-8).
 #include <gtest/gtest.h>
 
-#include "corpus.h"
-#include "step.h"
+#include "fuzz.h"
 
 namespace vado::fuzz {
 namespace {
@@ -41,20 +40,17 @@ TEST(ReplayLine, EveryStepComesBackAsItWasWritten) {
 }
 
 TEST(ReplayLine, AMalformedLineIsRefusedWithItsReason) {
-    const struct {
-        const char* line;
-        const char* error;
-    } cases[] = {
+    const std::pair<const char*, const char*> cases[] = {
         {"jump frmWeir", "unknown step 'jump'"},
         {"type frmWeir txt1H1", "no quoted text in: type frmWeir txt1H1"},
         {"type frmWeir txt1H1 \"2", "no quoted text in: type frmWeir txt1H1 \"2"},
         {"cell frmSubsurface grdData 2 \"x\"", "a number is missing in: cell frmSubsurface grdData 2 \"x\""},
         {"tab 2 3", "more than the step takes in: tab 2 3"},
     };
-    for (const auto& c : cases) {
+    for (const auto& [line, expected] : cases) {
         std::string error;
-        EXPECT_FALSE(FromLine(c.line, error).has_value()) << c.line;
-        EXPECT_EQ(error, c.error) << c.line;
+        EXPECT_FALSE(FromLine(line, error).has_value()) << line;
+        EXPECT_EQ(error, expected) << line;
     }
 }
 
