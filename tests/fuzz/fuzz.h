@@ -1,7 +1,5 @@
 #pragma once
-// vadocalc-fuzz: the whole program, headless, driven by seeded random sequences of a person's steps,
-// its invariants checked after every step; a failure is shrunk to the fewest steps that still fail
-// and written as a replay file.
+// vadocalc-fuzz: the whole program, headless, driven by seeded random sequences of a person's steps.
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -49,14 +47,13 @@ struct Step {
 inline constexpr int kVerbs = 16;
 const char* VerbWord(Step::Verb verb);
 
-// A step as one line of a replay file ("type frmWeir txt1Coeff \"3.1\""), and back.
+// A step as one line of a replay file ("type frmWeir txt1Coeff \"3.1\""), and back; several, a line each.
 std::string ToLine(const Step& step);
 std::optional<Step> FromLine(const std::string& line, std::string& error);
-std::string ToText(const std::vector<Step>& steps);  // one per line
-// The text with `quote` and the backslash escaped, \t \n \r, and \xHH for every other byte outside
-// printable ASCII: any text (invalid UTF-8 included) in one line of printable characters.
+std::string ToText(const std::vector<Step>& steps);
+// Any text (invalid UTF-8 included) in one line of printable ASCII: `quote` and the backslash
+// escaped, \t \n \r, \xHH for every other byte. Unquote reads a quoted one at `pos`, moving past it.
 std::string Escaped(const std::string& text, char quote);
-// The text of a quoted token starting at `pos`; pos is moved past it.
 std::optional<std::string> Unquote(const std::string& line, size_t& pos);
 
 // The vadocalc-cli command line that takes the same steps, when there is one: the steps stay on one
@@ -69,9 +66,8 @@ std::vector<Step> ExpandExamples(const std::vector<Step>& steps);
 // The steps `fails` still fails on, as few as delta debugging finds.
 std::vector<Step> Shrink(std::vector<Step> steps, const std::function<bool(const std::vector<Step>&)>& fails);
 
-// Faults the fuzzer's own test switches on, to see them caught: when the weir page's Compute runs
-// in the length mode, its discharge reads "nan" (nan-weir), it never comes back (hang-weir) or the
-// program crashes (crash-weir).
+// Faults the fuzzer's own test switches on, to see them caught: the weir page's Compute in the length
+// mode shows "nan", never comes back, or crashes.
 enum class Fault { None, NanWeir, HangWeir, CrashWeir };
 std::optional<Fault> FaultNamed(const std::string& name);
 std::string FaultName(Fault fault);
@@ -82,16 +78,14 @@ struct Setup {
     std::string keepProjects;  // when set, every project file a step opens is also written here
 };
 
-// A report that came out of the recording printer, and whether the last Compute had failed when
-// its printer was chosen.
+// A report that came out of the recording printer; whether the last Compute had failed when it began.
 struct PrintedJob {
     short code = 0;
     bool computeFailed = false;
     report::test::KeptJob job;
 };
 
-// The whole program, headless, as a person meets it after start-up: every page and result window,
-// the project-information dialog printing on a recording printer.
+// The whole program, headless, as a person meets it after start-up, printing on a recording printer.
 class Program {
   public:
     explicit Program(const Setup& setup);
@@ -107,8 +101,8 @@ class Program {
     std::vector<std::string> entered;
     bool Garbage(const std::string& text) const;  // shows "nan" or "inf" the person did not enter
     CatalogueForm& page() const { return *module.FormList[module.CurrentForm]; }
-    // The form a step may talk to now: the dialog on top when one is open, else the page shown or an
-    // open result window; null when `name` is none of them.
+    // The form named so when a step may talk to it now: the dialog on top when one is open, else the
+    // page shown or an open result window.
     ui::Form* reachable(const std::string& name);
     std::vector<const ui::Form*> forms();  // the pages, the result windows, the dialogs made so far
 
@@ -129,11 +123,10 @@ struct Failure {
     std::string text() const { return signature() + ": " + detail; }
 };
 
-// What must hold after every step whose checks start at `messages` and `jobs` (what was shown and
-// printed before it): no NaN or infinity in any control of a shown form, a picture drawn on
-// screen, a message or a printed line; no message box without text or title; every result window
-// holding together; a report printed only after a Compute that succeeded, finished, and the same
-// as a fresh program opening the same job prints.
+// What must hold after a step (the messages and jobs before it already checked): no NaN or infinity
+// in a shown form, a picture, a message or a printed line; no message box without text or title;
+// every result window holding together; a report only after a Compute that succeeded, as a fresh
+// program opening the same job prints it.
 std::optional<Failure> CheckStep(Program& program, size_t messages, size_t jobs);
 
 using Rng = std::mt19937_64;
@@ -143,8 +136,7 @@ template <class T>
 const T& PickOf(Rng& rng, const std::vector<T>& items) {
     return items[static_cast<size_t>(Pick(rng, 0, static_cast<int>(items.size()) - 1))];
 }
-// Texts no field should be upset by (read from hostile.txt beside the sources).
-const std::vector<std::string>& HostileTexts();
+const std::vector<std::string>& HostileTexts();  // from hostile.txt
 // A step a person could take now: on the dialog when one is open, else on the page shown, an open
 // result window, the tab strip or the project file.
 Step Generate(Program& program, Rng& rng);
@@ -162,37 +154,32 @@ std::optional<Failure> OpenMutated(Program& program, int kind, std::uint64_t see
 // A printed report is the one a fresh program opening the same job prints by the same command.
 std::optional<Failure> CheckReprint(Program& program, const PrintedJob& job);
 
-// A saved project changed the ways a damaged or hand-edited file is: cut short (to `seed` bytes of
-// the page shown alone), a value of the wrong type, a huge or negative number, deep nesting, a very
-// long string, invalid UTF-8, a key given twice, a byte changed, a part removed or renamed. The same
-// three arguments give the same text.
+// A saved project damaged as a file on disk or edited by hand is (the kinds MutationName names); the
+// same three arguments give the same text.
 std::string Mutate(const std::string& project, int kind, std::uint64_t seed);
 std::string SmallProject(const std::string& project);  // the inputs of the page shown alone
 const char* MutationName(int kind);
 inline constexpr int kMutationKinds = 9;
 
-// What the steps of this process did: per verb, the steps done and those that found nothing to do
-// at the time, the reports printed and the project files opened.
+// What the steps of this process did: per verb, done and found nothing to do; reports; projects opened.
 struct Tally {
     std::array<long, kVerbs> done{}, idle{};
     long reports = 0, refused = 0, taken = 0;
 };
 Tally& Counted();
 
-// Told before each step runs, with the steps of the sequence so far (the one starting last).
+// Told before each step runs, with the steps of the sequence so far.
 using StepObserver = std::function<void(const std::vector<Step>& steps)>;
 struct SequenceResult {
     std::vector<Step> steps;
     std::optional<Failure> failure;
 };
-// Sequence `number` of the run seeded with `seed`: 1 to maxSteps steps, each chosen from what the
-// program shows at the time, until one breaks an invariant.
+// Sequence `number` of the run seeded with `seed`: 1 to maxSteps steps, until one breaks an invariant.
 SequenceResult RunRandom(const Setup& setup, std::uint64_t seed, std::uint64_t number, int maxSteps,
                          const StepObserver& observer);
 // Given steps on a fresh program, until one breaks an invariant.
 SequenceResult RunSteps(const Setup& setup, const std::vector<Step>& steps, const StepObserver& observer = {});
-// A weir typed into, then every byte of its small saved project cut off in turn and opened: each
-// must be refused whole or taken whole. Counts the cuts tried.
+// Every cut of a small saved project opened in turn: each refused whole or taken whole.
 SequenceResult SweepTruncations(const Setup& setup, long& cuts, const StepObserver& observer);
 
 struct Options {
@@ -206,11 +193,9 @@ struct Options {
     bool truncations = true;
     Setup setup;
 };
-// Runs the sequences in child processes (so a crash or a hang is caught like any broken
-// invariant), stops at the first failure, shrinks its steps and writes them as a replay file.
-// Prints the summary; returns 0 clean, 1 on a failure.
+// Runs the sequences in child processes, stops at the first failure, shrinks its steps and writes
+// them as a replay file; 0 clean, 1 on a failure. Replay runs a replay file again.
 int Fuzz(const Options& options, std::ostream& out);
-// Runs a replay file again (`fork` false: in this process); 0 when it passes, 1 when it fails.
 int Replay(const Options& options, const std::string& file, bool fork, std::ostream& out);
 
 }  // namespace vado::fuzz

@@ -1,4 +1,4 @@
-#include "example_runner.h"
+#include "manual.h"
 
 #include <map>
 #include <regex>

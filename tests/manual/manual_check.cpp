@@ -17,7 +17,7 @@
 
 #include "app/catalogue.h"
 #include "app/cli/cli.h"
-#include "example_runner.h"
+#include "manual.h"
 
 namespace fs = std::filesystem;
 

@@ -1,4 +1,4 @@
-#include "markdown.h"
+#include "manual.h"
 
 #include <regex>
 #include <sstream>
