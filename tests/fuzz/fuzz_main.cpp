@@ -13,21 +13,15 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: vadocalc-fuzz [--seed N] [--first N] [--runs N] [--seconds S [--min-runs N]] [--jobs N]\n"
-    "                     [--max-steps N] [--step-limit S] [--out DIR] [--no-truncations]\n"
+    "                     [--max-steps N] [--step-limit S] [--out DIR] [--no-truncations] [--fault NAME]\n"
     "       vadocalc-fuzz --replay FILE [--no-fork] [--keep-projects DIR]\n"
-    "  --seed N         the run's seed (default 1); sequence k of a seed is always the same\n"
-    "  --first N        the number of the first sequence (default 0)\n"
-    "  --runs N         sequences at most (default 1000)\n"
-    "  --seconds S      stop starting sequences after S seconds\n"
-    "  --min-runs N     but not before N sequences\n"
-    "  --jobs N         processes running sequences side by side (default 1)\n"
-    "  --max-steps N    steps of a sequence at most (default 40)\n"
-    "  --step-limit S   seconds a step may take before it counts as a hang (default 30)\n"
-    "  --out DIR        where a failure's replay file is written (default .)\n"
-    "  --replay FILE    runs the steps of a replay file again\n"
-    "  --no-fork        ... in this process, for a debugger\n"
-    "  --keep-projects DIR  writes every project file a step opens into DIR\n"
-    "  --fault NAME     switches on a deliberate fault (nan-weir, hang-weir, crash-weir) to see it caught\n";
+    "Sequence N of a seed is always the same; --first is the first one's number (default 0), --runs the\n"
+    "most run (1000), --seconds a time to stop starting them but not before --min-runs, --jobs the\n"
+    "processes running them side by side, --max-steps their length at most (40), --step-limit the seconds\n"
+    "a step may take before it is a hang (30). A failure's replay file is written in --out (default .);\n"
+    "--replay runs one again (--no-fork in this process, for a debugger; --keep-projects DIR writes every\n"
+    "project a step opens into DIR). --fault nan-weir, hang-weir or crash-weir switches on a deliberate\n"
+    "fault, to see it caught.\n";
 
 }  // namespace
 
