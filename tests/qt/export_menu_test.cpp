@@ -72,6 +72,9 @@ TEST(ExportMenu, TheCommandsSitInTheMenusAPersonLooksIn) {
     desk.window->clickTab(15);
     emit desk.menu("&File")->aboutToShow();
     EXPECT_TRUE(desk.action("&File", "Export &Table...")->isEnabled());
+    // Export PDF is greyed wherever Print is (the About page has no report).
+    desk.action("&File", "&Print...")->setEnabled(false);
+    EXPECT_FALSE(desk.action("&File", "Export P&DF...")->isEnabled());
 }
 
 // Export PDF runs Print's path (Compute, the project information, the report) and writes the

@@ -43,6 +43,11 @@ void InstallExportMenu(MainWindow& window, ui::Services& services, ExportHooks h
     auto* table = new QAction("Export &Table...", file);
     file->insertAction(before, pdf);
     file->insertAction(before, table);
+    // Export PDF is Print to a file: greyed where Print is (the About page has no report).
+    if (print) {
+        pdf->setEnabled(print->isEnabled());
+        QObject::connect(print, &QAction::enabledChanged, pdf, &QAction::setEnabled);
+    }
 
     QObject::connect(pdf, &QAction::triggered, &window, [&window, &services, hooks] {
         const QString name = ToQ(hooks.baseName());

@@ -245,6 +245,29 @@ int Gallery(const QString& dir, MainWindow& window) {
     return failures == 0 ? 0 : 1;
 }
 
+// One --set, --click or --f1 of a screenshot run, on the page shown.
+void RunScreenshotStep(MainWindow& window, const QString& kind, const QString& arg) {
+    ui::Form& form = *window.view(window.currentPage()).form();
+    if (kind == "--f1") {
+        if (window.onHelp) window.onHelp(form);
+    } else if (kind == "--click") {
+        window.view(window.currentPage()).act([&] { RunStep(form, "!" + arg.toStdString()); });
+    } else if (const qsizetype dot = arg.indexOf('.'); dot >= 0 && dot < arg.indexOf('=')) {
+        // WINDOW.tabStrip=INDEX chooses a page of an open result window.
+        for (FormWindow* w : OpenResultWindows())
+            if (QString::fromStdString(w->form()->name()) == arg.left(dot))
+                if (auto* c = w->form()->find(
+                        arg.mid(dot + 1, arg.indexOf('=') - dot - 1).toStdString());
+                    c && c->kind() == Kind::TabStrip)
+                    w->view().act([&] {
+                        static_cast<TabStrip*>(c)->clickTab(arg.mid(arg.indexOf('=') + 1).toInt() +
+                                                            1);
+                    });
+    } else {
+        window.view(window.currentPage()).act([&] { RunStep(form, arg.toStdString()); });
+    }
+}
+
 int Screenshot(const QStringList& args, const QString& file, MainWindow& window) {
     int page = 0;
     std::vector<std::pair<QString, QString>> steps;
@@ -254,37 +277,43 @@ int Screenshot(const QStringList& args, const QString& file, MainWindow& window)
         if (args[i] == "--set" || args[i] == "--click") steps.emplace_back(args[i], next);
         if (args[i] == "--f1") steps.emplace_back(args[i], QString());
     }
-    window.clickTab(page);
-    for (auto& [kind, arg] : steps) {
-        ui::Form& form = *window.view(window.currentPage()).form();
-        if (kind == "--f1") {
-            if (window.onHelp) window.onHelp(form);
-        } else if (kind == "--click") {
-            window.view(window.currentPage()).act([&] { RunStep(form, "!" + arg.toStdString()); });
-        } else if (const qsizetype dot = arg.indexOf('.'); dot >= 0 && dot < arg.indexOf('=')) {
-            // WINDOW.tabStrip=INDEX chooses a page of an open result window.
-            for (FormWindow* w : OpenResultWindows())
-                if (QString::fromStdString(w->form()->name()) == arg.left(dot))
-                    if (auto* c = w->form()->find(
-                            arg.mid(dot + 1, arg.indexOf('=') - dot - 1).toStdString());
-                        c && c->kind() == Kind::TabStrip)
-                        w->view().act([&] {
-                            static_cast<TabStrip*>(c)->clickTab(
-                                arg.mid(arg.indexOf('=') + 1).toInt() + 1);
-                        });
-        } else {
-            window.view(window.currentPage()).act([&] { RunStep(form, arg.toStdString()); });
-        }
-    }
     int status = 0;
-    QTimer::singleShot(500, &window, [&] {
+    bool taken = false;
+    // The picture is taken half a second after the last step, or half a second after a step
+    // opened a message box that waits for a person: then the box is in the picture, and it is
+    // closed so the run ends instead of waiting.
+    auto take = [&] {
+        if (taken) return;
+        taken = true;
         std::string why;
         status = SavePicture(window.screen()->grabWindow(0).toImage(), file, why) ? 0 : 1;
         if (status)
             std::fprintf(stderr, "vadocalc: %s cannot be written: %s\n", qPrintable(file),
                          why.c_str());
         window.closeGuard = nullptr;  // a picture taken, nothing to keep
+        while (QWidget* modal = QApplication::activeModalWidget()) {
+            if (auto* box = qobject_cast<QMessageBox*>(modal))
+                box->done(QMessageBox::Cancel);
+            else
+                modal->close();
+            if (QApplication::activeModalWidget() == modal) break;
+        }
         QApplication::quit();
+    };
+    QTimer modalWatch;
+    int modalTicks = 0;
+    QObject::connect(&modalWatch, &QTimer::timeout, &window, [&] {
+        modalTicks = QApplication::activeModalWidget() ? modalTicks + 1 : 0;
+        if (modalTicks >= 5) take();
+    });
+    modalWatch.start(100);
+    QTimer::singleShot(0, &window, [&] {
+        window.clickTab(page);
+        for (auto& [kind, arg] : steps) {
+            if (taken) return;
+            RunScreenshotStep(window, kind, arg);
+        }
+        QTimer::singleShot(500, &window, take);
     });
     QApplication::exec();
     return status;
