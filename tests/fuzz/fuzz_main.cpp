@@ -1,35 +1,27 @@
-// vadocalc-fuzz: the whole program, headless, driven by random sequences of a person's steps, with
-// its invariants checked after every step. A failure is shrunk to the fewest steps that still
-// fail and written as a replay file.
+// vadocalc-fuzz: the whole program, headless, driven by random sequences of a person's steps, with its
+// invariants checked after every step. A failure is shrunk to the fewest steps that still fail and
+// written as a replay file.
 #include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <string>
-#include <vector>
 
-#include "supervisor.h"
+#include "fuzz.h"
 
 namespace {
 
 constexpr const char* kUsage =
     "usage: vadocalc-fuzz [--seed N] [--first N] [--runs N] [--seconds S [--min-runs N]] [--jobs N]\n"
-    "                     [--max-steps N] [--step-limit S] [--out DIR] [--no-truncations]\n"
+    "                     [--max-steps N] [--step-limit S] [--out DIR] [--no-truncations] [--fault NAME]\n"
     "       vadocalc-fuzz --replay FILE [--no-fork] [--keep-projects DIR]\n"
-    "  --seed N         the run's seed (default 1); sequence k of a seed is always the same\n"
-    "  --first N        the number of the first sequence (default 0)\n"
-    "  --runs N         sequences at most (default 1000)\n"
-    "  --seconds S      stop starting sequences after S seconds\n"
-    "  --min-runs N     but not before N sequences\n"
-    "  --jobs N         processes running sequences side by side (default 1)\n"
-    "  --max-steps N    steps of a sequence at most (default 40)\n"
-    "  --step-limit S   seconds a step may take before it counts as a hang (default 30)\n"
-    "  --out DIR        where a failure's replay file is written (default .)\n"
-    "  --replay FILE    runs the steps of a replay file again\n"
-    "  --no-fork        ... in this process, for a debugger\n"
-    "  --keep-projects DIR  writes every project file a step opens into DIR\n"
-    "  --fault NAME     switches on a deliberate fault (nan-weir, hang-weir, crash-weir) to see it caught\n";
+    "Sequence N of a seed is always the same; --first is the first one's number (default 0), --runs the\n"
+    "most run (1000), --seconds a time to stop starting them but not before --min-runs, --jobs the\n"
+    "processes running them side by side, --max-steps their length at most (40), --step-limit the seconds\n"
+    "a step may take before it is a hang (30). A failure's replay file is written in --out (default .);\n"
+    "--replay runs one again (--no-fork in this process, for a debugger; --keep-projects DIR writes every\n"
+    "project a step opens into DIR). --fault nan-weir, hang-weir or crash-weir switches on a deliberate\n"
+    "fault, to see it caught.\n";
 
 }  // namespace
 
@@ -58,39 +50,26 @@ int main(int argc, char** argv) {
             else if (a == "--no-fork") fork = false;
             else if (a == "--keep-projects") o.setup.keepProjects = value();
             else if (a == "--no-truncations") o.truncations = false;
-            else if (a == "--fault") {
-                auto fault = vado::fuzz::FaultNamed(value());
-                if (!fault) throw std::invalid_argument("unknown fault " + args[i]);
-                o.setup.fault = *fault;
-            } else if (a == "-h" || a == "--help") {
-                std::cout << kUsage;
-                return 0;
-            } else {
-                throw std::invalid_argument("unknown option " + a);
-            }
+            else if (auto fault = a == "--fault" ? vado::fuzz::FaultNamed(value()) : std::nullopt) o.setup.fault = *fault;
+            else if (a == "--fault") throw std::invalid_argument("unknown fault " + args[i]);
+            else if (a == "-h" || a == "--help") return std::cout << kUsage, 0;
+            else throw std::invalid_argument("unknown option " + a);
         }
     } catch (const std::exception& e) {
-        std::cerr << "vadocalc-fuzz: " << e.what() << "\n" << kUsage;
-        return 2;
+        return std::cerr << "vadocalc-fuzz: " << e.what() << "\n" << kUsage, 2;
     }
-    // The program's folder and the project folder: a temporary one of this run's own, with a
-    // county list to choose from.
-    // In memory where there is such a folder: every reopen writes the project through to the disk.
+    // The program's folder and the project folder: a temporary one of this run's own, in memory where
+    // there is such a folder (every reopen writes the project through to it), with a county list.
     std::error_code ec;
     const auto temp = std::filesystem::is_directory("/dev/shm", ec) && access("/dev/shm", W_OK) == 0
                           ? std::filesystem::path("/dev/shm")
                           : std::filesystem::temp_directory_path(ec);
     const auto folder = temp / ("vadocalc-fuzz-" + std::to_string(getpid()));
-    std::filesystem::create_directories(folder, ec);
-    if (ec) {
-        std::cerr << "vadocalc-fuzz: cannot make a temporary folder: " << ec.message() << "\n";
-        return 2;
-    }
-    {
-        std::ofstream counties(folder / "rain.txt");
-        // One name in Latin-1, as an old county list may be written.
-        counties << "\"Adams\",1,2,3,4,5,6,7\n\"O'Brien, \"\"North\"\"\",1,2,3,4,5,6,7\nDo\xF1" "a Ana,1,2,3,4,5,6,7\n";
-    }
+    if (std::filesystem::create_directories(folder, ec); ec)
+        return std::cerr << "vadocalc-fuzz: cannot make a temporary folder: " << ec.message() << "\n", 2;
+    // One name in Latin-1, as an old county list may be written.
+    std::ofstream(folder / "rain.txt") << "\"Adams\",1,2,3,4,5,6,7\n\"O'Brien, \"\"North\"\"\",1,2,3,4,5,6,7\nDo\xF1"
+                                          "a Ana,1,2,3,4,5,6,7\n";
     o.setup.folder = folder.string();
     const int status = replay.empty() ? vado::fuzz::Fuzz(o, std::cout) : vado::fuzz::Replay(o, replay, fork, std::cout);
     std::filesystem::remove_all(folder, ec);

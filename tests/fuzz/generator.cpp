@@ -1,6 +1,10 @@
-#include "generator.h"
+// The random steps: what a person could do now, with the texts no field should be upset by.
+#include <cmath>
+#include <cstdio>
+#include <fstream>
 
 #include "app/catalogue.h"
+#include "fuzz.h"
 #include "person.h"
 #include "worked_examples.h"
 
@@ -10,41 +14,78 @@ namespace {
 
 using Verb = Step::Verb;
 
-// Mutations of a saved project (see documents.h).
-constexpr int kMutations = 9;
+std::string Fixed(double v, int decimals) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.*f", decimals, v);
+    return buffer;
+}
 
-std::vector<ui::Control*> UsableOf(const ui::Form& form, ui::Kind kind) {
+// A text for a field that is no number (a landowner, a site) or a table cell.
+std::string FreeText(Rng& rng) {
+    static const std::vector<std::string> words = {
+        "Hilltop Farm LLC", "O'Brien \"Bud\" & Sons", "Pond 3", "Adams", "PA", "M1", "A-2", "Main",
+        std::string(500, 'W'), "caf\xC3\xA9", "\xE6\xB0\xB4", "0.002", "10", "0.004", "25", "1/2"};
+    if (Chance(rng, 0.3)) return PickOf(rng, HostileTexts());
+    if (Chance(rng, 0.3)) return Fixed(std::uniform_real_distribution<double>(0, 200)(rng), Pick(rng, 0, 3));
+    return PickOf(rng, words);
+}
+
+// A text for a numeric field: a hostile text, or a number inside, at or just outside its range as its
+// declaration gives it (to the decimals its picture shows), or the text it starts with or its worked
+// example gives it.
+std::string FieldText(Rng& rng, const NumericField* f, const std::string& exampleText) {
+    const int roll = Pick(rng, 0, 99);
+    if (roll < 22 || !f) return roll < 12 || !f ? PickOf(rng, HostileTexts()) : FreeText(rng);
+    if (roll < 40) return !exampleText.empty() && Chance(rng, 0.6) ? exampleText : f->defaultText;
+    const auto point = f->format.find('.');
+    const int shown = point == std::string::npos ? 0 : static_cast<int>(f->format.size() - point - 1);
+    const int decimals = f->wholeNumber ? 0 : std::max(1, shown);
+    const double step = f->wholeNumber ? 1.0 : std::pow(10.0, -decimals);
+    const double hi = f->lo < f->hi ? f->hi : f->lo + 1000.0;
+    switch (Pick(rng, 0, 6)) {
+        case 0: return Fixed(f->lo, Pick(rng, 0, decimals));
+        case 1: return Fixed(hi, Pick(rng, 0, decimals));
+        case 2: return Fixed(f->lo - step, decimals);
+        case 3: return Fixed(hi + step, decimals);
+        case 4: return Fixed(f->lo + step, decimals);
+        default: {
+            const double v = std::uniform_real_distribution<double>(f->lo, hi)(rng);
+            return Fixed(v, f->wholeNumber ? 0 : Pick(rng, 0, decimals + 2));
+        }
+    }
+}
+
+std::vector<ui::Control*> UsableOf(const ui::Form& form, std::initializer_list<ui::Kind> kinds) {
     std::vector<ui::Control*> found;
-    for (ui::Control* c : test::Snapshot(form))
-        if (c->kind() == kind && test::Usable(form, *c)) found.push_back(c);
+    for (ui::Kind kind : kinds)
+        for (ui::Control* c : test::Snapshot(form))
+            if (c->kind() == kind && test::Usable(form, *c)) found.push_back(c);
     return found;
 }
 
-std::string ExampleText(const ui::Form& page, const std::string& field) {
-    if (const auto* e = test::WorkedExampleOf(page.name()))
-        for (const auto& step : e->example)
-            if (step.compare(0, field.size() + 1, field + "=") == 0) return step.substr(field.size() + 1);
-    return {};
-}
-
 std::optional<Step> TextStep(ui::Form& form, Rng& rng) {
-    std::vector<ui::Control*> boxes;
-    for (ui::Control* c : UsableOf(form, ui::Kind::TextBox))
-        if (!static_cast<ui::TextBox*>(c)->locked) boxes.push_back(c);
-    for (ui::Control* c : UsableOf(form, ui::Kind::ComboBox))
-        if (static_cast<ui::ComboBox*>(c)->style == ui::ComboBox::Style::DropDownCombo) boxes.push_back(c);
+    std::vector<ui::Control*> boxes = UsableOf(form, {ui::Kind::TextBox, ui::Kind::ComboBox});
+    std::erase_if(boxes, [](ui::Control* c) {
+        return c->kind() == ui::Kind::TextBox ? static_cast<ui::TextBox*>(c)->locked
+                                              : static_cast<ui::ComboBox*>(c)->style != ui::ComboBox::Style::DropDownCombo;
+    });
     if (boxes.empty()) return std::nullopt;
     ui::Control* c = PickOf(rng, boxes);
+    auto* box = c->kind() == ui::Kind::TextBox ? static_cast<ui::TextBox*>(c) : nullptr;
     const auto* calc = dynamic_cast<const CalculatorForm*>(&form);
-    const NumericField* field = calc && c->kind() == ui::Kind::TextBox ? calc->field(static_cast<ui::TextBox&>(*c)) : nullptr;
+    const NumericField* field = calc && box ? calc->field(*box) : nullptr;
     Step s{.verb = Verb::Type, .form = form.name(), .control = c->fullName()};
-    s.text = field ? FieldText(rng, field, ExampleText(form, c->fullName())) : FreeText(rng);
-    if (c->kind() == ui::Kind::TextBox && Chance(rng, 0.12)) {
-        // Typed key by key, through the key filter, and maybe Enter.
+    std::string example;
+    if (const auto* e = test::WorkedExampleOf(form.name()))
+        for (const auto& step : e->example)
+            if (step.rfind(s.control + "=", 0) == 0) example = step.substr(s.control.size() + 1);
+    s.text = field ? FieldText(rng, field, example) : FreeText(rng);
+    if (box && Chance(rng, 0.12)) {
+        // Typed key by key, through the key filter, and maybe Enter; a field that moves on with the
+        // arrows (a table's cell editor) gets some.
         s.verb = Verb::Keys;
         if (Chance(rng, 0.3)) s.text += "\b";
-        // A field that moves on with the arrows (a table's cell editor) gets some.
-        if (static_cast<ui::TextBox*>(c)->onKeyDown)
+        if (box->onKeyDown)
             for (int i = Pick(rng, 0, 3); i > 0; --i) s.text += static_cast<char>(Pick(rng, 0x11, 0x14));
         if (Chance(rng, 0.5)) s.text += "\r";
     }
@@ -52,38 +93,30 @@ std::optional<Step> TextStep(ui::Form& form, Rng& rng) {
 }
 
 std::optional<Step> ChoiceStep(ui::Form& form, Rng& rng) {
-    std::vector<ui::Control*> choices = UsableOf(form, ui::Kind::ComboBox);
-    for (auto kind : {ui::Kind::OptionButton, ui::Kind::CheckBox, ui::Kind::TabStrip}) {
-        auto more = UsableOf(form, kind);
-        choices.insert(choices.end(), more.begin(), more.end());
-    }
-    std::erase_if(choices, [&](ui::Control* c) { return c->kind() == ui::Kind::TabStrip && c->name() == "tabStrip" &&
-                                                         dynamic_cast<CatalogueForm*>(&form); });
+    auto choices = UsableOf(form, {ui::Kind::ComboBox, ui::Kind::OptionButton, ui::Kind::CheckBox, ui::Kind::TabStrip});
+    // A page's own tab strip is the tab step's.
+    std::erase_if(choices, [&](ui::Control* c) {
+        return c->kind() == ui::Kind::TabStrip && c->name() == "tabStrip" && dynamic_cast<CatalogueForm*>(&form);
+    });
     if (choices.empty()) return std::nullopt;
     ui::Control* c = PickOf(rng, choices);
     Step s{.verb = Verb::Choose, .form = form.name(), .control = c->fullName()};
-    switch (c->kind()) {
-        case ui::Kind::ComboBox: {
-            const int n = static_cast<ui::ComboBox*>(c)->listCount();
-            if (n == 0) return std::nullopt;
-            s.a = Pick(rng, 0, n - 1);
-            break;
-        }
-        case ui::Kind::OptionButton:
-            s.control = c->name();
-            s.a = c->index();
-            break;
-        case ui::Kind::CheckBox:
-            s.a = Pick(rng, 0, 1);
-            break;
-        default:
-            s.a = Pick(rng, 1, static_cast<int>(static_cast<ui::TabStrip*>(c)->tabs.size()));
+    if (c->kind() == ui::Kind::ComboBox) {
+        const int n = static_cast<ui::ComboBox*>(c)->listCount();
+        if (n == 0) return std::nullopt;
+        s.a = Pick(rng, 0, n - 1);
+    } else if (c->kind() == ui::Kind::OptionButton) {
+        s.control = c->name();
+        s.a = c->index();
+    } else {
+        s.a = c->kind() == ui::Kind::CheckBox ? Pick(rng, 0, 1)
+                                              : Pick(rng, 1, static_cast<int>(static_cast<ui::TabStrip*>(c)->tabs.size()));
     }
     return s;
 }
 
 std::optional<Step> GridStep(ui::Form& form, Rng& rng) {
-    auto grids = UsableOf(form, ui::Kind::Grid);
+    auto grids = UsableOf(form, {ui::Kind::Grid});
     if (grids.empty()) return std::nullopt;
     auto& g = static_cast<ui::Grid&>(*PickOf(rng, grids));
     Step s{.form = form.name(), .control = g.fullName()};
@@ -98,75 +131,78 @@ std::optional<Step> GridStep(ui::Form& form, Rng& rng) {
         return s;
     }
     if (g.rows() == 0 || g.cols() == 0) return std::nullopt;
-    auto row = [&] { return Pick(rng, 0, g.rows() - 1); };
-    auto col = [&] { return Pick(rng, 0, g.cols() - 1); };
     if (roll < (editable ? 7 : 4)) {
         s.verb = g.onDblClick && Chance(rng, 0.4) ? Verb::DblClick : Verb::Move;
-        s.a = row();
-        s.b = s.verb == Verb::Move ? col() : 0;
+        s.a = Pick(rng, 0, g.rows() - 1);
+        s.b = s.verb == Verb::Move ? Pick(rng, 0, g.cols() - 1) : 0;
     } else if (roll < (editable ? 9 : 7)) {
         s.verb = Verb::Copy;
         auto data = [&](int n, int fixed) { return Pick(rng, std::min(fixed, n - 1), n - 1); };
         s.a = data(g.rows(), g.fixedRows), s.b = data(g.cols(), g.fixedCols);
         s.c = data(g.rows(), g.fixedRows), s.d = data(g.cols(), g.fixedCols);
     } else {
-        // Ctrl+C with nothing more, C alone, an arrow, Delete, Enter.
+        // Ctrl+C with nothing more, C alone, an arrow, Delete, Enter, Ctrl+A.
         static const std::vector<std::pair<int, int>> keys = {
             {67, 2}, {67, 0}, {0x01000013, 0}, {0x01000015, 0}, {0x01000007, 0}, {0x01000004, 0}, {65, 2}};
         const auto& k = PickOf(rng, keys);
-        s.verb = Verb::GridKey;
-        s.a = k.first;
-        s.b = k.second;
+        s.verb = Verb::GridKey, s.a = k.first, s.b = k.second;
     }
     return s;
 }
 
-// A command button; Print buttons print through the dialog, Exit buttons are left alone (they end
-// the program).
+// A command button; Print buttons print through the dialog, a page's Exit is left alone (it ends the
+// program).
 std::optional<Step> ButtonStep(ui::Form& form, Rng& rng, bool print) {
-    std::vector<ui::Control*> buttons;
-    for (ui::Control* c : UsableOf(form, ui::Kind::CommandButton)) {
-        const bool isPrint = c->name() == "cmdPrint";
-        const bool ends = c->name() == "cmdExit" && dynamic_cast<CatalogueForm*>(&form);
-        if (!ends && isPrint == print) buttons.push_back(c);
-    }
+    auto buttons = UsableOf(form, {ui::Kind::CommandButton});
+    std::erase_if(buttons, [&](ui::Control* c) {
+        return (c->name() == "cmdExit" && dynamic_cast<CatalogueForm*>(&form)) || (c->name() == "cmdPrint") != print;
+    });
     if (buttons.empty()) return std::nullopt;
     return Step{.verb = print ? Verb::Print : Verb::Click, .form = form.name(), .control = PickOf(rng, buttons)->fullName()};
 }
 
+// A step on one of: the dialog, a result window, the project file, weighted by a roll of 0 to 9.
 std::optional<Step> DialogStep(ui::Form& dialog, Rng& rng) {
     const int roll = Pick(rng, 0, 9);
-    if (roll < 4)
-        if (auto s = TextStep(dialog, rng)) return s;
-    if (roll < 6)
-        if (auto s = GridStep(dialog, rng)) return s;
-    if (roll < 7)
-        if (auto s = ChoiceStep(dialog, rng)) return s;
-    return ButtonStep(dialog, rng, false);
+    std::optional<Step> s;
+    if (roll < 4) s = TextStep(dialog, rng);
+    if (!s && roll < 6) s = GridStep(dialog, rng);
+    if (!s && roll < 7) s = ChoiceStep(dialog, rng);
+    return s ? s : ButtonStep(dialog, rng, false);
 }
 
 std::optional<Step> WindowStep(Program& p, Rng& rng) {
-    std::vector<ui::Form*> open;
-    for (ui::Form* w : p.module.resultWindows())
-        if (w->visible()) open.push_back(w);
+    std::vector<ui::Form*> open = p.module.resultWindows();
+    std::erase_if(open, [](ui::Form* w) { return !w->visible(); });
     if (open.empty()) return std::nullopt;
     ui::Form& w = *PickOf(rng, open);
     const int roll = Pick(rng, 0, 9);
-    if (roll < 4) return ButtonStep(w, rng, true);
-    if (roll < 6) return ChoiceStep(w, rng);
-    if (roll < 8) return GridStep(w, rng);
-    return ButtonStep(w, rng, false);
+    return roll < 4 ? ButtonStep(w, rng, true) : roll < 6 ? ChoiceStep(w, rng) : roll < 8 ? GridStep(w, rng) : ButtonStep(w, rng, false);
 }
 
-std::optional<Step> ProjectStep(Rng& rng) {
+Step ProjectStep(Rng& rng) {
     const int roll = Pick(rng, 0, 9);
-    if (roll < 4) return Step{.verb = Verb::Reopen};
-    if (roll < 6) return Step{.verb = Verb::Open};
-    if (roll < 7) return Step{.verb = Verb::New};
-    return Step{.verb = Verb::Mutate, .a = Pick(rng, 0, kMutations - 1), .seed = rng()};
+    if (roll >= 7) return Step{.verb = Verb::Mutate, .a = Pick(rng, 0, kMutationKinds - 1), .seed = rng()};
+    return Step{.verb = roll < 4 ? Verb::Reopen : roll < 6 ? Verb::Open : Verb::New};
 }
 
 }  // namespace
+
+int Pick(Rng& rng, int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); }
+
+bool Chance(Rng& rng, double p) { return std::uniform_real_distribution<double>(0, 1)(rng) < p; }
+
+const std::vector<std::string>& HostileTexts() {
+    static const std::vector<std::string> texts = [] {
+        std::vector<std::string> t;
+        std::ifstream in(VADO_FUZZ_HOSTILE, std::ios::binary);
+        for (std::string line; std::getline(in, line);)
+            if (size_t pos = 0; auto text = Unquote(line, pos)) t.push_back(*text);
+        if (t.empty()) throw std::runtime_error("no texts in " VADO_FUZZ_HOSTILE);
+        return t;
+    }();
+    return texts;
+}
 
 Step Generate(Program& p, Rng& rng) {
     if (!p.services.modalStack.empty()) {

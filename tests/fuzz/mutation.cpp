@@ -1,15 +1,14 @@
-#include "mutation.h"
-
+// Saved projects damaged the ways a file on disk or edited by hand is.
+#include <cstring>
 #include <nlohmann/json.hpp>
-#include <random>
-#include <vector>
+
+#include "fuzz.h"
 
 namespace vado::fuzz {
 
 namespace {
 
 using Json = nlohmann::ordered_json;
-using Rng = std::mt19937_64;
 
 size_t Below(Rng& rng, size_t n) { return n == 0 ? 0 : std::uniform_int_distribution<size_t>(0, n - 1)(rng); }
 
@@ -20,56 +19,28 @@ void Collect(Json& j, std::vector<Json*>& all) {
         for (auto& child : j) Collect(child, all);
 }
 
-Json* AnyValue(Json& doc, Rng& rng) {
-    std::vector<Json*> all;
-    Collect(doc, all);
-    // The root stays an object more often than not: its members are where the reading happens.
-    return all[1 + Below(rng, all.size() - 1)];
-}
-
 // A member of one of the document's objects: the object and where the member is in it.
 std::pair<Json*, Json::iterator> AnyMember(Json& doc, Rng& rng) {
-    std::vector<Json*> all, objects;
+    std::vector<Json*> all;
     Collect(doc, all);
-    for (Json* j : all)
-        if (j->is_object() && !j->empty()) objects.push_back(j);
-    Json* object = objects[Below(rng, objects.size())];
-    auto it = object->begin();
-    std::advance(it, static_cast<long>(Below(rng, object->size())));
-    return {object, it};
+    std::erase_if(all, [](Json* j) { return !j->is_object() || j->empty(); });
+    Json* object = all[Below(rng, all.size())];
+    return {object, std::next(object->begin(), static_cast<long>(Below(rng, object->size())))};
 }
 
 // A value of another type than `j`.
 Json OtherType(const Json& j, Rng& rng) {
-    const std::vector<Json> others = {Json(nullptr), Json(true), Json(7), Json(-1.5), Json("12"), Json::array({1, "2"}),
-                                      Json::object({{"x", 1}})};
-    for (;;) {
-        const Json& v = others[Below(rng, others.size())];
-        if (v.type() != j.type()) return v;
-    }
+    const std::vector<Json> others = {nullptr, true, 7, -1.5, "12", Json::array({1, "2"}), Json::object({{"x", 1}})};
+    for (;;)
+        if (const Json& v = others[Below(rng, others.size())]; v.type() != j.type()) return v;
 }
 
-// Text-level: the number token put in place of the value marked by `marker`.
-std::string Replace(const std::string& text, const std::string& marker, const std::string& with) {
-    const auto at = text.find(marker);
-    return at == std::string::npos ? text : text.substr(0, at) + with + text.substr(at + marker.size());
-}
-
-// The positions just inside the quotes of the document's strings.
-std::vector<size_t> StringPositions(const std::string& text) {
-    std::vector<size_t> at;
-    bool inside = false;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\\') {
-            ++i;
-            continue;
-        }
-        if (text[i] == '"') {
-            inside = !inside;
-            if (inside) at.push_back(i + 1);
-        }
-    }
-    return at;
+// The document with the value a marker was put in for written as `with`, text that may be no JSON.
+const char* const kMarker = "@@vado-fuzz-value@@";
+std::string Replaced(const Json& doc, const std::string& with) {
+    std::string text = doc.dump(1);
+    const auto at = text.find(std::string("\"") + kMarker + "\"");
+    return at == std::string::npos ? text : text.replace(at, std::strlen(kMarker) + 2, with);
 }
 
 }  // namespace
@@ -91,12 +62,6 @@ std::string SmallProject(const std::string& project) {
     }
 }
 
-namespace {
-
-const char* const kMarker = "\"@@vado-fuzz-value@@\"";
-
-}  // namespace
-
 const char* MutationName(int kind) {
     static const char* const names[kMutationKinds] = {"cut short",     "wrong type",   "number",
                                                       "deep nesting",  "long string",  "invalid UTF-8",
@@ -107,7 +72,6 @@ const char* MutationName(int kind) {
 std::string Mutate(const std::string& project, int kind, std::uint64_t seed) {
     Rng rng(seed);
     kind = ((kind % kMutationKinds) + kMutationKinds) % kMutationKinds;
-    // Cut short: a small project (the page shown alone) with the seed's number of bytes left.
     if (kind == 0) {
         const std::string small = SmallProject(project);
         return small.substr(0, small.empty() ? 0 : seed % small.size());
@@ -118,54 +82,50 @@ std::string Mutate(const std::string& project, int kind, std::uint64_t seed) {
         return text;
     }
     if (kind == 5) {
+        // A bad sequence just inside the quotes of one of the document's strings.
         static const std::vector<std::string> bad = {"\xFF", "\xC3", "\xED\xA0\x80", "\xF8\x88\x80\x80\x80", "\x80"};
-        const auto at = StringPositions(project);
+        std::vector<size_t> at;
+        for (size_t i = 0, inside = 0; i < project.size(); ++i)
+            if (project[i] == '\\') ++i;
+            else if (project[i] == '"' && (inside = !inside)) at.push_back(i + 1);
         if (at.empty()) return project;
         const size_t pos = at[Below(rng, at.size())];
         return project.substr(0, pos) + bad[Below(rng, bad.size())] + project.substr(pos);
     }
-    Json doc;
-    try {
-        doc = Json::parse(project);
-    } catch (const Json::exception&) {
-        return project;
-    }
+    Json doc = Json::parse(project, nullptr, false);
     if (!doc.is_object() || doc.empty()) return project;
-    Json* target = AnyValue(doc, rng);
+    std::vector<Json*> all;
+    Collect(doc, all);
+    // Never the root: its members are where the reading happens.
+    Json* target = all[1 + Below(rng, all.size() - 1)];
     switch (kind) {
-        case 1:
-            *target = OtherType(*target, rng);
-            return doc.dump(1);
+        case 1: *target = OtherType(*target, rng); return doc.dump(1);
         case 2: {
             // Numbers JSON can carry and numbers no double can hold, put in as text.
             static const std::vector<std::string> numbers = {
                 "1e999", "-1e999", "1e308", "-1", "0", "-0", "1.5", "2147483648", "-2147483649",
                 "9223372036854775808", "18446744073709551616", "1e-999", "32768", "99999999999999999999999"};
-            *target = "@@vado-fuzz-value@@";
-            return Replace(doc.dump(1), kMarker, numbers[Below(rng, numbers.size())]);
+            *target = kMarker;
+            return Replaced(doc, numbers[Below(rng, numbers.size())]);
         }
         case 3: {
             const size_t depth = 1000 + Below(rng, 200000);
-            *target = "@@vado-fuzz-value@@";
+            *target = kMarker;
             const bool arrays = Below(rng, 2) == 0;
             std::string nested;
             for (size_t i = 0; i < depth; ++i) nested += arrays ? "[" : "{\"a\":";
             nested += "1";
             for (size_t i = 0; i < depth; ++i) nested += arrays ? "]" : "}";
-            return Replace(doc.dump(1), kMarker, nested);
+            return Replaced(doc, nested);
         }
-        case 4:
-            *target = std::string(1000 + Below(rng, 300000), "0123456789.Ee-x"[Below(rng, 15)]);
-            return doc.dump(1);
+        case 4: *target = std::string(1000 + Below(rng, 300000), "0123456789.Ee-x"[Below(rng, 15)]); return doc.dump(1);
         case 6: {
             // A key of an object given again with another value: the parser keeps one of them.
             auto [object, it] = AnyMember(doc, rng);
-            const std::string key = it.key();
-            const std::string original = it.value().dump(), other = OtherType(it.value(), rng).dump();
-            (*object)[key] = "@@vado-fuzz-value@@";
+            const std::string key = it.key(), original = it.value().dump(), other = OtherType(it.value(), rng).dump();
+            (*object)[key] = kMarker;
             const bool otherFirst = Below(rng, 2) == 0;
-            return Replace(doc.dump(1), kMarker,
-                           (otherFirst ? other : original) + ", " + Json(key).dump() + ": " + (otherFirst ? original : other));
+            return Replaced(doc, (otherFirst ? other : original) + ", " + Json(key).dump() + ": " + (otherFirst ? original : other));
         }
         default: {
             // A member removed, or renamed to something this version does not know.

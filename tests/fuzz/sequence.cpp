@@ -1,9 +1,6 @@
-#include "sequence.h"
-
+// Sequences of steps, each step followed by every check; and the shrinking of a failing one.
 #include "app/project_file.h"
-#include "documents.h"
-#include "generator.h"
-#include "mutation.h"
+#include "fuzz.h"
 
 namespace vado::fuzz {
 
@@ -19,20 +16,27 @@ std::uint64_t Mix(std::uint64_t seed, std::uint64_t number) {
     return z ^ (z >> 31);
 }
 
-std::optional<Failure> Document(std::unique_ptr<Program>& p, const Step& s, bool& done) {
-    // The File menu waits while a dialog is open.
-    done = p->services.modalStack.empty();
-    if (!done) return std::nullopt;
-    switch (s.verb) {
-        case Verb::Reopen: return Reopen(p);
-        case Verb::Open: return OpenInPlace(*p, false);
-        case Verb::New: return OpenInPlace(*p, true);
-        default: return OpenMutated(*p, s.a, s.seed);
+// One step and every check after it, on a program a reopen may replace.
+std::optional<Failure> RunStep(std::unique_ptr<Program>& p, const Step& s) {
+    const Program* before = p.get();
+    size_t messages = p->services.messages.size(), jobs = p->jobs().size();
+    try {
+        // The File menu waits while a dialog is open.
+        bool done = !s.onProject() ? Perform(*p, s) : p->services.modalStack.empty();
+        std::optional<Failure> failure;
+        if (s.onProject() && done)
+            failure = s.verb == Verb::Reopen ? Reopen(p)
+                      : s.verb == Verb::Mutate ? OpenMutated(*p, s.a, s.seed)
+                                               : OpenInPlace(*p, s.verb == Verb::New);
+        if (failure) return failure;
+        ++(done ? Counted().done : Counted().idle)[static_cast<size_t>(s.verb)];
+        // A reopen carries on in a fresh program: everything in it is new.
+        if (p.get() != before) messages = jobs = 0;
+        Counted().reports += static_cast<long>(p->jobs().size() - jobs);
+        return CheckStep(*p, messages, jobs);
+    } catch (const std::exception& e) {
+        return Failure{"exception", p->page().name(), e.what()};
     }
-}
-
-bool OnDocument(const Step& s) {
-    return s.verb == Verb::Reopen || s.verb == Verb::Open || s.verb == Verb::New || s.verb == Verb::Mutate;
 }
 
 }  // namespace
@@ -42,39 +46,16 @@ Tally& Counted() {
     return tally;
 }
 
-std::optional<Failure> RunStep(std::unique_ptr<Program>& p, const Step& s) {
-    const Program* before = p.get();
-    Mark mark = MarkOf(*p);
-    try {
-        bool done = false;
-        if (OnDocument(s)) {
-            if (auto failure = Document(p, s, done)) return failure;
-        } else {
-            done = Perform(*p, s);
-        }
-        ++(done ? Counted().done : Counted().idle)[static_cast<size_t>(s.verb)];
-        // A reopen carries on in a fresh program: everything in it is new.
-        if (p.get() != before) mark = Mark{};
-        Counted().reports += static_cast<long>(p->jobs().size() - mark.jobs);
-        if (auto failure = CheckStep(*p, mark)) return failure;
-        for (size_t i = mark.jobs; i < p->jobs().size(); ++i)
-            if (auto failure = CheckReprint(*p, p->jobs()[i])) return failure;
-    } catch (const std::exception& e) {
-        return Failure{"exception", p->page().name(), e.what()};
-    }
-    return std::nullopt;
-}
-
 SequenceResult RunRandom(const Setup& setup, std::uint64_t seed, std::uint64_t number, int maxSteps,
                          const StepObserver& observer) {
     Rng rng(Mix(seed, number));
     const int count = Pick(rng, 1, maxSteps);
     SequenceResult result;
     auto program = std::make_unique<Program>(setup);
-    for (int i = 0; i < count; ++i) {
+    for (int i = 0; i < count && !result.failure; ++i) {
         result.steps.push_back(Generate(*program, rng));
         if (observer) observer(result.steps);
-        if ((result.failure = RunStep(program, result.steps.back()))) break;
+        result.failure = RunStep(program, result.steps.back());
     }
     return result;
 }
@@ -82,10 +63,10 @@ SequenceResult RunRandom(const Setup& setup, std::uint64_t seed, std::uint64_t n
 SequenceResult RunSteps(const Setup& setup, const std::vector<Step>& steps, const StepObserver& observer) {
     SequenceResult result;
     auto program = std::make_unique<Program>(setup);
-    for (const Step& s : steps) {
-        result.steps.push_back(s);
+    for (size_t i = 0; i < steps.size() && !result.failure; ++i) {
+        result.steps.push_back(steps[i]);
         if (observer) observer(result.steps);
-        if ((result.failure = RunStep(program, s))) break;
+        result.failure = RunStep(program, steps[i]);
     }
     return result;
 }
@@ -98,17 +79,36 @@ SequenceResult SweepTruncations(const Setup& setup, long& cuts, const StepObserv
     auto program = std::make_unique<Program>(setup);
     for (const Step& s : start) RunStep(program, s);
     const size_t size = SmallProject(project::Save(program->module)).size();
+    // Cut `cut` bytes from the start are what is left of the file.
     for (size_t cut = 0; cut < size; ++cut, ++cuts) {
-        // Cut `cut` bytes from the start are what is left of the file.
-        std::vector<Step> steps = start;
-        steps.push_back({.verb = Verb::Mutate, .a = 0, .seed = cut});
-        if (observer) observer(steps);
-        if ((result.failure = RunStep(program, steps.back()))) {
-            result.steps = steps;
-            return result;
-        }
+        result.steps = start;
+        result.steps.push_back({.verb = Verb::Mutate, .a = 0, .seed = cut});
+        if (observer) observer(result.steps);
+        if ((result.failure = RunStep(program, result.steps.back()))) return result;
     }
     return result;
+}
+
+std::vector<Step> Shrink(std::vector<Step> steps, const std::function<bool(const std::vector<Step>&)>& fails) {
+    // Delta debugging: chunks are left out while the failure stays, then smaller chunks, down to single
+    // steps, until leaving out any one step makes it pass.
+    size_t chunks = 2;
+    while (steps.size() >= 2) {
+        const size_t size = (steps.size() + chunks - 1) / chunks;
+        bool removed = false;
+        for (size_t start = 0; start < steps.size() && !removed; start += size) {
+            std::vector<Step> rest(steps.begin(), steps.begin() + static_cast<long>(start));
+            rest.insert(rest.end(), steps.begin() + static_cast<long>(std::min(start + size, steps.size())), steps.end());
+            if ((removed = !rest.empty() && fails(rest))) {
+                steps = std::move(rest);
+                chunks = std::max<size_t>(chunks - 1, 2);
+            }
+        }
+        if (removed) continue;
+        if (size == 1) break;
+        chunks = std::min(chunks * 2, steps.size());
+    }
+    return steps;
 }
 
 }  // namespace vado::fuzz

@@ -1,6 +1,5 @@
-#include "markdown.h"
+#include "manual.h"
 
-#include <cctype>
 #include <regex>
 #include <sstream>
 
@@ -10,202 +9,135 @@ namespace {
 
 std::string Trim(const std::string& s) {
     const auto first = s.find_first_not_of(" \t\r");
-    if (first == std::string::npos) return "";
-    return s.substr(first, s.find_last_not_of(" \t\r") - first + 1);
+    return first == std::string::npos ? "" : s.substr(first, s.find_last_not_of(" \t\r") - first + 1);
 }
 
-std::vector<std::string> Lines(const std::string& text) {
+bool IsRow(const std::string& line) { return Trim(line).rfind('|', 0) == 0; }
+
+// The lines of a text; with `readable`, comments dropped and fenced code blanked, so nothing there
+// counts as a link, a heading or a name.
+std::vector<std::string> Lines(std::string text, bool readable) {
+    for (size_t at = text.find("<!--"); readable && at != std::string::npos; at = text.find("<!--", at))
+        text.erase(at, text.find("-->", at) == std::string::npos ? std::string::npos : text.find("-->", at) + 3 - at);
     std::vector<std::string> lines;
     std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-}
-
-bool IsFence(const std::string& line) { return Trim(line).rfind("```", 0) == 0; }
-
-bool IsSeparator(const std::string& line) {
-    const std::string t = Trim(line);
-    return t.size() > 2 && t[0] == '|' && t.find_first_not_of("|-: ") == std::string::npos;
-}
-
-bool IsRow(const std::string& line) { return Trim(line).rfind("|", 0) == 0; }
-
-// Lines blanked inside fenced code and comments, so nothing there counts as a link or a name.
-std::vector<std::string> ReadableLines(const std::string& text) {
-    std::vector<std::string> lines = Lines(text);
     bool fenced = false;
-    for (auto& line : lines) {
-        if (IsFence(line)) {
-            fenced = !fenced;
-            line.clear();
-        } else if (fenced) {
-            line.clear();
-        }
+    for (std::string line; std::getline(in, line);) {
+        const bool fence = readable && Trim(line).rfind("```", 0) == 0;
+        fenced = fenced != fence;
+        lines.push_back(fence || (readable && fenced) ? "" : line);
     }
     return lines;
 }
 
-std::string StripComments(std::string text) {
-    for (size_t at = text.find("<!--"); at != std::string::npos; at = text.find("<!--", at)) {
-        const size_t end = text.find("-->", at);
-        text.erase(at, end == std::string::npos ? std::string::npos : end + 3 - at);
+// The cells of a table row, trimmed, with "\|" read as "|".
+std::vector<std::string> SplitRow(const std::string& line) {
+    std::string t = Trim(line);
+    if (!t.empty() && t.front() == '|') t.erase(0, 1);
+    if (!t.empty() && t.back() == '|' && (t.size() < 2 || t[t.size() - 2] != '\\')) t.pop_back();
+    std::vector<std::string> cells(1);
+    for (size_t i = 0; i < t.size(); ++i) {
+        if (t[i] == '\\' && i + 1 < t.size() && t[i + 1] == '|') cells.back() += t[++i];
+        else if (t[i] == '|') cells.emplace_back();
+        else cells.back() += t[i];
     }
-    return text;
+    for (auto& cell : cells) cell = Trim(cell);
+    return cells;
 }
 
-// A table starting at line i (a row followed by a separator), or nothing.
+// A table starting at line i (a row followed by a separator), or nothing; i is moved past it.
 bool ReadTable(const std::vector<std::string>& lines, size_t& i, Table& table) {
-    if (i + 1 >= lines.size() || !IsRow(lines[i]) || !IsSeparator(lines[i + 1])) return false;
+    const std::string below = i + 1 < lines.size() ? Trim(lines[i + 1]) : "";
+    if (!IsRow(lines[i]) || below.size() <= 2 || below[0] != '|' || below.find_first_not_of("|-: ") != std::string::npos)
+        return false;
     table = Table{static_cast<int>(i) + 1, SplitRow(lines[i]), {}};
     for (i += 2; i < lines.size() && IsRow(lines[i]); ++i) table.rows.push_back(SplitRow(lines[i]));
     return true;
 }
 
-}  // namespace
-
-std::vector<std::string> SplitRow(const std::string& line) {
-    std::string t = Trim(line);
-    if (!t.empty() && t.front() == '|') t.erase(0, 1);
-    if (!t.empty() && t.back() == '|' && (t.size() < 2 || t[t.size() - 2] != '\\')) t.pop_back();
-    std::vector<std::string> cells;
-    std::string cell;
-    for (size_t i = 0; i < t.size(); ++i) {
-        if (t[i] == '\\' && i + 1 < t.size() && t[i + 1] == '|') {
-            cell += '|';
-            ++i;
-        } else if (t[i] == '|') {
-            cells.push_back(Trim(cell));
-            cell.clear();
-        } else {
-            cell += t[i];
-        }
-    }
-    cells.push_back(Trim(cell));
-    return cells;
+// Every match of `pattern` in the readable lines: the line and the submatches.
+template <class F>
+void Matches(const std::string& text, const std::regex& pattern, F found) {
+    const auto lines = Lines(text, true);
+    for (size_t i = 0; i < lines.size(); ++i)
+        for (std::sregex_iterator it(lines[i].begin(), lines[i].end(), pattern), end; it != end; ++it)
+            found(static_cast<int>(i) + 1, *it);
 }
+
+}  // namespace
 
 std::vector<Table> Tables(const std::string& text) {
     std::vector<Table> tables;
-    const std::vector<std::string> lines = ReadableLines(text);
-    for (size_t i = 0; i < lines.size();) {
-        Table table;
-        if (ReadTable(lines, i, table))
-            tables.push_back(std::move(table));
-        else
-            ++i;
-    }
+    const auto lines = Lines(text, true);
+    for (size_t i = 0; i < lines.size();)
+        if (Table table; ReadTable(lines, i, table)) tables.push_back(std::move(table));
+        else ++i;
     return tables;
-}
-
-std::string Slug(const std::string& heading) {
-    std::string slug;
-    for (unsigned char c : Trim(heading)) {
-        if (std::isalnum(c) || c == '-' || c == '_' || c >= 0x80)
-            slug += static_cast<char>(std::tolower(c));
-        else if (c == ' ')
-            slug += '-';
-    }
-    return slug;
 }
 
 std::vector<std::string> Anchors(const std::string& text) {
     std::vector<std::string> anchors;
-    static const std::regex heading(R"(^#{1,6}\s+(.*?)\s*#*\s*$)");
-    static const std::regex named(R"re((?:name|id)="([^"]+)")re");
-    for (const std::string& line : ReadableLines(StripComments(text))) {
-        std::smatch m;
-        if (std::regex_match(line, m, heading)) {
-            // A heading's anchor is made from its text, tags left out.
-            anchors.push_back(Slug(std::regex_replace(m[1].str(), std::regex("<[^>]*>"), "")));
-        }
-        for (std::sregex_iterator it(line.begin(), line.end(), named), end; it != end; ++it)
-            anchors.push_back((*it)[1].str());
-    }
+    static const std::regex heading(R"(^#{1,6}\s+(.*?)\s*#*\s*$)"), named(R"re((?:name|id)="([^"]+)")re");
+    Matches(text, named, [&](int, const std::smatch& m) { anchors.push_back(m[1].str()); });
+    Matches(text, heading, [&](int, const std::smatch& m) {
+        // A heading's anchor is made from its text, tags left out.
+        std::string slug;
+        for (unsigned char c : std::regex_replace(m[1].str(), std::regex("<[^>]*>"), ""))
+            if (std::isalnum(c) || c == '-' || c == '_' || c >= 0x80) slug += static_cast<char>(std::tolower(c));
+            else if (c == ' ') slug += '-';
+        anchors.push_back(slug);
+    });
     return anchors;
 }
 
 std::vector<Link> Links(const std::string& text) {
     std::vector<Link> links;
-    static const std::regex markdown(R"((!?)\[[^\]]*\]\(([^)\s]+)(?:\s+"[^"]*")?\))");
-    static const std::regex html(R"re(<(a|img)\s[^>]*(?:href|src)="([^"]+)")re");
-    const std::vector<std::string> lines = ReadableLines(StripComments(text));
-    for (size_t i = 0; i < lines.size(); ++i) {
-        const std::string& line = lines[i];
-        for (std::sregex_iterator it(line.begin(), line.end(), markdown), end; it != end; ++it)
-            links.push_back({static_cast<int>(i) + 1, (*it)[2].str(), (*it)[1].str() == "!"});
-        for (std::sregex_iterator it(line.begin(), line.end(), html), end; it != end; ++it)
-            links.push_back({static_cast<int>(i) + 1, (*it)[2].str(), (*it)[1].str() == "img"});
-    }
+    static const std::regex link(R"re((!?)\[[^\]]*\]\(([^)\s]+)(?:\s+"[^"]*")?\)|<(a|img)\s[^>]*(?:href|src)="([^"]+)")re");
+    Matches(text, link, [&](int line, const std::smatch& m) {
+        const bool html = m[3].matched;
+        links.push_back({line, m[html ? 4 : 2].str(), html ? m[3] == "img" : m[1] == "!"});
+    });
     return links;
 }
 
 std::string VisibleText(const std::string& text) {
     std::string out;
-    for (const std::string& line : ReadableLines(StripComments(text))) {
-        std::string l = std::regex_replace(line, std::regex(R"(\]\([^)]*\))"), "]");
-        l = std::regex_replace(l, std::regex(R"(<[^>]*>)"), " ");
-        out += l + "\n";
-    }
+    for (const std::string& line : Lines(text, true))
+        out += std::regex_replace(std::regex_replace(line, std::regex(R"(\]\([^)]*\))"), "]"), std::regex("<[^>]*>"), " ") + "\n";
     return out;
 }
 
 std::vector<Example> Examples(const std::string& text, std::string& error) {
     std::vector<Example> examples;
-    const std::vector<std::string> lines = Lines(text);
+    const auto lines = Lines(text, false);
     static const std::regex press(R"((?:^|[^A-Za-z])[Pp]ress \*\*([^*]+)\*\*)");
     static const std::regex message(R"(^>\s*\*\*([^*]+)\*\*:\s*(.*?)\s*$)");
-    Example* current = nullptr;
+    bool inside = false;
     for (size_t i = 0; i < lines.size();) {
-        const std::string line = Trim(lines[i]);
-        const int number = static_cast<int>(i) + 1;
-        if (line == "<!-- example -->") {
-            if (current) {
-                error = "line " + std::to_string(number) + ": an example starts inside another";
-                return {};
-            }
-            examples.push_back({number, {}});
-            current = &examples.back();
-            ++i;
-            continue;
-        }
-        if (line == "<!-- end example -->") {
-            if (i > 0 && IsRow(lines[i - 1])) {
-                // Markdown takes a line right under a table for one of its rows.
-                error = "line " + std::to_string(number) +
-                        ": leave a blank line between a table and the example's end";
-                return {};
-            }
-            if (!current) {
-                error = "line " + std::to_string(number) + ": an example ends that never began";
-                return {};
-            }
-            current = nullptr;
-            ++i;
-            continue;
-        }
-        if (!current) {
-            ++i;
-            continue;
-        }
+        const std::string line = Trim(lines[i]), at = "line " + std::to_string(i + 1) + ": ";
         Table table;
-        if (ReadTable(lines, i, table)) {
-            Step step{Step::Kind::Table, table.line, table, "", "", ""};
-            if (!table.header.empty() && table.header[0] == "Input") step.kind = Step::Kind::Inputs;
-            if (!table.header.empty() && table.header[0] == "Result")
-                step.kind = Step::Kind::Results;
-            current->steps.push_back(std::move(step));
-            continue;
-        }
         std::smatch m;
-        if (std::regex_match(line, m, message)) {
-            current->steps.push_back({Step::Kind::Message, number, {}, "", m[1].str(), m[2].str()});
-        } else {
+        if (line == "<!-- example -->" || line == "<!-- end example -->") {
+            const bool begins = line == "<!-- example -->";
+            // Markdown takes a line right under a table for one of its rows.
+            if (!begins && i > 0 && IsRow(lines[i - 1])) error = at + "leave a blank line between a table and the example's end";
+            else if (begins == inside) error = at + (begins ? "an example starts inside another" : "an example ends that never began");
+            if (!error.empty()) return {};
+            if ((inside = begins)) examples.push_back({static_cast<int>(i) + 1, {}});
+        } else if (inside && ReadTable(lines, i, table)) {
+            const std::string head = table.header.empty() ? "" : table.header[0];
+            const auto kind = head == "Input" ? Step::Kind::Inputs : head == "Result" ? Step::Kind::Results : Step::Kind::Table;
+            examples.back().steps.push_back({kind, table.line, table});
+            continue;
+        } else if (inside && std::regex_match(line, m, message)) {
+            examples.back().steps.push_back({Step::Kind::Message, static_cast<int>(i) + 1, {}, "", m[1], m[2]});
+        } else if (inside) {
             for (std::sregex_iterator it(line.begin(), line.end(), press), end; it != end; ++it)
-                current->steps.push_back({Step::Kind::Press, number, {}, (*it)[1].str(), "", ""});
+                examples.back().steps.push_back({Step::Kind::Press, static_cast<int>(i) + 1, {}, (*it)[1]});
         }
         ++i;
     }
-    if (current) error = "the example of line " + std::to_string(current->line) + " never ends";
+    if (inside) error = "the example of line " + std::to_string(examples.back().line) + " never ends";
     return examples;
 }
 

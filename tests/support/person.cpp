@@ -37,25 +37,12 @@ bool Apply(ui::Form& form, const std::string& step) {
     ui::Control* c = form.find(name);
     if (!c) c = form.find(name + "(" + value + ")");  // an option group by its base name
     if (!c) return false;
-    switch (c->kind()) {
-        case ui::Kind::TextBox:
-            Paste(form, static_cast<ui::TextBox&>(*c), value);
-            return true;
-        case ui::Kind::ComboBox:
-            form.setFocus(c);
-            static_cast<ui::ComboBox&>(*c).setListIndex(std::stoi(value));
-            break;
-        case ui::Kind::CheckBox:
-            form.setFocus(c);
-            static_cast<ui::CheckBox&>(*c).setValue(std::stoi(value));
-            break;
-        case ui::Kind::OptionButton:
-            form.setFocus(c);
-            static_cast<ui::OptionButton&>(*c).click();
-            break;
-        default:
-            return false;
-    }
+    if (c->kind() == ui::Kind::TextBox) return Paste(form, static_cast<ui::TextBox&>(*c), value), true;
+    if (c->kind() != ui::Kind::ComboBox && c->kind() != ui::Kind::CheckBox && c->kind() != ui::Kind::OptionButton) return false;
+    form.setFocus(c);
+    if (c->kind() == ui::Kind::ComboBox) static_cast<ui::ComboBox&>(*c).setListIndex(std::stoi(value));
+    if (c->kind() == ui::Kind::CheckBox) static_cast<ui::CheckBox&>(*c).setValue(std::stoi(value));
+    if (c->kind() == ui::Kind::OptionButton) static_cast<ui::OptionButton&>(*c).click();
     Leave(form);
     return true;
 }
@@ -108,29 +95,15 @@ std::vector<std::string> Shown(const ui::Form& form) {
     for (auto& c : form.controls()) {
         std::string v = form.name() + "." + c->fullName() + (c->visible() ? "" : " hidden") +
                         (c->enabled() ? "" : " disabled") + ": ";
-        switch (c->kind()) {
-            case ui::Kind::TextBox: {
-                const auto& box = static_cast<const ui::TextBox&>(*c);
-                v += box.text() + (box.locked ? " (locked)" : "");
-                break;
-            }
-            case ui::Kind::ComboBox:
-                v += std::to_string(static_cast<const ui::ComboBox&>(*c).listIndex()) + " " +
-                     static_cast<const ui::ComboBox&>(*c).text();
-                break;
-            case ui::Kind::CheckBox:
-                v += std::to_string(static_cast<const ui::CheckBox&>(*c).value());
-                break;
-            case ui::Kind::OptionButton:
-                v += static_cast<const ui::OptionButton&>(*c).value() ? "chosen" : "-";
-                break;
-            case ui::Kind::Grid:
-                for (auto& row : static_cast<const ui::Grid&>(*c).cells())
-                    for (auto& cell : row) v += cell + "|";
-                break;
-            default:
-                v += c->caption();
-        }
+        const ui::Control* p = c.get();
+        if (auto* box = dynamic_cast<const ui::TextBox*>(p)) v += box->text() + (box->locked ? " (locked)" : "");
+        else if (auto* list = dynamic_cast<const ui::ComboBox*>(p)) v += std::to_string(list->listIndex()) + " " + list->text();
+        else if (auto* check = dynamic_cast<const ui::CheckBox*>(p)) v += std::to_string(check->value());
+        else if (auto* option = dynamic_cast<const ui::OptionButton*>(p)) v += option->value() ? "chosen" : "-";
+        else if (auto* grid = dynamic_cast<const ui::Grid*>(p))
+            for (auto& row : grid->cells())
+                for (auto& cell : row) v += cell + "|";
+        else v += c->caption();
         lines.push_back(v);
     }
     return lines;
