@@ -101,7 +101,7 @@ ui::TextBox& CalculatorForm::addNumericField(NumericField f, const std::string& 
     ui::TextBox& box = add<ui::TextBox>(name, index);
     f.box = &box;
     box.unit = f.unit;
-    box.setToolTip(RangeTip(f));
+    box.setToolTip([this, &box] { return RangeTip(fieldOf(box)); });
     box.onChange = [this] {
         ClearResults();
         inputEdited = true;

@@ -40,8 +40,22 @@ void Control::setCaption(const std::string& text) {
     notify();
 }
 
+const std::string& Control::toolTip() const {
+    if (makeToolTip_) {
+        toolTip_ = makeToolTip_();
+        makeToolTip_ = nullptr;
+    }
+    return toolTip_;
+}
+
 void Control::setToolTip(const std::string& t) {
     toolTip_ = t;
+    makeToolTip_ = nullptr;
+    notify();
+}
+
+void Control::setToolTip(std::function<std::string()> make) {
+    makeToolTip_ = std::move(make);
     notify();
 }
 

@@ -45,8 +45,11 @@ public:
     void setEnabled(bool e);
     const std::string& caption() const { return caption_; }
     void setCaption(const std::string& c);
-    const std::string& toolTip() const { return toolTip_; }
+    const std::string& toolTip() const;
     void setToolTip(const std::string& t);
+    // A tip written only when first asked for: most pages are never shown in a run, and their
+    // tips (formatted ranges) would cost start-up time for nothing.
+    void setToolTip(std::function<std::string()> make);
     // The frame or other container the control sits in ("" for the form itself).
     std::string container;
     // The unit of the value the control holds ("ft", "in./day"), shown beside it by the view.
@@ -71,7 +74,8 @@ private:
     bool visible_ = true;
     bool enabled_ = true;
     std::string caption_;
-    std::string toolTip_;
+    mutable std::string toolTip_;
+    mutable std::function<std::string()> makeToolTip_;
     // A list: a listener may subscribe another while it is told (a view built as its page is
     // shown), and the one running must stay where it is.
     std::list<Listener> listeners_;
