@@ -1,16 +1,14 @@
-#include "app/main_module.h"
-
 #include <gtest/gtest.h>
 
+#include "../program.h"
 #include "shared/help.h"
 
 namespace vado {
 namespace {
 
 TEST(MainModule, OneTabShowsItsPageAloneAndThatPageMarksItsOwnTab) {
-    ui::HeadlessServices services;
-    MainModule module{services};
-    module.SubMain();
+    test::Program p;
+    MainModule& module = p.module;
     auto visible = [&] {
         std::vector<int> shown;
         for (int i = 0; i < 20; ++i)

@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include <unistd.h>
+
 #include "report/report_bodies.h"
 #include "ui/recording_printer.h"
 
@@ -51,7 +53,7 @@ TEST(ReportHeader, LinesInOrderThenTheBody) {
 }
 
 TEST(ReportLogo, DrawnAboveTheHeaderWhenPresentAndReadableAndSkippedOtherwise) {
-    const auto logo = std::filesystem::temp_directory_path() / "vado_print_job_logo.bmp";
+    const auto logo = std::filesystem::temp_directory_path() / ("vado_logo_" + std::to_string(::getpid()) + ".bmp");
     std::ofstream(logo) << "BM";
     for (int c = 0; c < 3; ++c) {  // present, missing, unreadable
         ReportJob job = WeirJob();
