@@ -18,9 +18,7 @@ TEST(DesktopOptions, CommandLines) {
         {{}, Action::Run, ""},
         {{"job.vado"}, Action::Run, "job.vado"},
         {{"--help"}, Action::Help, ""},
-        {{"-h"}, Action::Help, ""},
         {{"--version"}, Action::Version, ""},
-        {{"-V"}, Action::Version, ""},
         {{"job.vado", "-V"}, Action::Version, "job.vado"},
         {{"-platform", "offscreen", "job.vado"}, Action::Run, "job.vado"},  // Qt's options
         {{"--style", "fusion"}, Action::Run, ""},
