@@ -1,16 +1,14 @@
-#include "app/main_module.h"
-
 #include <gtest/gtest.h>
 
+#include "../program.h"
 #include "shared/help.h"
 
 namespace vado {
 namespace {
 
 TEST(MainModule, OneTabShowsItsPageAloneAndThatPageMarksItsOwnTab) {
-    ui::HeadlessServices services;
-    MainModule module{services};
-    module.SubMain();
+    test::Program p;
+    MainModule& module = p.module;
     auto visible = [&] {
         std::vector<int> shown;
         for (int i = 0; i < 20; ++i)
@@ -28,38 +26,12 @@ TEST(MainModule, OneTabShowsItsPageAloneAndThatPageMarksItsOwnTab) {
     }
 }
 
-TEST(HelpFile, PathsAndWhatEachShellAnswerSays) {
+// The manual's pages beside the program; a path or another kind of help file is taken as it is.
+TEST(HelpFile, Paths) {
     EXPECT_EQ(HelpFilePath("frmWeir", "/opt/vado"), "/opt/vado/manual/frmWeir.md");
     EXPECT_EQ(HelpFilePath("/docs/page.MD", "/opt/vado"), "/docs/page.MD");
     EXPECT_EQ(HelpFilePath("guide.chm", "/opt/vado"), "guide.chm");
     EXPECT_EQ(HelpFilePath("chm", "/opt/vado"), "/opt/vado/manual/chm.md");
-
-    ui::HeadlessServices missing{"/nonexistent/vado"};
-    OpenHelpFile("index", missing);
-    ASSERT_EQ(missing.messages.size(), 1u);
-    EXPECT_EQ(missing.messages[0].text, "Missing Help file: '/nonexistent/vado/manual/index.md'");
-    EXPECT_TRUE(missing.visibleForms.empty()) << "the loading window is gone";
-
-    struct StatusShell : ui::HeadlessServices {
-        int status = 0;
-        int ShellOpen(const std::string&) override { return status; }
-    };
-    const struct {
-        int status;
-        const char* message;
-    } cases[] = {
-        {0, "Resources too low to open help file. Close other programs before trying again."},
-        {1, "ShellExecute failed to Open 'x.chm' status = 1"},
-        {2, "Missing Help file: 'x.chm'"},
-        {33, ""},
-    };
-    for (const auto& c : cases) {
-        StatusShell shell;
-        shell.status = c.status;
-        OpenHelpFile("x.chm", shell);
-        EXPECT_EQ(shell.messages.empty() ? "" : shell.messages[0].text, c.message) << c.status;
-        EXPECT_LE(shell.messages.size(), 1u);
-    }
 }
 
 }  // namespace

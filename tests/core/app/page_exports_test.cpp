@@ -2,8 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/main_module.h"
-#include "person.h"
+#include "../program.h"
 
 namespace vado {
 namespace {
@@ -41,15 +40,11 @@ TEST(PageExports, PageTextHoldsInputsThenResults) {
          "ID\t(ft/ft)\t(need)\t(need)\tavail\t(avail)\t(in)\t\t(fps)\n"},
     };
     for (const auto& c : cases) {
-        ui::HeadlessServices services;
-        MainModule module{services};
-        module.SubMain();
-        CatalogueForm& page = *module.FormList[c.page];
-        test::ShowPage(module, page);
-        for (const auto& step : c.steps) ASSERT_TRUE(test::Apply(page, step)) << step;
-        for (auto& b : page.controls())
-            if (b->name() == "cmdCompute") page.clickButton(static_cast<ui::CommandButton&>(*b));
-        EXPECT_EQ(PageText(module), c.text) << c.name;
+        test::Program p;
+        test::ShowPage(p.module, p.page(c.page));
+        for (const auto& step : c.steps) ASSERT_TRUE(test::Apply(p.page(c.page), step)) << step;
+        p.click(p.page(c.page), "cmdCompute");
+        EXPECT_EQ(PageText(p.module), c.text) << c.name;
     }
 }
 

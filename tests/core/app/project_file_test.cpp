@@ -2,21 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include "../program.h"
 #include "calc/mensuration/frm_mensuration.h"
 
 namespace vado {
 namespace {
 
-struct Program {
-    Program() { module.SubMain(); }
-    ui::HeadlessServices services;
-    MainModule module{services};
-};
+using test::Program;
 
 TEST(ProjectFile, ARefusedFileChangesNothing) {
     Program p;
-    const std::string before = project::Save(p.module);
-    const std::string good = before;
+    const std::string before = project::Save(p.module), good = before;
     const struct {
         const char* name;
         std::string text;

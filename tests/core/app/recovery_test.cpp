@@ -7,7 +7,9 @@
 
 #include <filesystem>
 #include <fstream>
+#include <set>
 
+#include "../program.h"
 #include "app/project_file.h"
 #include "calc/flow/frm_weir.h"
 
@@ -21,11 +23,9 @@ struct Folder {
     Folder() { fs::remove_all(path); }
     ~Folder() { fs::remove_all(path); }
     std::vector<std::string> names() const {
-        std::vector<std::string> all;
-        std::error_code ec;
-        for (auto& e : fs::directory_iterator(path, ec)) all.push_back(e.path().filename());
-        std::sort(all.begin(), all.end());
-        return all;
+        std::set<std::string> all;
+        for (std::error_code ec; auto& e : fs::directory_iterator(path, ec)) all.insert(e.path().filename());
+        return {all.begin(), all.end()};
     }
     void write(const std::string& name, const std::string& text) const {
         fs::create_directories(path);
@@ -34,18 +34,14 @@ struct Folder {
     fs::path path = fs::temp_directory_path() / ("vado-recovery-" + std::to_string(::getpid()));
 };
 
-struct Program {
-    Program() { module.SubMain(); }
-    FrmWeir& weir() { return static_cast<FrmWeir&>(*module.FormList[1]); }
+struct Program : test::Program {
+    FrmWeir& weir() { return page<FrmWeir>(1); }
     std::string load(const std::string& text) { return project::Load(module, text).error; }
-    ui::HeadlessServices services;
-    MainModule module{services};
 };
 
 TEST(Recovery, TheFolderIsTheXdgStateHomesOrTheHomesDefault) {
     const struct {
-        const char* state;
-        const char* home;
+        const char *state, *home;
         std::string folder;
     } cases[] = {
         {"/var/tmp/state", "/home/ann", "/var/tmp/state/vadocalc"},
@@ -61,9 +57,7 @@ TEST(Recovery, TheFolderIsTheXdgStateHomesOrTheHomesDefault) {
 TEST(Recovery, ARunKilledWithUnsavedWorkLeavesItForTheNextStartToRestore) {
     Folder dir;
     Program typed;
-    typed.weir().setFocus(&typed.weir().txt1H1);
-    typed.weir().txt1H1.paste("2");
-    typed.weir().leaveFocus();
+    typed.steps(1, {"txt1H1=2"});
     ASSERT_EQ(typed.weir().lbl1Q.caption(), "Q = 55.09 cfs");
     const std::string work = project::Save(typed.module);
 

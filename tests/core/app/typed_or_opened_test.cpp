@@ -4,29 +4,20 @@
 // program and computed there; every control of the page (and of the result windows) must agree.
 #include <gtest/gtest.h>
 
+#include "../program.h"
 #include "app/project_file.h"
-#include "person.h"
 #include "worked_examples.h"
 
 namespace vado {
 namespace {
 
-struct Program {
-    Program() { module.SubMain(); }
-    ui::HeadlessServices services;
-    MainModule module{services};
-
+struct Program : test::Program {
     CatalogueForm& show(const std::string& name) {
         CatalogueForm& page = *module.formNamed(name);
         test::ShowPage(module, page);
         return page;
     }
-    void compute(CatalogueForm& page) {
-        for (auto& c : page.controls())
-            if (c->kind() == ui::Kind::CommandButton && c->name() == "cmdCompute")
-                page.clickButton(static_cast<ui::CommandButton&>(*c), true);
-        page.dropFocus();
-    }
+    void compute(CatalogueForm& page) { click(page, "cmdCompute"), page.dropFocus(); }
 };
 
 // Every list to an item other than its first choice, every option group to another member,
@@ -71,9 +62,7 @@ void ExpectSameAfterOpening(const std::string& page, const std::vector<std::stri
     CatalogueForm& b = opened.show(page);
     opened.compute(b);
 
-    const auto expected = ShownWithWindows(typed, a), actual = ShownWithWindows(opened, b);
-    ASSERT_EQ(actual.size(), expected.size()) << what;
-    for (size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(actual[i], expected[i]) << what;
+    EXPECT_EQ(ShownWithWindows(opened, b), ShownWithWindows(typed, a)) << what;
 }
 
 TEST(TypedOrOpened, EveryPageComputesAlikeEitherWay) {

@@ -2,15 +2,13 @@
 // take a point as it is typed and still refuse a fraction when it is checked.
 #include <gtest/gtest.h>
 
-#include "app/main_module.h"
+#include "../program.h"
 
 namespace vado {
 namespace {
 
 TEST(WholeNumberFields, TheKeyFilterTakesAPointWhereThePageListsNoDigitsOnlyField) {
-    ui::HeadlessServices services;
-    MainModule module(services);
-    module.SubMain();
+    test::Program p;
     const struct {
         const char* page;
         const char* field;
@@ -25,14 +23,14 @@ TEST(WholeNumberFields, TheKeyFilterTakesAPointWhereThePageListsNoDigitsOnlyFiel
         {"frmMensuration", "txt11Nsides", false},
     };
     for (const auto& c : cases) {
-        ui::Form& page = *module.formNamed(c.page);
+        ui::Form& page = *p.module.formNamed(c.page);
         auto& box = static_cast<ui::TextBox&>(*page.find(c.field));
         box.setText("15");
         box.setSelection(2, 0);
-        const int beeps = services.beeps;
+        const int beeps = p.services.beeps;
         box.typeKey('.');
         EXPECT_EQ(box.text(), c.takesPoint ? "15." : "15") << c.page << "." << c.field;
-        EXPECT_EQ(services.beeps - beeps, c.takesPoint ? 0 : 1) << c.page << "." << c.field;
+        EXPECT_EQ(p.services.beeps - beeps, c.takesPoint ? 0 : 1) << c.page << "." << c.field;
     }
 }
 

@@ -14,14 +14,6 @@ protected:
         FillInletCoefficients(table);
         page.Load();
     }
-    void enter(const char* n, const char* l, const char* d, std::array<const char*, 4> elev,
-               int type) {
-        page.txt7N.setText(n);
-        page.txt7Length.setText(l);
-        page.txt7Diam.setText(d);
-        for (int i = 0; i < 4; ++i) page.txt7Elev[i]->setText(elev[i]);
-        page.cbo7Entrance.setListIndex(type);
-    }
 
     ui::HeadlessServices services;
     AppContext app{services};
@@ -42,7 +34,8 @@ TEST(Culvert, FactorEqualToTheLimitIsRefused) {
 }
 
 TEST_F(CulvertPageTest, QuietComputationsSpeakButDoNotHoldTheFocus) {
-    enter("0.025", "40", "24", {"110", "100", "95", ""}, 0);
+    // n, length and diameter as the page starts (0.025, 40 ft, 24 in.), entrance type 0.
+    for (auto [i, text] : {std::pair{0, "110"}, {1, "100"}, {2, "95"}}) page.txt7Elev[i]->setText(text);
     page.txt7Elev[3]->SetFocus();
     page.txt7Elev[3]->typeKey('9');
     page.txt7Elev[3]->typeKey('9');

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/main_module.h"
+#include "../program.h"
 #include "calc/drainage/dry_hydrant.h"
 #include "calc/drainage/frm_dry_hydrant.h"
 
@@ -27,16 +27,14 @@ TEST(DryHydrant, ElbowsByTypeAndSize) {
 }
 
 TEST(DryHydrant, QuietChecksAreSilentAndATypeChangeDropsTheResults) {
-    ui::HeadlessServices services;
-    MainModule module(services);
-    module.SubMain();
-    auto& page = static_cast<FrmDryHydrant&>(*module.FormList[17]);
+    test::Program p;
+    auto& page = p.page<FrmDryHydrant>(17);
     for (auto [i, text] : {std::pair{0, "100"}, {1, "100"}, {2, "95"}, {3, "0"}}) page.txtElev[i]->setText(text);
     page.txtElev[0]->setText("0");
     bool ok = false;
     page.RunCompute(false, ok);
     EXPECT_TRUE(ok) << "no field is held without a message";
-    EXPECT_TRUE(services.messages.empty());
+    EXPECT_TRUE(p.services.messages.empty());
     page.txtElev[0]->setText("100");
     page.txtElev[3]->setText("90");
     page.clickButton(page.cmdCompute);

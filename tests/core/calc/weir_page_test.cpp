@@ -38,19 +38,6 @@ TEST_F(WeirPageTest, ModeSwitchRecomputesQuietlyAndLeavesAnIncompleteFormBlank) 
     EXPECT_TRUE(services.messages.empty());
 }
 
-TEST_F(WeirPageTest, EmptyFieldIsQuietWhenLeftAndReportedByCompute) {
-    type(weir.txt1H1, "\b");
-    EXPECT_EQ(weir.txt1H1.text(), "");
-    weir.txt1Coeff.SetFocus();
-    EXPECT_TRUE(services.messages.empty());
-    EXPECT_EQ(weir.focused(), &weir.txt1Coeff);
-
-    weir.clickButton(weir.cmdCompute);
-    EXPECT_EQ(texts(), std::vector<std::string>{"Please enter a number between 0.1 and 99.0."});
-    EXPECT_TRUE(app.lastComputeFailed);
-    EXPECT_EQ(weir.focused(), &weir.txt1H1);
-}
-
 TEST_F(WeirPageTest, UntouchedInvalidFieldsAreQuietUntilAnEdit) {
     weir.txt1Coeff.setText("20");
     weir.txt1Dia.SetFocus();  // got-focus clears inputEdited

@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include <unistd.h>
+
 namespace vado::report {
 namespace {
 
@@ -51,35 +53,21 @@ TEST(CountyList, StopsAtTheEntryLimit) {
     EXPECT_EQ(names.back(), "C" + std::to_string(kCountyListMaxEntries - 1));
 }
 
-class CountyFileTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        dir = std::filesystem::temp_directory_path() /
-              ("vado_county_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-               "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(dir);
-        std::filesystem::create_directories(dir);
-    }
-    void TearDown() override { std::filesystem::remove_all(dir); }
-    void write(const std::string& text) {
+// The file in the program folder, if any; a record whose last field runs far beyond the size
+// limit has 8 fields in the part read before the cut, yet must not become a county.
+TEST(CountyList, ReadsTheFileInTheProgramFolderUpToTheLimit) {
+    const auto dir = std::filesystem::temp_directory_path() / ("vado_county_" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir);
+    auto read = [&](const std::string& text) {
         std::ofstream(dir / kCountyFile, std::ios::binary) << text;
-    }
-    std::filesystem::path dir;
-};
-
-TEST_F(CountyFileTest, ReadsTheFileInTheProgramFolderIfAny) {
+        return LoadCountyList(dir.string());
+    };
     EXPECT_TRUE(LoadCountyList((dir / "no such folder").string()).empty());
-    write("\"Adams\",\"A\",1,2,3,4,5,6\r\n\"Allegheny\",\"B\",1,2,3,4,5,6\r\n");
-    EXPECT_EQ(LoadCountyList(dir.string()), (Names{"Adams", "Allegheny"}));
-}
-
-TEST_F(CountyFileTest, AHugeFileIsReadOnlyUpToTheLimit) {
-    // Three counties, then a record whose last field runs far beyond the limit: the part of it
-    // read before the cut already has 8 fields, yet must not become a county.
-    std::string text = "Adams,1,2,3,4,5,6,7\nBerks,1,2,3,4,5,6,7\nCrawford,1,2,3,4,5,6,7\n";
-    text += "Huge,1,2,3,4,5,6," + std::string(kCountyFileMaxBytes, '7') + "\nLast,1,2,3,4,5,6,7\n";
-    write(text);
-    EXPECT_EQ(LoadCountyList(dir.string()), (Names{"Adams", "Berks", "Crawford"}));
+    EXPECT_EQ(read("\"Adams\",\"A\",1,2,3,4,5,6\r\n\"Allegheny\",\"B\",1,2,3,4,5,6\r\n"), (Names{"Adams", "Allegheny"}));
+    EXPECT_EQ(read("Adams,1,2,3,4,5,6,7\nBerks,1,2,3,4,5,6,7\nHuge,1,2,3,4,5,6," + std::string(kCountyFileMaxBytes, '7') +
+                   "\nLast,1,2,3,4,5,6,7\n"),
+              (Names{"Adams", "Berks"}));
+    std::filesystem::remove_all(dir);
 }
 
 }  // namespace

@@ -6,89 +6,59 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/main_module.h"
-#include "kept_printer.h"
-#include "report/reporting.h"
+#include "../program.h"
 
 namespace vado::report {
 namespace {
 
-using test::KeptJob;
-
-// The program as a person meets it: the catalogue, the weir page, its Print button and the
-// dialog it opens, with rain.txt in a program folder of the test's own.
+// The program with rain.txt in a program folder of the test's own; the weir page's Print.
 class PrintDialogTest : public ::testing::Test {
   protected:
-    PrintDialogTest()
-        : folder(std::filesystem::temp_directory_path() /
-                 ("vado_frm_info_" +
-                  std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()))),
-          services(MakeFolder(folder)),
-          module(services) {
-        module.SubMain();
-        weir = static_cast<CalculatorForm*>(module.FormList[1]);
-        services.selectPrinter = test::KeepJobs(jobs);
-    }
-    ~PrintDialogTest() override { std::filesystem::remove_all(folder); }
-
-    static std::string MakeFolder(const std::filesystem::path& p) {
-        std::filesystem::remove_all(p);
+    static std::string Folder() {
+        const auto p = std::filesystem::temp_directory_path() /
+                       ("vado_frm_info_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         std::filesystem::create_directories(p);
         std::ofstream(p / "rain.txt") << "\"Adams\",1,2,3,4,5,6,7\r\n\"Berks\",1,2,3,4,5,6,7\r\n";
         return p.string();
     }
-
-    // The open project-information dialog, or null.
-    FrmInfo* dialog() {
-        if (services.modalStack.empty()) return nullptr;
-        return dynamic_cast<FrmInfo*>(services.modalStack.back());
-    }
-    FrmInfo& printFromPage(CalculatorForm& page) {
-        page.clickButton(page.cmdPrint);
-        FrmInfo* d = dialog();
-        if (!d) throw std::runtime_error("the dialog did not open");
-        return *d;
+    ~PrintDialogTest() override { std::filesystem::remove_all(folder); }
+    FrmInfo& printFromPage() {
+        p.click(p.page(1), "cmdPrint");
+        if (!p.dialog()) throw std::runtime_error("the dialog did not open");
+        return *p.dialog();
     }
     void fill(FrmInfo& d) {
-        d.txtOwnerName.setText("Hilltop Farm LLC");
+        for (auto [box, text] : {std::pair{&d.txtOwnerName, "Hilltop Farm LLC"}, {&d.txtState, "PA"},
+                                 {&d.txtDesigner, "Field Office"}, {&d.txtSite, "Pond 3"}})
+            box->setText(text);
         d.cboCounty.setListIndex(0);
-        d.txtState.setText("PA");
-        d.txtDesigner.setText("Field Office");
-        d.txtSite.setText("Pond 3");
     }
-    std::vector<std::string> counties(const FrmInfo& d) const {
-        std::vector<std::string> c;
-        for (int i = 0; i < d.cboCounty.listCount(); ++i) c.push_back(d.cboCounty.list(i));
-        return c;
-    }
-    ui::TextBox& field(const char* name) { return *static_cast<ui::TextBox*>(weir->find(name)); }
 
-    std::filesystem::path folder;
-    ui::HeadlessServices services;
-    MainModule module;
-    CalculatorForm* weir = nullptr;
-    std::vector<KeptJob> jobs;
+    std::filesystem::path folder = Folder();
+    vado::test::Program p{folder.string()};
+    std::vector<test::KeptJob>& jobs = p.jobs;
 };
 
 TEST_F(PrintDialogTest, CancelDiscardsTheEntriesAndTheListIsReadAgain) {
-    FrmInfo& d = printFromPage(*weir);
+    FrmInfo& d = printFromPage();
     fill(d);
     d.clickButton(d.cmdCancel);
-    EXPECT_EQ(dialog(), nullptr);
+    EXPECT_EQ(p.dialog(), nullptr);
     EXPECT_TRUE(jobs.empty());
 
     std::ofstream(folder / "rain.txt") << "Crawford,1,2,3,4,5,6,7\n";
-    FrmInfo& fresh = printFromPage(*weir);
+    FrmInfo& fresh = printFromPage();
     for (auto* box : {&fresh.txtOwnerName, &fresh.txtState, &fresh.txtDesigner, &fresh.txtSite})
         EXPECT_EQ(box->text(), "");
     EXPECT_EQ(fresh.cboCounty.text(), "");
-    EXPECT_EQ(counties(fresh), std::vector<std::string>{"Crawford"});
+    ASSERT_EQ(fresh.cboCounty.listCount(), 1);
+    EXPECT_EQ(fresh.cboCounty.list(0), "Crawford");
     EXPECT_EQ(fresh.ReportCode, 1);
 }
 
 TEST_F(PrintDialogTest, WithoutACountyFileTheListIsEmptyAndACountyCanBeTyped) {
     std::filesystem::remove(folder / "rain.txt");
-    FrmInfo& d = printFromPage(*weir);
+    FrmInfo& d = printFromPage();
     EXPECT_EQ(d.cboCounty.listCount(), 0);
     d.cboCounty.setText("Potter");
     d.clickButton(d.cmdPrint);
@@ -98,34 +68,34 @@ TEST_F(PrintDialogTest, WithoutACountyFileTheListIsEmptyAndACountyCanBeTyped) {
 }
 
 TEST_F(PrintDialogTest, AnErrorWhilePrintingAbandonsTheJobAndSaysSo) {
-    services.selectPrinter = [this]() -> std::unique_ptr<ui::Printer> {
+    p.services.selectPrinter = [this]() -> std::unique_ptr<ui::Printer> {
         auto p = std::make_unique<test::KeptPrinter>(jobs);
         p->beforeOp = [](const ui::RecordedOp& op) {
             if (op.text.rfind("Weir Capacity", 0) == 0) throw ui::PrintError("the device is gone");
         };
         return p;
     };
-    FrmInfo& d = printFromPage(*weir);
+    FrmInfo& d = printFromPage();
     fill(d);
     d.clickButton(d.cmdPrint);
     ASSERT_EQ(jobs.size(), 1u);
     EXPECT_FALSE(jobs[0].ended);
     EXPECT_TRUE(jobs[0].killed);
-    EXPECT_EQ(dialog(), nullptr);
+    EXPECT_EQ(p.dialog(), nullptr);
     EXPECT_EQ(d.lastOutcome(), FrmInfo::Outcome::Failed);
-    ASSERT_EQ(services.messages.size(), 1u);
-    EXPECT_EQ(services.messages[0].text, "The report could not be printed: the device is gone.");
-    EXPECT_EQ(services.messages[0].title, "Vadocalc");
+    ASSERT_EQ(p.services.messages.size(), 1u);
+    EXPECT_EQ(p.services.messages[0].text, "The report could not be printed: the device is gone.");
+    EXPECT_EQ(p.services.messages[0].title, "Vadocalc");
     EXPECT_EQ(d.txtSite.text(), "Pond 3") << "the entries stay for another try";
 }
 
 TEST_F(PrintDialogTest, CodesWithoutABodyPrintTheHeaderAlone) {
     for (auto [code, title] : {std::pair<short, const char*>{13, "Mensuration Formula"}, {0, "Invalid Index"}, {50, "prepared for"}}) {
         jobs.clear();
-        module.app().showReport(code);
-        ASSERT_NE(dialog(), nullptr) << code;
-        fill(*dialog());
-        dialog()->clickButton(dialog()->cmdPrint);
+        p.module.app().showReport(code);
+        ASSERT_NE(p.dialog(), nullptr) << code;
+        fill(*p.dialog());
+        p.dialog()->clickButton(p.dialog()->cmdPrint);
         ASSERT_EQ(jobs.size(), 1u) << code;
         EXPECT_EQ(jobs[0].texts().front(), title) << code;
         EXPECT_EQ(jobs[0].texts().back(), "Pond 3") << code << ": nothing after the site";

@@ -3,10 +3,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/main_module.h"
-#include "kept_printer.h"
-#include "person.h"
-#include "report/frm_info.h"
+#include "../program.h"
 
 namespace vado::report {
 namespace {
@@ -38,24 +35,19 @@ TEST(ReportBodies, EachPagePrintsItsInputsAndResultsAfterTheHeader) {
     const auto cases = ReadCases();
     ASSERT_GE(cases.size(), 14u);
     for (const auto& c : cases) {
-        ui::HeadlessServices services;
-        std::vector<test::KeptJob> jobs;
-        services.selectPrinter = test::KeepJobs(jobs);
-        MainModule module(services);
-        module.SubMain();
-        auto& page = static_cast<CalculatorForm&>(*module.FormList[c.code]);
+        vado::test::Program p;
+        auto& page = p.page(c.code);
         for (const auto& step : c.steps) ASSERT_TRUE(vado::test::Apply(page, step)) << step;
         page.clickButton(page.cmdPrint);
-        ASSERT_FALSE(services.modalStack.empty()) << c.code;
-        auto& info = static_cast<FrmInfo&>(*services.modalStack.back());
-        info.txtSite.setText("Site");
-        info.clickButton(info.cmdPrint);
-        ASSERT_EQ(jobs.size(), 1u) << c.code;
-        auto texts = jobs[0].texts();
+        ASSERT_NE(p.dialog(), nullptr) << c.code;
+        p.dialog()->txtSite.setText("Site");
+        p.dialog()->clickButton(p.dialog()->cmdPrint);
+        ASSERT_EQ(p.jobs.size(), 1u) << c.code;
+        auto texts = p.jobs[0].texts();
         auto site = std::find(texts.begin(), texts.end(), "Site");
         ASSERT_NE(site, texts.end()) << c.code;
         EXPECT_EQ(std::vector<std::string>(site + 1, texts.end()), c.body) << c.code;
-        EXPECT_EQ(texts.front(), module.GetReportTitle(c.code)) << c.code;
+        EXPECT_EQ(texts.front(), p.module.GetReportTitle(c.code)) << c.code;
     }
 }
 

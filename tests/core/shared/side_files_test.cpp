@@ -7,6 +7,8 @@
 #include <fstream>
 #include <optional>
 
+#include <unistd.h>
+
 #include "report/county_list.h"
 #include "shared/help.h"
 
@@ -37,65 +39,40 @@ TEST(SideFileFolders, OwnFolderThenConfigurationThenInstallation) {
         EXPECT_EQ(SideFileFolders(c.appFolder, c.xdgConfigHome, c.home), c.folders) << c.appFolder;
 }
 
-// An installed layout in a temporary prefix, with its own configuration folder.
-class SideFileTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        root = fs::temp_directory_path() /
-               ("vado-side-" +
-                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(root);
-        bin = root / "prefix/bin";
-        share = root / "prefix/share/vadocalc";
-        config = root / "config";
-        fs::create_directories(bin);
-        fs::create_directories(share / "manual");
-        fs::create_directories(config / "vadocalc");
-        if (const char* old = std::getenv("XDG_CONFIG_HOME")) saved = old;
-        setenv("XDG_CONFIG_HOME", config.c_str(), 1);
-    }
-    void TearDown() override {
-        if (saved)
-            setenv("XDG_CONFIG_HOME", saved->c_str(), 1);
-        else
-            unsetenv("XDG_CONFIG_HOME");
-        fs::remove_all(root);
-    }
-    static void write(const fs::path& file, const std::string& text) {
+// An installed layout in a temporary prefix, with its own configuration folder: the first
+// folder that has a file wins, a folder of the file's name is not the file, and a page missing
+// from the installed manual is named beside the program.
+TEST(SideFiles, FoundInTheFirstFolderThatHasThem) {
+    const fs::path root = fs::temp_directory_path() / ("vado-side-" + std::to_string(::getpid())), bin = root / "prefix/bin",
+                   share = root / "prefix/share/vadocalc", config = root / "config";
+    fs::remove_all(root);
+    const char* old = std::getenv("XDG_CONFIG_HOME");
+    const std::optional<std::string> saved = old ? std::optional<std::string>(old) : std::nullopt;
+    setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+    auto write = [](const fs::path& file, const std::string& text) {
         fs::create_directories(file.parent_path());
         std::ofstream(file, std::ios::binary) << text;
-    }
-    std::string found(const std::string& name) {
-        return FindSideFile(name, bin.string()).value_or("(none)");
-    }
+    };
+    auto found = [&](const std::string& name) { return FindSideFile(name, bin.string()).value_or("(none)"); };
+    fs::create_directories(bin / "qlbs_print.bmp");
 
-    fs::path root, bin, share, config;
-    std::optional<std::string> saved;
-};
-
-TEST_F(SideFileTest, TheFirstFolderThatHasTheFileWins) {
     EXPECT_EQ(found("rain.txt"), "(none)");
     write(share / "rain.txt", "Installed,1,2,3,4,5,6,7\n");
+    write(share / "qlbs_print.bmp", "BM");
     EXPECT_EQ(found("rain.txt"), (share / "rain.txt").string());
-    write(config / "vadocalc/rain.txt", "Office,1,2,3,4,5,6,7\n");
-    EXPECT_EQ(found("rain.txt"), (config / "vadocalc/rain.txt").string());
+    EXPECT_EQ(found("qlbs_print.bmp"), (share / "qlbs_print.bmp").string());
+    write(config / "vadocalc/rain.txt", "\"Office\",1,2,3,4,5,6,7\n");
+    EXPECT_EQ(report::LoadCountyList(bin.string()), std::vector<std::string>{"Office"});
     write(bin / "rain.txt", "Beside,1,2,3,4,5,6,7\n");
     EXPECT_EQ(found("rain.txt"), (bin / "rain.txt").string());
     EXPECT_EQ(report::LoadCountyList(bin.string()), std::vector<std::string>{"Beside"});
-}
 
-TEST_F(SideFileTest, AFolderOfTheNameIsNotTheFileAndTheOfficesCountyListIsRead) {
-    fs::create_directories(bin / "qlbs_print.bmp");
-    write(share / "qlbs_print.bmp", "BM");
-    EXPECT_EQ(found("qlbs_print.bmp"), (share / "qlbs_print.bmp").string());
-    write(config / "vadocalc/rain.txt", "\"Adams\",1,2,3,4,5,6,7\n");
-    EXPECT_EQ(report::LoadCountyList(bin.string()), std::vector<std::string>{"Adams"});
-}
-
-TEST_F(SideFileTest, TheInstalledManualIsFoundAndAMissingPageIsNamedBesideTheProgram) {
     write(share / "manual/index.md", "# Contents\n");
     EXPECT_EQ(HelpFilePath("index", bin.string()), (share / "manual/index.md").string());
     EXPECT_EQ(HelpFilePath("frmNothing", bin.string()), bin.string() + "/manual/frmNothing.md");
+
+    saved ? setenv("XDG_CONFIG_HOME", saved->c_str(), 1) : unsetenv("XDG_CONFIG_HOME");
+    fs::remove_all(root);
 }
 
 }  // namespace

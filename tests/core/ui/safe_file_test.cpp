@@ -27,13 +27,9 @@ class SafeFile : public ::testing::Test {
     }
     std::string at(const char* name) const { return (dir / name).string(); }
     static std::string read(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
         std::ostringstream s;
-        s << in.rdbuf();
+        s << std::ifstream(path, std::ios::binary).rdbuf();
         return s.str();
-    }
-    static void write(const std::string& path, const std::string& text) {
-        std::ofstream(path, std::ios::binary) << text;
     }
     // Nothing but the named entries is left in the folder (no temporary behind a failure).
     std::size_t entries() const {
@@ -55,20 +51,18 @@ TEST_F(SafeFile, WritesANewFileAndReplacesAnOldOneKeepingItsPermissions) {
 }
 
 TEST_F(SafeFile, FollowsLinksToTheirTargetAndLeavesTheLinks) {
-    struct Case {
+    const struct {
         const char* name;
         std::vector<std::pair<const char*, const char*>> links;  // (link, what it points at)
-        const char* written;
-        const char* target;
-    };
-    const Case cases[] = {
+        const char *written, *target;
+    } cases[] = {
         {"one link, relative", {{"link.vado", "real.vado"}}, "link.vado", "real.vado"},
         {"a chain of links", {{"a.vado", "b.vado"}, {"b.vado", "real.vado"}}, "a.vado", "real.vado"},
         {"a dangling link makes its target", {{"link.vado", "new.vado"}}, "link.vado", "new.vado"},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SetUp();
-        write(at("real.vado"), "old");
+        std::ofstream(at("real.vado")) << "old";
         for (auto& [link, to] : c.links) fs::create_symlink(to, at(link));
         std::string why;
         ASSERT_TRUE(WriteFileAtomically(at(c.written), "project", why)) << c.name << ": " << why;

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/main_module.h"
+#include "../program.h"
 
 namespace ui {
 namespace {
@@ -29,13 +29,9 @@ TEST(ValidUtf8, KeepsWellFormedTextAndReplacesEveryStrayByte) {
 
 // Whatever a script pastes, the field holds valid text, so the job can be saved and printed.
 TEST(ValidUtf8, AFieldHoldsValidTextWhateverIsPasted) {
-    HeadlessServices services;
-    vado::MainModule module(services);
-    module.SubMain();
-    auto& field = static_cast<TextBox&>(*module.formNamed("frmWeir")->find("txt1Coeff"));
-    field.setSelection(0, static_cast<int>(field.text().size()));
-    field.paste("\xFF");
-    EXPECT_EQ(field.text(), "\xEF\xBF\xBD");
+    vado::test::Program p;
+    p.steps(1, {"txt1Coeff=\xFF"});
+    EXPECT_EQ(static_cast<TextBox&>(*p.page(1).find("txt1Coeff")).text(), "\xEF\xBF\xBD");
 }
 
 }  // namespace
