@@ -1,17 +1,17 @@
-// The Qt printers: reports as PDF files, graphs as SVG and PNG.
+// The Qt printers: reports as PDF files, graphs as SVG.
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QImage>
-#include <QLineF>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
+#include <sys/stat.h>
+
+#include <filesystem>
 #include <fstream>
 
-#include "report/print_job.h"
 #include "shared/plot_graph.h"
 #include "ui/qt/graph_export.h"
+#include "ui/printer.h"
 #include "ui/qt/qt_printer.h"
 #include "ui/recording_printer.h"
 
@@ -43,34 +43,46 @@ TEST_F(PdfPrinterTest, TimesNewRomanOrItsMetricTwin) {
     EXPECT_NEAR(p->TextWidth("Xgy"), (1479 + 1024 + 1024) / 2048.0 * 240, 3);
 }
 
-// The file is replaced only when the job ends, never left half written.
-TEST_F(PdfPrinterTest, EndDocWritesTheFileUnderItsName) {
+// The file is replaced only when the job ends, never left half written: a job killed or dropped
+// unfinished (a report that failed) leaves the old file as it was and nothing beside it.
+TEST_F(PdfPrinterTest, OnlyAFinishedJobReplacesTheFile) {
     { std::ofstream(path("report.pdf")) << "old contents"; }
+    const std::function<void(ui::Printer&)> abandon[] = {[](ui::Printer& p) { p.KillDoc(); },
+                                                         [](ui::Printer&) {}};
+    for (const auto& how : abandon) {
+        auto p = ui::qt::MakePdfPrinter(path("report.pdf"));
+        p->Print("half a report");
+        how(*p);
+        p.reset();
+        EXPECT_EQ(head("report.pdf"), "old c");
+        EXPECT_EQ(files(), QStringList{"report.pdf"});
+    }
     auto p = ui::qt::MakePdfPrinter(path("report.pdf"));
     p->Print("Weir Flow Formula Solution");
     p->NewPage();
-    p->Print("second page");
     EXPECT_EQ(head("report.pdf"), "old c") << "nothing is replaced before the job ends";
     EXPECT_TRUE(p->EndDoc());
-    EXPECT_EQ(head("report.pdf"), "%PDF-");
-    EXPECT_EQ(files(), QStringList{"report.pdf"});
     p->KillDoc();
     EXPECT_EQ(head("report.pdf"), "%PDF-") << "a kill after the end changes nothing";
+    EXPECT_EQ(files(), QStringList{"report.pdf"});
 }
 
-// A job killed or dropped unfinished (a report that failed) leaves no file.
-TEST_F(PdfPrinterTest, AnAbandonedJobLeavesNoFile) {
-    const std::function<void(ui::Printer&)> abandon[] = {
-        [](ui::Printer& p) { p.KillDoc(); },
-        [](ui::Printer&) {}};
-    for (const auto& how : abandon) {
-        {
-            auto p = ui::qt::MakePdfPrinter(path("gone.pdf"));
-            p->Print("half a report");
-            how(*p);
-        }
-        EXPECT_TRUE(files().isEmpty()) << files().join(" ").toStdString();
-    }
+// A report goes through a symbolic link to its target and leaves the link; a folder or a FIFO
+// in its place is refused before anything is written, and left as it was.
+TEST_F(PdfPrinterTest, WritesThroughALinkAndNeverOverAFolderOrAFifo) {
+    namespace fs = std::filesystem;
+    { std::ofstream(path("real.pdf")) << "old"; }
+    fs::create_symlink("real.pdf", path("link.pdf"));
+    auto p = ui::qt::MakePdfPrinter(path("link.pdf"));
+    EXPECT_TRUE(p->EndDoc());
+    EXPECT_TRUE(fs::is_symlink(path("link.pdf")));
+    EXPECT_EQ(head("real.pdf"), "%PDF-");
+    fs::create_directory(path("folder.pdf"));
+    ASSERT_EQ(::mkfifo(path("pipe.pdf").c_str(), 0600), 0);
+    for (const char* name : {"folder.pdf", "pipe.pdf"})
+        EXPECT_THROW(ui::qt::MakePdfPrinter(path(name)), ui::PrintError) << name;
+    EXPECT_TRUE(fs::is_directory(path("folder.pdf")));
+    EXPECT_TRUE(fs::is_fifo(path("pipe.pdf")));
 }
 
 // A rating graph, as the result windows draw it.
