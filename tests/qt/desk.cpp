@@ -21,10 +21,6 @@ ModalWatchdog::ModalWatchdog() {
     timer_.start();
 }
 
-void ModalWatchdog::expect(std::function<void(QWidget*)> answer) {
-    answers_.push_back(std::move(answer));
-}
-
 void ModalWatchdog::expectMessage(std::function<void()> after) {
     expect([this, after](QWidget* w) {
         auto* box = qobject_cast<QMessageBox*>(w);

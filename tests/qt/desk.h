@@ -3,10 +3,8 @@
 #include <QEvent>
 #include <QMessageBox>
 #include <QTimer>
-#include <QWidget>
 #include <deque>
 #include <functional>
-#include <initializer_list>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -33,7 +31,7 @@ class ModalWatchdog : public QObject {
     };
     ModalWatchdog();
     // The next modal dialog is the test's: `answer` deals with it and must close it.
-    void expect(std::function<void(QWidget*)> answer);
+    void expect(std::function<void(QWidget*)> answer) { answers_.push_back(std::move(answer)); }
     // The next modal dialog is a message box: it is recorded and OK pressed, then `after` runs.
     void expectMessage(std::function<void()> after = {});
     std::vector<Message> messages;

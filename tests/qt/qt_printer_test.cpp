@@ -87,16 +87,13 @@ TEST_F(PdfPrinterTest, WritesThroughALinkAndNeverOverAFolderOrAFifo) {
 
 // A rating graph, as the result windows draw it.
 void DrawRating(ui::Surface& s, double w, double h) {
-    vado::PlotRequest r{.left = 0,
-                        .top = 0,
+    vado::PlotGraph(s, {.x = {100.2, 100.4, 100.6, 100.8, 101.0},
+                        .y = {1.18, 3.30, 6.00, 9.15, 12.65},
                         .width = static_cast<long>(w),
                         .height = static_cast<long>(h),
                         .title = "Discharge vs Elevation",
                         .xCaption = "Elevation",
-                        .yCaption = "Discharge, CFS"};
-    r.x = {100.2, 100.4, 100.6, 100.8, 101.0};
-    r.y = {1.18, 3.30, 6.00, 9.15, 12.65};
-    vado::PlotGraph(s, r);
+                        .yCaption = "Discharge, CFS"});
 }
 
 // The SVG holds every line the plotting routine draws (axes, ticks, the rating's segments) as a
