@@ -60,8 +60,7 @@ std::string Describe(QWidget* w, const Desk& desk, int page) {
 // takes.
 TEST(PageLayout, EveryPageWholeAtTheDefaultSizeAndScrollingBelowIt) {
     Desk desk;
-    ASSERT_LE(ui::qt::kDefaultWindowSize.width(), 1280);
-    ASSERT_LE(ui::qt::kDefaultWindowSize.height(), 720);
+    ASSERT_TRUE(QRect(0, 0, 1280, 720).contains(QRect(QPoint(), ui::qt::kDefaultWindowSize)));
     for (const bool minimum : {false, true}) {
         SCOPED_TRACE(minimum ? "minimum size" : "default size");
         desk.window->resize(minimum ? ui::qt::kMinimumWindowSize : ui::qt::kDefaultWindowSize);
@@ -79,17 +78,15 @@ TEST(PageLayout, EveryPageWholeAtTheDefaultSizeAndScrollingBelowIt) {
                                 !r.intersects(seen.place(v)))
                         << Describe(w, desk, page) << " overlaps " << Describe(v, desk, page);
                 }
-                QSize needs;
-                if (auto* l = qobject_cast<QLabel*>(w); l && !l->wordWrap()) needs = l->sizeHint();
-                if (auto* b = qobject_cast<QAbstractButton*>(w)) needs = b->sizeHint();
-                EXPECT_FALSE(needs.isValid() && (needs.width() > w->width() ||
-                                                 needs.height() > w->height()))
-                    << Describe(w, desk, page) << " is cut";
                 auto* edit = qobject_cast<QLineEdit*>(w);
-                const bool input = (edit && !edit->isReadOnly()) || qobject_cast<QComboBox*>(w) ||
-                                   qobject_cast<QAbstractItemView*>(w) ||
-                                   (qobject_cast<QAbstractButton*>(w) &&
-                                    static_cast<QAbstractButton*>(w)->isCheckable());
+                auto* button = qobject_cast<QAbstractButton*>(w);
+                QSize needs;  // none: (-1, -1)
+                if (auto* l = qobject_cast<QLabel*>(w); l && !l->wordWrap()) needs = l->sizeHint();
+                if (button) needs = button->sizeHint();
+                EXPECT_FALSE(needs.width() > w->width() || needs.height() > w->height())
+                    << Describe(w, desk, page) << " is cut";
+                const bool input = (edit && !edit->isReadOnly()) || (button && button->isCheckable()) ||
+                                   qobject_cast<QComboBox*>(w) || qobject_cast<QAbstractItemView*>(w);
                 if (!input || !w->isEnabled()) continue;
                 QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
                 EXPECT_TRUE(a && !a->text(QAccessible::Name).isEmpty())
