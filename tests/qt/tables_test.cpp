@@ -7,7 +7,7 @@
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QTableWidget>
-#include <cstdio>
+#include <fstream>
 
 #include "calc/drainage/frm_subsurface.h"
 #include "desk.h"
@@ -27,82 +27,63 @@ struct GridDesk : Desk {
     }
     ui::Grid& grid() { return static_cast<FrmSubsurface&>(*module.FormList[kPage]).grdData; }
     // Keys as the person types them, "<Tab>", "<Shift+Backtab>", "<Return>", "<Esc>", "<Left>"
-    // (as QKeySequence names them); "<Click r,c>" on the cell of the model's row r; or text.
-    void play(const std::vector<std::string>& steps) {
-        for (const std::string& step : steps) {
-            int r = 0, c = 0;
-            if (std::sscanf(step.c_str(), "<Click %d,%d>", &r, &c) == 2) {
+    // (as QKeySequence names them); "@r,c" a click on the cell of the model's row r; or text.
+    void play(const QStringList& steps) {
+        for (const QString& step : steps) {
+            if (step.startsWith('@')) {
+                const int r = step.section(',', 0, 0).mid(1).toInt(), c = step.section(',', 1).toInt();
                 LeftClick(table->viewport(), table->visualItemRect(table->item(r - 2, c)).center());
-            } else if (step.front() == '<') {
-                const QKeyCombination key =
-                    QKeySequence(QString::fromStdString(step.substr(1, step.size() - 2)))[0];
+            } else if (step.startsWith('<')) {
+                const QKeyCombination key = QKeySequence(step.mid(1, step.size() - 2))[0];
                 const char* text = step == "<Tab>" ? "\t" : step == "<Return>" ? "\r" : step == "<Esc>" ? "\x1b" : "";
                 SendKey(QApplication::focusWidget(), key.key(), text, key.keyboardModifiers());
             } else {
-                Type(QApplication::focusWidget(), step);
+                Type(QApplication::focusWidget(), step.toStdString());
             }
             Settle();
         }
     }
-    // The typed columns of every data row.
-    std::vector<std::vector<std::string>> typed() {
-        std::vector<std::vector<std::string>> rows;
-        for (int r = 2; r < grid().rows(); ++r)
-            rows.push_back({grid().textMatrix(r, 0), grid().textMatrix(r, 1), grid().textMatrix(r, 2)});
-        return rows;
+    // The typed columns of the data rows: cells parted by ",", rows by ";".
+    QString typed() {
+        QStringList rows;
+        for (int r = 2; r < grid().rows(); ++r) {
+            QStringList cells;
+            for (int c = 0; c < 3; ++c) cells << QString::fromStdString(grid().textMatrix(r, c));
+            rows << cells.join(',');
+        }
+        return rows.join(';');
     }
     QTableWidget* table = nullptr;
     QLineEdit* cover = nullptr;
 };
 
 // Whatever moves the editing field, the next cell opens with its own text and every cell holds
-// exactly what was typed into it ("M1" Tab "0.002" once gave "M1 | M10.002").
+// exactly what was typed into it ("M1" Tab "0.002" once gave "M1 | M10.002"): data/grid_keys.txt.
 TEST(SubsurfaceGridView, EveryMovingKeyKeepsWhatWasTyped) {
-    using Rows = std::vector<std::vector<std::string>>;
-    const Rows m1 = {{"M1", "0.002", "10"}, {"", "", ""}};
-    const struct {
-        const char* name;
-        std::vector<std::string> steps;
-        Rows cells;
-        int row, col;  // the cursor at the end
-    } cases[] = {
-        {"tab", {"M1", "<Tab>", "0.002", "<Tab>", "10", "<Return>"}, m1, 3, 0},
-        {"enter", {"M1", "<Return>", "0.002", "<Return>", "10", "<Return>"}, m1, 3, 0},
-        {"arrows", {"M1", "<Right>", "0.002", "<Right>", "10", "<Down>"}, m1, 3, 2},
-        {"clicks", {"M1", "<Click 2,1>", "0.002", "<Click 2,2>", "10"}, {m1[0]}, 2, 2},
-        {"tab from the acres opens the next row",
-         {"M1", "<Tab>", "0.002", "<Tab>", "10", "<Tab>", "M2"}, {m1[0], {"M2", "", ""}}, 3, 0},
-        {"shift+tab goes back a column", {"M1", "<Tab>", "0.002", "<Shift+Backtab>", "X"},
-         {{"M1X", "0.002", ""}}, 2, 0},
-        {"shift+tab from column 0 goes to the row above",
-         {"M1", "<Tab>", "0.002", "<Tab>", "10", "<Return>", "<Shift+Backtab>", "5"},
-         {{"M1", "0.002", "105"}}, 2, 2},
-        {"left at the start goes back a column", {"M1", "<Tab>", "<Left>", "X"},
-         {{"M1X", "", ""}}, 2, 0},
-        {"up leaves an empty last row",
-         {"M1", "<Tab>", "0.002", "<Tab>", "10", "<Return>", "<Up>", "0"},
-         {{"M10", "0.002", "10"}}, 2, 0},
-        {"escape closes the field, enter opens it again", {"M1", "<Esc>", "<Return>", "2"},
-         {{"M12", "", ""}}, 2, 0},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
+    std::ifstream cases(VADO_QT_TEST_DIR "/data/grid_keys.txt");
+    int read = 0;
+    for (std::string line; std::getline(cases, line);) {
+        if (line.empty() || line[0] == '#') continue;
+        SCOPED_TRACE(line);
+        ++read;
+        QStringList c = QString::fromStdString(line).split('|');  // case, steps, cells, cursor
+        for (QString& field : c) field = field.trimmed();
         GridDesk desk;
-        desk.play({"<Click 2,0>"});
+        desk.play({"@2,0"});
         ASSERT_EQ(QApplication::focusWidget(), desk.cover);
-        desk.play(c.steps);
-        EXPECT_EQ(desk.typed(), c.cells);
-        EXPECT_EQ(desk.grid().row, c.row);
-        EXPECT_EQ(desk.grid().col, c.col);
-        EXPECT_EQ(desk.table->item(0, 0)->text().toStdString(), c.cells[0][0]);
+        desk.play(c[1].split(' ', Qt::SkipEmptyParts));
+        EXPECT_EQ(desk.typed(), c[2]);
+        EXPECT_EQ(QString("%1,%2").arg(desk.grid().row).arg(desk.grid().col), c[3]);
+        EXPECT_EQ(desk.table->item(0, 0)->text(), c[2].section(',', 0, 0));
     }
+    EXPECT_GT(read, 0) << "no cases in data/grid_keys.txt";
 }
 
 // Shift+Tab on the first cell leaves the table for the control before it (Tab through the
 // table and out of it is part of the page layout's Tab order test).
 TEST(SubsurfaceGridView, ShiftTabLeavesTheTableAtItsStart) {
     GridDesk desk;
-    desk.play({"<Click 2,0>", "<Shift+Backtab>"});
+    desk.play({"@2,0", "<Shift+Backtab>"});
     EXPECT_EQ(QApplication::focusWidget(), desk.widget<QWidget>(kPage, "cboDC"));
     EXPECT_FALSE(desk.cover->isVisible());
 }
@@ -116,7 +97,7 @@ TEST(SubsurfaceGridView, CellsFollowADarkPalette) {
                               {QPalette::Button, 60}, {QPalette::ButtonText, 240}})
         dark.setColor(role, QColor(grey, grey, grey));
     desk.table->setPalette(dark);
-    desk.play({"<Click 2,0>", "MMM", "<Tab>", "0.002", "<Tab>", "10", "<Esc>"});
+    desk.play({"@2,0", "MMM", "<Tab>", "0.002", "<Tab>", "10", "<Esc>"});
     EXPECT_FALSE(desk.cover->isVisible());
     EXPECT_EQ(QApplication::focusWidget(), desk.table);
     desk.table->clearSelection();
