@@ -16,6 +16,51 @@
 namespace vado::qt_test {
 namespace {
 
+// A person's steps on a table, parted by blanks: text typed; a key in <> as QKeySequence names
+// it; "@r,c" a click on the cell in row r, column c of the table as shown ("Shift@r,c" with Shift
+// held, "@r,c-r2,c2" a drag to another cell); "^c" a click on the heading of column c.
+void Play(QTableWidget* table, const QString& steps) {
+    auto at = [table](const QString& cell) {
+        const QTableWidgetItem* item =
+            table->item(cell.section(',', 0, 0).toInt(), cell.section(',', 1).toInt());
+        return table->visualItemRect(item).center();
+    };
+    for (QString step : steps.split(' ', Qt::SkipEmptyParts)) {
+        const Qt::KeyboardModifiers mods = step.startsWith("Shift@") ? Qt::ShiftModifier : Qt::NoModifier;
+        if (mods) step.remove(0, 5);
+        if (step.startsWith('@')) {
+            const QStringList ends = step.mid(1).split('-');
+            Mouse(table->viewport(), QEvent::MouseButtonPress, at(ends.front()), Qt::LeftButton, mods);
+            Mouse(table->viewport(), QEvent::MouseMove, at(ends.back()), Qt::LeftButton, mods);
+            Mouse(table->viewport(), QEvent::MouseButtonRelease, at(ends.back()), Qt::NoButton, mods);
+        } else if (step.startsWith('^')) {
+            QHeaderView* header = table->horizontalHeader();
+            const int left = header->sectionViewportPosition(step.mid(1).toInt());
+            LeftClick(header->viewport(), QPoint(left + 10, header->height() / 2));
+        } else if (step.startsWith('<')) {
+            const QKeyCombination key = QKeySequence(step.mid(1, step.size() - 2))[0];
+            const char* text = step == "<Tab>" ? "\t" : step == "<Return>" ? "\r" : step == "<Esc>" ? "\x1b" : "";
+            SendKey(QApplication::focusWidget(), key.key(), text, key.keyboardModifiers());
+        } else {
+            Type(QApplication::focusWidget(), step.toStdString());
+        }
+        Settle();
+    }
+}
+
+// The cases of a data file: a line each, its fields parted by "|" and trimmed; "#" starts a note.
+std::vector<QStringList> Cases(const char* file) {
+    std::vector<QStringList> cases;
+    std::ifstream in(std::string(VADO_QT_TEST_DIR "/data/") + file);
+    for (std::string line; std::getline(in, line);) {
+        if (line.empty() || line[0] == '#') continue;
+        cases.push_back(QString::fromStdString(line).split('|'));
+        for (QString& field : cases.back()) field = field.trimmed();
+    }
+    EXPECT_FALSE(cases.empty()) << "no cases in " << file;
+    return cases;
+}
+
 constexpr int kPage = 15;
 
 struct GridDesk : Desk {
@@ -26,23 +71,6 @@ struct GridDesk : Desk {
         cover = widget<QLineEdit>(kPage, "txtCover");
     }
     ui::Grid& grid() { return static_cast<FrmSubsurface&>(*module.FormList[kPage]).grdData; }
-    // Keys as the person types them, "<Tab>", "<Shift+Backtab>", "<Return>", "<Esc>", "<Left>"
-    // (as QKeySequence names them); "@r,c" a click on the cell of the model's row r; or text.
-    void play(const QStringList& steps) {
-        for (const QString& step : steps) {
-            if (step.startsWith('@')) {
-                const int r = step.section(',', 0, 0).mid(1).toInt(), c = step.section(',', 1).toInt();
-                LeftClick(table->viewport(), table->visualItemRect(table->item(r - 2, c)).center());
-            } else if (step.startsWith('<')) {
-                const QKeyCombination key = QKeySequence(step.mid(1, step.size() - 2))[0];
-                const char* text = step == "<Tab>" ? "\t" : step == "<Return>" ? "\r" : step == "<Esc>" ? "\x1b" : "";
-                SendKey(QApplication::focusWidget(), key.key(), text, key.keyboardModifiers());
-            } else {
-                Type(QApplication::focusWidget(), step.toStdString());
-            }
-            Settle();
-        }
-    }
     // The typed columns of the data rows: cells parted by ",", rows by ";".
     QString typed() {
         QStringList rows;
@@ -60,30 +88,23 @@ struct GridDesk : Desk {
 // Whatever moves the editing field, the next cell opens with its own text and every cell holds
 // exactly what was typed into it ("M1" Tab "0.002" once gave "M1 | M10.002"): data/grid_keys.txt.
 TEST(SubsurfaceGridView, EveryMovingKeyKeepsWhatWasTyped) {
-    std::ifstream cases(VADO_QT_TEST_DIR "/data/grid_keys.txt");
-    int read = 0;
-    for (std::string line; std::getline(cases, line);) {
-        if (line.empty() || line[0] == '#') continue;
-        SCOPED_TRACE(line);
-        ++read;
-        QStringList c = QString::fromStdString(line).split('|');  // case, steps, cells, cursor
-        for (QString& field : c) field = field.trimmed();
+    for (const QStringList& c : Cases("grid_keys.txt")) {  // case, steps, cells, cursor
+        SCOPED_TRACE(c.join(" | ").toStdString());
         GridDesk desk;
-        desk.play({"@2,0"});
+        Play(desk.table, "@0,0");
         ASSERT_EQ(QApplication::focusWidget(), desk.cover);
-        desk.play(c[1].split(' ', Qt::SkipEmptyParts));
+        Play(desk.table, c[1]);
         EXPECT_EQ(desk.typed(), c[2]);
-        EXPECT_EQ(QString("%1,%2").arg(desk.grid().row).arg(desk.grid().col), c[3]);
+        EXPECT_EQ(QString("%1,%2").arg(desk.grid().row - 2).arg(desk.grid().col), c[3]);
         EXPECT_EQ(desk.table->item(0, 0)->text(), c[2].section(',', 0, 0));
     }
-    EXPECT_GT(read, 0) << "no cases in data/grid_keys.txt";
 }
 
 // Shift+Tab on the first cell leaves the table for the control before it (Tab through the
 // table and out of it is part of the page layout's Tab order test).
 TEST(SubsurfaceGridView, ShiftTabLeavesTheTableAtItsStart) {
     GridDesk desk;
-    desk.play({"@2,0", "<Shift+Backtab>"});
+    Play(desk.table, "@0,0 <Shift+Backtab>");
     EXPECT_EQ(QApplication::focusWidget(), desk.widget<QWidget>(kPage, "cboDC"));
     EXPECT_FALSE(desk.cover->isVisible());
 }
@@ -97,7 +118,7 @@ TEST(SubsurfaceGridView, CellsFollowADarkPalette) {
                               {QPalette::Button, 60}, {QPalette::ButtonText, 240}})
         dark.setColor(role, QColor(grey, grey, grey));
     desk.table->setPalette(dark);
-    desk.play({"@2,0", "MMM", "<Tab>", "0.002", "<Tab>", "10", "<Esc>"});
+    Play(desk.table, "@0,0 MMM <Tab> 0.002 <Tab> 10 <Esc>");
     EXPECT_FALSE(desk.cover->isVisible());
     EXPECT_EQ(QApplication::focusWidget(), desk.table);
     desk.table->clearSelection();
@@ -117,7 +138,6 @@ TEST(SubsurfaceGridView, CellsFollowADarkPalette) {
     }
 }
 
-// The straight drop of the manual's example: a five-row rating in the stage-discharge window.
 struct RatingDesk : Desk {
     RatingDesk() {
         steps(10, {"txt10Width=4.0", "txt10Depth=1.0", "txt10Elev(0)=100.0", "txt10Elev(1)=96.0",
@@ -125,55 +145,21 @@ struct RatingDesk : Desk {
         table = qobject_cast<QTableWidget*>(
             services.windowOf(module.stageDischarge())->view().widgetNamed("grdData"));
     }
-    QPoint cell(int r, int c) const { return table->visualItemRect(table->item(r, c)).center(); }
-    void drag(QPoint from, QPoint to, Qt::KeyboardModifiers mods = {}) {
-        Mouse(table->viewport(), QEvent::MouseButtonPress, from, Qt::LeftButton, mods);
-        Mouse(table->viewport(), QEvent::MouseMove, to, Qt::LeftButton, mods);
-        Mouse(table->viewport(), QEvent::MouseButtonRelease, to, Qt::NoButton, mods);
-    }
-    void click(int r, int c, Qt::KeyboardModifiers mods = {}) { drag(cell(r, c), cell(r, c), mods); }
     QTableWidget* table = nullptr;
 };
 
-// Ctrl+C copies exactly the block the person selected, however it was selected.
+// Ctrl+C in the stage-discharge window of the manual's straight drop (a five-row rating) copies
+// exactly the block the person selected, however it was selected: data/rating_copy.txt.
 TEST(RatingWindowView, CtrlCCopiesTheSelectedBlock) {
-    const std::string all = "100.2\t1.18\n100.4\t3.30\n100.6\t6.00\n100.8\t9.15\n101.0\t12.65";
-    const struct {
-        const char* name;
-        std::function<void(RatingDesk&)> select;
-        std::string clip;
-    } cases[] = {
-        {"drag", [](RatingDesk& d) { d.drag(d.cell(0, 0), d.cell(4, 1)); }, all},
-        {"drag upwards", [](RatingDesk& d) { d.drag(d.cell(4, 1), d.cell(1, 0)); },
-         "100.4\t3.30\n100.6\t6.00\n100.8\t9.15\n101.0\t12.65"},
-        {"shift+click", [](RatingDesk& d) { d.click(0, 0), d.click(4, 1, Qt::ShiftModifier); }, all},
-        {"shift+arrows",
-         [](RatingDesk& d) {
-             d.click(0, 0);
-             for (int key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Right})
-                 SendKey(d.table, key, {}, Qt::ShiftModifier);
-         },
-         all},
-        {"a click on a heading",
-         [](RatingDesk& d) {
-             QHeaderView* header = d.table->horizontalHeader();
-             LeftClick(header->viewport(),
-                       QPoint(header->sectionViewportPosition(1) + 10, header->height() / 2));
-         },
-         "1.18\n3.30\n6.00\n9.15\n12.65"},
-        {"one cell", [](RatingDesk& d) { d.click(2, 1); }, "6.00"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const QStringList& c : Cases("rating_copy.txt")) {  // case, steps, clipboard
+        SCOPED_TRACE(c[0].toStdString());
         RatingDesk desk;
-        ASSERT_NE(desk.table, nullptr);
         desk.table->setFocus();
-        c.select(desk);
-        Settle();
+        Play(desk.table, c[1]);
         QGuiApplication::clipboard()->clear();
         SendKey(desk.table, Qt::Key_C, "\x03", Qt::ControlModifier);
         Settle();
-        EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), c.clip);
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), QString(c[2]).replace("\\t", "\t").replace("\\n", "\n"));
     }
 }
 
