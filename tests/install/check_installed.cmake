@@ -27,10 +27,7 @@ function(validate share)
       "APPSTREAMCLI validate --no-net ${share}/metainfo/${id}.metainfo.xml"
       "UPDATE_MIME_DATABASE -V ${scratch}/mime")
     separate_arguments(command UNIX_COMMAND "${run}")
-    list(POP_FRONT command tool)
-    if(NOT ${tool})
-      message(FATAL_ERROR "${tool} is not installed: run scripts/install-deps.sh")
-    endif()
+    list(POP_FRONT command tool)  # NOTFOUND when not installed: run scripts/install-deps.sh
     execute_process(COMMAND ${${tool}} ${command} OUTPUT_VARIABLE out ERROR_VARIABLE err
       RESULT_VARIABLE rc)
     if(NOT rc EQUAL 0 OR "${out}${err}" MATCHES "(^|\n)[EW]: |rror|arning|hint")
@@ -60,9 +57,6 @@ function(check_installed prefix scratch)
   expect_run("the worked example" "lbl1Q: Q = 19.48 cfs\n" ${cli} frmWeir --click cmdCompute)
   foreach(program ${cli} ${desktop})
     expect_run("${program} --version" "vadocalc ${VERSION}\n" ${program} --version)
-    if(NOT out STREQUAL "vadocalc ${VERSION}\n")
-      message(FATAL_ERROR "${program} --version printed more: ${out}")
-    endif()
   endforeach()
   expect_run("vadocalc --help" "The manual: ${prefix}/share/vadocalc/manual/index.md\n" ${desktop} --help)
   # The installed desktop program shows its window with the weir page's manual section open.

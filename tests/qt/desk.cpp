@@ -25,7 +25,7 @@ void ModalWatchdog::expectMessage(std::function<void()> after) {
     expect([this, after](QWidget* w) {
         auto* box = qobject_cast<QMessageBox*>(w);
         ASSERT_NE(box, nullptr) << "a dialog opened where a message box was expected";
-        messages.push_back({box->windowTitle(), box->text(), box->icon()});
+        messages.push_back({box->windowTitle(), box->text()});
         box->accept();
         if (after) after();
     });

@@ -27,7 +27,6 @@ class ModalWatchdog : public QObject {
   public:
     struct Message {
         QString title, text;
-        QMessageBox::Icon icon;
     };
     ModalWatchdog();
     // The next modal dialog is the test's: `answer` deals with it and must close it.

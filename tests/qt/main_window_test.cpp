@@ -158,11 +158,8 @@ TEST(PageView, TheCulvertSketchFollowsTheEntranceType) {
 class NameDialog : public ui::Form {
   public:
     explicit NameDialog(ui::Services& s) : ui::Form("frmName", s) {
-        setCaption("Name");
-        ok.setCaption("OK");
         ok.isDefault = true;
         ok.onClick = [this] { clicked += "ok ", Hide(); };
-        cancel.setCaption("Cancel");
         cancel.isCancel = true;
         cancel.onClick = [this] { clicked += "cancel ", Hide(); };
         layout.sections = {{.rows = {{{{"txtName"}}}, {{{"OKButton"}}, {{"CancelButton"}}}}}};

@@ -21,11 +21,9 @@ struct PdfPrinterTest : ::testing::Test {
     std::string path(const char* name) const { return QDir(dir.path()).filePath(name).toStdString(); }
     // Every file left in the folder: no temporary file may stay behind.
     QStringList files() const { return QDir(dir.path()).entryList(QDir::Files); }
-    std::string head(const char* name) const {
-        std::ifstream in(path(name), std::ios::binary);
-        std::string text(5, '\0');
-        in.read(text.data(), 5);
-        return text;
+    QByteArray head(const char* name) const {
+        QFile file(QString::fromStdString(path(name)));
+        return file.open(QIODevice::ReadOnly) ? file.read(5) : QByteArray();
     }
     QTemporaryDir dir;
 };
