@@ -3,11 +3,8 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QHeaderView>
-#include <QKeySequence>
 #include <QLineEdit>
 #include <QTableWidget>
-#include <fstream>
 
 #include "calc/drainage/frm_subsurface.h"
 #include "desk.h"
@@ -15,51 +12,6 @@
 
 namespace vado::qt_test {
 namespace {
-
-// A person's steps on a table, parted by blanks: text typed; a key in <> as QKeySequence names
-// it; "@r,c" a click on the cell in row r, column c of the table as shown ("Shift@r,c" with Shift
-// held, "@r,c-r2,c2" a drag to another cell); "^c" a click on the heading of column c.
-void Play(QTableWidget* table, const QString& steps) {
-    auto at = [table](const QString& cell) {
-        const QTableWidgetItem* item =
-            table->item(cell.section(',', 0, 0).toInt(), cell.section(',', 1).toInt());
-        return table->visualItemRect(item).center();
-    };
-    for (QString step : steps.split(' ', Qt::SkipEmptyParts)) {
-        const Qt::KeyboardModifiers mods = step.startsWith("Shift@") ? Qt::ShiftModifier : Qt::NoModifier;
-        if (mods) step.remove(0, 5);
-        if (step.startsWith('@')) {
-            const QStringList ends = step.mid(1).split('-');
-            Mouse(table->viewport(), QEvent::MouseButtonPress, at(ends.front()), Qt::LeftButton, mods);
-            Mouse(table->viewport(), QEvent::MouseMove, at(ends.back()), Qt::LeftButton, mods);
-            Mouse(table->viewport(), QEvent::MouseButtonRelease, at(ends.back()), Qt::NoButton, mods);
-        } else if (step.startsWith('^')) {
-            QHeaderView* header = table->horizontalHeader();
-            const int left = header->sectionViewportPosition(step.mid(1).toInt());
-            LeftClick(header->viewport(), QPoint(left + 10, header->height() / 2));
-        } else if (step.startsWith('<')) {
-            const QKeyCombination key = QKeySequence(step.mid(1, step.size() - 2))[0];
-            const char* text = step == "<Tab>" ? "\t" : step == "<Return>" ? "\r" : step == "<Esc>" ? "\x1b" : "";
-            SendKey(QApplication::focusWidget(), key.key(), text, key.keyboardModifiers());
-        } else {
-            Type(QApplication::focusWidget(), step.toStdString());
-        }
-        Settle();
-    }
-}
-
-// The cases of a data file: a line each, its fields parted by "|" and trimmed; "#" starts a note.
-std::vector<QStringList> Cases(const char* file) {
-    std::vector<QStringList> cases;
-    std::ifstream in(std::string(VADO_QT_TEST_DIR "/data/") + file);
-    for (std::string line; std::getline(in, line);) {
-        if (line.empty() || line[0] == '#') continue;
-        cases.push_back(QString::fromStdString(line).split('|'));
-        for (QString& field : cases.back()) field = field.trimmed();
-    }
-    EXPECT_FALSE(cases.empty()) << "no cases in " << file;
-    return cases;
-}
 
 constexpr int kPage = 15;
 
@@ -91,9 +43,9 @@ TEST(SubsurfaceGridView, EveryMovingKeyKeepsWhatWasTyped) {
     for (const QStringList& c : Cases("grid_keys.txt")) {  // case, steps, cells, cursor
         SCOPED_TRACE(c.join(" | ").toStdString());
         GridDesk desk;
-        Play(desk.table, "@0,0");
+        Play("@0,0", desk.table);
         ASSERT_EQ(QApplication::focusWidget(), desk.cover);
-        Play(desk.table, c[1]);
+        Play(c[1], desk.table);
         EXPECT_EQ(desk.typed(), c[2]);
         EXPECT_EQ(QString("%1,%2").arg(desk.grid().row - 2).arg(desk.grid().col), c[3]);
         EXPECT_EQ(desk.table->item(0, 0)->text(), c[2].section(',', 0, 0));
@@ -104,7 +56,7 @@ TEST(SubsurfaceGridView, EveryMovingKeyKeepsWhatWasTyped) {
 // table and out of it is part of the page layout's Tab order test).
 TEST(SubsurfaceGridView, ShiftTabLeavesTheTableAtItsStart) {
     GridDesk desk;
-    Play(desk.table, "@0,0 <Shift+Backtab>");
+    Play("@0,0 <Shift+Backtab>", desk.table);
     EXPECT_EQ(QApplication::focusWidget(), desk.widget<QWidget>(kPage, "cboDC"));
     EXPECT_FALSE(desk.cover->isVisible());
 }
@@ -118,7 +70,7 @@ TEST(SubsurfaceGridView, CellsFollowADarkPalette) {
                               {QPalette::Button, 60}, {QPalette::ButtonText, 240}})
         dark.setColor(role, QColor(grey, grey, grey));
     desk.table->setPalette(dark);
-    Play(desk.table, "@0,0 MMM <Tab> 0.002 <Tab> 10 <Esc>");
+    Play("@0,0 MMM <Tab> 0.002 <Tab> 10 <Esc>", desk.table);
     EXPECT_FALSE(desk.cover->isVisible());
     EXPECT_EQ(QApplication::focusWidget(), desk.table);
     desk.table->clearSelection();
@@ -155,7 +107,7 @@ TEST(RatingWindowView, CtrlCCopiesTheSelectedBlock) {
         SCOPED_TRACE(c[0].toStdString());
         RatingDesk desk;
         desk.table->setFocus();
-        Play(desk.table, c[1]);
+        Play(c[1], desk.table);
         QGuiApplication::clipboard()->clear();
         SendKey(desk.table, Qt::Key_C, "\x03", Qt::ControlModifier);
         Settle();
