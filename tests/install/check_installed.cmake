@@ -20,11 +20,10 @@ endfunction()
 # The desktop entry and the metainfo clean (hints and warnings count); the MIME package, compiled
 # into a database of its own, knowing *.vado as a project.
 function(validate share)
-  set(id io.github.vadocalc.Vadocalc)
   file(REMOVE_RECURSE ${scratch}/mime)
   file(COPY ${share}/mime/packages DESTINATION ${scratch}/mime)
-  foreach(run "DESKTOP_FILE_VALIDATE ${share}/applications/${id}.desktop"
-      "APPSTREAMCLI validate --no-net ${share}/metainfo/${id}.metainfo.xml"
+  foreach(run "DESKTOP_FILE_VALIDATE ${share}/applications/io.github.vadocalc.Vadocalc.desktop"
+      "APPSTREAMCLI validate --no-net ${share}/metainfo/io.github.vadocalc.Vadocalc.metainfo.xml"
       "UPDATE_MIME_DATABASE -V ${scratch}/mime")
     separate_arguments(command UNIX_COMMAND "${run}")
     list(POP_FRONT command tool)  # NOTFOUND when not installed: run scripts/install-deps.sh

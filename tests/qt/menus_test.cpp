@@ -68,7 +68,6 @@ class MenuTest : public ::testing::Test {
             QTimer::singleShot(0, info, [info] { Type(info->focusWidget(), "\r"); });
         });
     }
-    // Lets the event loop run until `done`, for `ms` at most.
     static void waitFor(const std::function<bool()>& done, int ms = 2000) {
         QElapsedTimer waited;
         waited.start();
@@ -97,11 +96,9 @@ TEST_F(MenuTest, SaveAsNamesTheFileAndLeavingAsksAboutChanges) {
     EXPECT_TRUE(titled(" - job.vado"));
     // Typed this time: the window made active again after the save dialog.
     desk.window->activateWindow();
-    QWidget* head = desk.widget<QWidget>(1, "txt1H1");
-    head->setFocus();
+    desk.widget<QWidget>(1, "txt1H1")->setFocus();
     Settle();
-    Type(head, "3\r");
-    Settle();
+    Play("3 <Return>");
     EXPECT_TRUE(titled(" - job.vado *"));
 
     const std::function<void()> leave[] = {

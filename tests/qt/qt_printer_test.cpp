@@ -68,19 +68,18 @@ TEST_F(PdfPrinterTest, OnlyAFinishedJobReplacesTheFile) {
 // A report goes through a symbolic link to its target and leaves the link; a folder or a FIFO
 // in its place is refused before anything is written, and left as it was.
 TEST_F(PdfPrinterTest, WritesThroughALinkAndNeverOverAFolderOrAFifo) {
-    namespace fs = std::filesystem;
     { std::ofstream(path("real.pdf")) << "old"; }
-    fs::create_symlink("real.pdf", path("link.pdf"));
+    std::filesystem::create_symlink("real.pdf", path("link.pdf"));
     auto p = ui::qt::MakePdfPrinter(path("link.pdf"));
     EXPECT_TRUE(p->EndDoc());
-    EXPECT_TRUE(fs::is_symlink(path("link.pdf")));
+    EXPECT_TRUE(std::filesystem::is_symlink(path("link.pdf")));
     EXPECT_EQ(head("real.pdf"), "%PDF-");
-    fs::create_directory(path("folder.pdf"));
+    std::filesystem::create_directory(path("folder.pdf"));
     ASSERT_EQ(::mkfifo(path("pipe.pdf").c_str(), 0600), 0);
     for (const char* name : {"folder.pdf", "pipe.pdf"})
         EXPECT_THROW(ui::qt::MakePdfPrinter(path(name)), ui::PrintError) << name;
-    EXPECT_TRUE(fs::is_directory(path("folder.pdf")));
-    EXPECT_TRUE(fs::is_fifo(path("pipe.pdf")));
+    EXPECT_TRUE(std::filesystem::is_directory(path("folder.pdf")));
+    EXPECT_TRUE(std::filesystem::is_fifo(path("pipe.pdf")));
 }
 
 // A rating graph, as the result windows draw it.

@@ -53,7 +53,7 @@ TEST(SubsurfaceGridView, EveryMovingKeyKeepsWhatWasTyped) {
 }
 
 // Shift+Tab on the first cell leaves the table for the control before it (Tab through the
-// table and out of it is part of the page layout's Tab order test).
+// table and out of it is checked by the page layout test's Tab order).
 TEST(SubsurfaceGridView, ShiftTabLeavesTheTableAtItsStart) {
     GridDesk desk;
     Play("@0,0 <Shift+Backtab>", desk.table);
