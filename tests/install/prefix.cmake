@@ -3,8 +3,5 @@
 include(${CMAKE_CURRENT_LIST_DIR}/check_installed.cmake)
 file(REMOVE_RECURSE ${WORK})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD} --prefix ${WORK}/prefix
-  OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
-if(NOT rc EQUAL 0)
-  message(FATAL_ERROR "cmake --install failed (exit ${rc}):\n${out}${err}")
-endif()
+  OUTPUT_QUIET COMMAND_ERROR_IS_FATAL ANY)
 check_installed(${WORK}/prefix ${WORK}/run)

@@ -6,10 +6,14 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFileDialog>
+#include <QHash>
+#include <QHeaderView>
+#include <QKeySequence>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <cctype>
+#include <fstream>
 
 #include "person.h"
 
@@ -21,15 +25,11 @@ ModalWatchdog::ModalWatchdog() {
     timer_.start();
 }
 
-void ModalWatchdog::expect(std::function<void(QWidget*)> answer) {
-    answers_.push_back(std::move(answer));
-}
-
 void ModalWatchdog::expectMessage(std::function<void()> after) {
     expect([this, after](QWidget* w) {
         auto* box = qobject_cast<QMessageBox*>(w);
         ASSERT_NE(box, nullptr) << "a dialog opened where a message box was expected";
-        messages.push_back({box->windowTitle(), box->text(), box->icon()});
+        messages.push_back({box->windowTitle(), box->text()});
         box->accept();
         if (after) after();
     });
@@ -111,6 +111,51 @@ void Mouse(QWidget* on, QEvent::Type type, QPoint at, Qt::MouseButtons buttons,
 void LeftClick(QWidget* on, QPoint at) {
     Mouse(on, QEvent::MouseButtonPress, at, Qt::LeftButton);
     Mouse(on, QEvent::MouseButtonRelease, at, Qt::NoButton);
+}
+
+void Play(const QString& steps, QTableWidget* table) {
+    auto at = [table](const QString& cell) {
+        const QTableWidgetItem* item =
+            table->item(cell.section(',', 0, 0).toInt(), cell.section(',', 1).toInt());
+        return table->visualItemRect(item).center();
+    };
+    const QHash<int, QString> texts = {
+        {Qt::Key_Tab, "\t"}, {Qt::Key_Return, "\r"}, {Qt::Key_Escape, "\x1b"}, {Qt::Key_Backspace, "\b"}};
+    for (QString step : steps.split(' ', Qt::SkipEmptyParts)) {
+        const Qt::KeyboardModifiers mods = step.startsWith("Shift@") ? Qt::ShiftModifier : Qt::NoModifier;
+        if (mods) step.remove(0, 5);
+        if (step.startsWith('@')) {
+            const QStringList ends = step.mid(1).split('-');
+            Mouse(table->viewport(), QEvent::MouseButtonPress, at(ends.front()), Qt::LeftButton, mods);
+            Mouse(table->viewport(), QEvent::MouseMove, at(ends.back()), Qt::LeftButton, mods);
+            Mouse(table->viewport(), QEvent::MouseButtonRelease, at(ends.back()), Qt::NoButton, mods);
+        } else if (step.startsWith('^')) {
+            QHeaderView* header = table->horizontalHeader();
+            const int left = header->sectionViewportPosition(step.mid(1).toInt());
+            LeftClick(header->viewport(), QPoint(left + 10, header->height() / 2));
+        } else if (step.startsWith('<')) {
+            // Ctrl+letter types its control character, as a keyboard does.
+            const QKeyCombination key = QKeySequence(step.mid(1, step.size() - 2))[0];
+            const bool ctrl = key.keyboardModifiers() & Qt::ControlModifier;
+            SendKey(QApplication::focusWidget(), key.key(),
+                    ctrl ? QString(QChar(key.key() - '@')) : texts.value(key.key()), key.keyboardModifiers());
+        } else {
+            Type(QApplication::focusWidget(), step.toStdString());
+        }
+        Settle();
+    }
+}
+
+std::vector<QStringList> Cases(const char* file) {
+    std::vector<QStringList> cases;
+    std::ifstream in(std::string(VADO_QT_TEST_DIR "/data/") + file);
+    for (std::string line; std::getline(in, line);) {
+        if (line.empty() || line[0] == '#') continue;
+        cases.push_back(QString::fromStdString(line).split('|'));
+        for (QString& field : cases.back()) field = field.trimmed();
+    }
+    EXPECT_FALSE(cases.empty()) << "no cases in " << file;
+    return cases;
 }
 
 std::function<void(QWidget*)> SaveAs(const QString& path) {

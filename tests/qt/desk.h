@@ -2,11 +2,10 @@
 
 #include <QEvent>
 #include <QMessageBox>
+#include <QTableWidget>
 #include <QTimer>
-#include <QWidget>
 #include <deque>
 #include <functional>
-#include <initializer_list>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -29,11 +28,10 @@ class ModalWatchdog : public QObject {
   public:
     struct Message {
         QString title, text;
-        QMessageBox::Icon icon;
     };
     ModalWatchdog();
     // The next modal dialog is the test's: `answer` deals with it and must close it.
-    void expect(std::function<void(QWidget*)> answer);
+    void expect(std::function<void(QWidget*)> answer) { answers_.push_back(std::move(answer)); }
     // The next modal dialog is a message box: it is recorded and OK pressed, then `after` runs.
     void expectMessage(std::function<void()> after = {});
     std::vector<Message> messages;
@@ -73,6 +71,12 @@ void Type(QWidget* to, const std::string& keys);
 void Mouse(QWidget* on, QEvent::Type type, QPoint at, Qt::MouseButtons buttons,
            Qt::KeyboardModifiers mods = Qt::NoModifier);
 void LeftClick(QWidget* on, QPoint at);
+// A person's steps, parted by blanks: text typed; a key in <> as QKeySequence names it; on
+// `table`, "@r,c" a click on the cell in row r, column c as shown ("Shift@r,c" with Shift held,
+// "@r,c-r2,c2" a drag to another cell) and "^c" a click on the heading of column c.
+void Play(const QString& steps, QTableWidget* table = nullptr);
+// The cases of data/`file`: a line each, its fields parted by "|" and trimmed; "#" starts a note.
+std::vector<QStringList> Cases(const char* file);
 // The answer to a file dialog: `path` typed into its name field, then accepted.
 std::function<void(QWidget*)> SaveAs(const QString& path);
 QAction* Action(const QWidget& window, const QString& text);

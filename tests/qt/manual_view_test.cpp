@@ -4,7 +4,6 @@
 #include <QFontMetrics>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
 #include <QShortcut>
 #include <QTextBlock>
 #include <QTextBrowser>
@@ -33,21 +32,17 @@ struct Viewer {
     ui::qt::ManualWindow window;
 };
 
-// The documentation button opens the contents; F1 on the dry hydrant page opens its section.
+// F1 on the dry hydrant page opens the manual at its section.
 TEST(ManualView, F1OnThePageOpensItsSection) {
     Desk desk;
     desk.services.setAppFolder(VADO_PROGRAM_DIR);
-    desk.widget<QPushButton>(0, "cmdHelp")->click();
-    Settle();
-    ui::qt::ManualWindow* manual = desk.services.manual();
-    ASSERT_TRUE(manual && manual->isVisible());
-    EXPECT_TRUE(manual->currentPage().endsWith("/manual/index.md"));
-
     desk.window->clickTab(17);
     desk.window->onHelp = [&desk](ui::Form& page) { OpenHelpFile(page.name(), desk.services); };
     for (auto* s : desk.window->findChildren<QShortcut*>())
         if (s->key() == QKeySequence(Qt::Key_F1)) emit s->activated();
     Settle();
+    ui::qt::ManualWindow* manual = desk.services.manual();
+    ASSERT_TRUE(manual && manual->isVisible());
     EXPECT_TRUE(manual->currentPage().endsWith("/manual/frmDryHydrant.md"));
     EXPECT_EQ(manual->windowTitle(), "Dry hydrant - Vadocalc Manual");
 }

@@ -54,14 +54,50 @@ std::string Describe(QWidget* w, const Desk& desk, int page) {
     return at + w->metaObject()->className();
 }
 
+// Tab from a page's first input reaches every input and command once, in reading order (down
+// each column, left column first), and no result box.
+void ExpectTabOrder(const Desk& desk, int page, const Seen& seen) {
+    std::vector<QWidget*> expected;
+    for (QWidget* w : seen.widgets)
+        if (w->isEnabled() && (w->focusPolicy() & Qt::TabFocus)) expected.push_back(w);
+    ASSERT_FALSE(expected.empty()) << page;
+    QWidget* first = seen.content->nextInFocusChain();
+    while (std::find(expected.begin(), expected.end(), first) == expected.end())
+        first = first->nextInFocusChain();
+    first->setFocus(Qt::TabFocusReason);
+    Settle();
+    std::vector<QWidget*> visited;
+    for (int step = 0; step < 200; ++step) {
+        QWidget* now = QApplication::focusWidget();
+        if (!now || !seen.content->isAncestorOf(now) || (step > 0 && now == first)) break;
+        visited.push_back(now);
+        SendKey(now, Qt::Key_Tab, "\t");
+        Settle();
+    }
+    // A table's stop is the editing field it opens on the cursor's cell.
+    for (QWidget* w : expected)
+        EXPECT_EQ(std::count_if(visited.begin(), visited.end(),
+                                [w](QWidget* v) { return v == w || w->isAncestorOf(v); }),
+                  1)
+            << Describe(w, desk, page) << " reached by Tab";
+    for (size_t i = 0; i < visited.size(); ++i) {
+        auto* edit = qobject_cast<QLineEdit*>(visited[i]);
+        EXPECT_FALSE(edit && edit->isReadOnly()) << Describe(visited[i], desk, page);
+        if (i == 0) continue;
+        const QRect a = seen.place(visited[i - 1]), b = seen.place(visited[i]);
+        EXPECT_TRUE(b.top() >= a.top() - 2 || b.left() > a.right())
+            << "Tab goes back up from " << Describe(visited[i - 1], desk, page) << " to "
+            << Describe(visited[i], desk, page);
+    }
+}
+
 // At the default size every page shows whole without a scroll bar; at the minimum it scrolls
 // rather than crushing. At both: every widget inside the page, none overlapping another, no
 // caption cut, every input named for a screen reader and every field's tooltip saying what it
-// takes.
-TEST(PageLayout, EveryPageWholeAtTheDefaultSizeAndScrollingBelowIt) {
+// takes. At the default size, Tab goes through each page in reading order.
+TEST(PageLayout, EveryPageWholeAtTheDefaultSizeScrollingBelowItAndTabbedInReadingOrder) {
     Desk desk;
-    ASSERT_LE(ui::qt::kDefaultWindowSize.width(), 1280);
-    ASSERT_LE(ui::qt::kDefaultWindowSize.height(), 720);
+    ASSERT_TRUE(QRect(0, 0, 1280, 720).contains(QRect(QPoint(), ui::qt::kDefaultWindowSize)));
     for (const bool minimum : {false, true}) {
         SCOPED_TRACE(minimum ? "minimum size" : "default size");
         desk.window->resize(minimum ? ui::qt::kMinimumWindowSize : ui::qt::kDefaultWindowSize);
@@ -79,17 +115,15 @@ TEST(PageLayout, EveryPageWholeAtTheDefaultSizeAndScrollingBelowIt) {
                                 !r.intersects(seen.place(v)))
                         << Describe(w, desk, page) << " overlaps " << Describe(v, desk, page);
                 }
-                QSize needs;
-                if (auto* l = qobject_cast<QLabel*>(w); l && !l->wordWrap()) needs = l->sizeHint();
-                if (auto* b = qobject_cast<QAbstractButton*>(w)) needs = b->sizeHint();
-                EXPECT_FALSE(needs.isValid() && (needs.width() > w->width() ||
-                                                 needs.height() > w->height()))
-                    << Describe(w, desk, page) << " is cut";
                 auto* edit = qobject_cast<QLineEdit*>(w);
-                const bool input = (edit && !edit->isReadOnly()) || qobject_cast<QComboBox*>(w) ||
-                                   qobject_cast<QAbstractItemView*>(w) ||
-                                   (qobject_cast<QAbstractButton*>(w) &&
-                                    static_cast<QAbstractButton*>(w)->isCheckable());
+                auto* button = qobject_cast<QAbstractButton*>(w);
+                QSize needs;  // none: (-1, -1)
+                if (auto* l = qobject_cast<QLabel*>(w); l && !l->wordWrap()) needs = l->sizeHint();
+                if (button) needs = button->sizeHint();
+                EXPECT_FALSE(needs.width() > w->width() || needs.height() > w->height())
+                    << Describe(w, desk, page) << " is cut";
+                const bool input = (edit && !edit->isReadOnly()) || (button && button->isCheckable()) ||
+                                   qobject_cast<QComboBox*>(w) || qobject_cast<QAbstractItemView*>(w);
                 if (!input || !w->isEnabled()) continue;
                 QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
                 EXPECT_TRUE(a && !a->text(QAccessible::Name).isEmpty())
@@ -102,51 +136,9 @@ TEST(PageLayout, EveryPageWholeAtTheDefaultSizeAndScrollingBelowIt) {
             scrolled += scrolls;
             EXPECT_GE(seen.content->width(), seen.content->minimumSizeHint().width());
             EXPECT_GE(seen.content->height(), seen.content->minimumSizeHint().height());
+            if (!minimum && page > 0) ExpectTabOrder(desk, page, seen);
         }
         EXPECT_TRUE(!minimum || scrolled > 0) << "nothing scrolls at the minimum size";
-    }
-}
-
-// Tab from a page's first input reaches every input and command once, in reading order (down
-// each column, left column first), and no result box.
-TEST(PageLayout, TabVisitsEveryInputAndCommandOnceAndNoResult) {
-    Desk desk;
-    desk.window->resize(ui::qt::kDefaultWindowSize);
-    for (int page = 1; page < desk.window->pageCount(); ++page) {
-        const Seen seen = Look(desk, page);
-        ASSERT_NE(seen.area, nullptr) << page;
-        std::vector<QWidget*> expected;
-        for (QWidget* w : seen.widgets)
-            if (w->isEnabled() && (w->focusPolicy() & Qt::TabFocus)) expected.push_back(w);
-        ASSERT_FALSE(expected.empty()) << page;
-        QWidget* first = seen.content->nextInFocusChain();
-        while (std::find(expected.begin(), expected.end(), first) == expected.end())
-            first = first->nextInFocusChain();
-        first->setFocus(Qt::TabFocusReason);
-        Settle();
-        std::vector<QWidget*> visited;
-        for (int step = 0; step < 200; ++step) {
-            QWidget* now = QApplication::focusWidget();
-            if (!now || !seen.content->isAncestorOf(now) || (step > 0 && now == first)) break;
-            visited.push_back(now);
-            SendKey(now, Qt::Key_Tab, "\t");
-            Settle();
-        }
-        // A table's stop is the editing field it opens on the cursor's cell.
-        for (QWidget* w : expected)
-            EXPECT_EQ(std::count_if(visited.begin(), visited.end(),
-                                    [w](QWidget* v) { return v == w || w->isAncestorOf(v); }),
-                      1)
-                << Describe(w, desk, page) << " reached by Tab";
-        for (size_t i = 0; i < visited.size(); ++i) {
-            auto* edit = qobject_cast<QLineEdit*>(visited[i]);
-            EXPECT_FALSE(edit && edit->isReadOnly()) << Describe(visited[i], desk, page);
-            if (i == 0) continue;
-            const QRect a = seen.place(visited[i - 1]), b = seen.place(visited[i]);
-            EXPECT_TRUE(b.top() >= a.top() - 2 || b.left() > a.right())
-                << "Tab goes back up from " << Describe(visited[i - 1], desk, page) << " to "
-                << Describe(visited[i], desk, page);
-        }
     }
 }
 

@@ -1,17 +1,17 @@
-// The Qt printers: reports as PDF files, graphs as SVG and PNG.
+// The Qt printers: reports as PDF files, graphs as SVG.
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QImage>
-#include <QLineF>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
+#include <sys/stat.h>
+
+#include <filesystem>
 #include <fstream>
 
-#include "report/print_job.h"
 #include "shared/plot_graph.h"
 #include "ui/qt/graph_export.h"
+#include "ui/printer.h"
 #include "ui/qt/qt_printer.h"
 #include "ui/recording_printer.h"
 
@@ -21,11 +21,9 @@ struct PdfPrinterTest : ::testing::Test {
     std::string path(const char* name) const { return QDir(dir.path()).filePath(name).toStdString(); }
     // Every file left in the folder: no temporary file may stay behind.
     QStringList files() const { return QDir(dir.path()).entryList(QDir::Files); }
-    std::string head(const char* name) const {
-        std::ifstream in(path(name), std::ios::binary);
-        std::string text(5, '\0');
-        in.read(text.data(), 5);
-        return text;
+    QByteArray head(const char* name) const {
+        QFile file(QString::fromStdString(path(name)));
+        return file.open(QIODevice::ReadOnly) ? file.read(5) : QByteArray();
     }
     QTemporaryDir dir;
 };
@@ -43,48 +41,56 @@ TEST_F(PdfPrinterTest, TimesNewRomanOrItsMetricTwin) {
     EXPECT_NEAR(p->TextWidth("Xgy"), (1479 + 1024 + 1024) / 2048.0 * 240, 3);
 }
 
-// The file is replaced only when the job ends, never left half written.
-TEST_F(PdfPrinterTest, EndDocWritesTheFileUnderItsName) {
+// The file is replaced only when the job ends, never left half written: a job killed or dropped
+// unfinished (a report that failed) leaves the old file as it was and nothing beside it.
+TEST_F(PdfPrinterTest, OnlyAFinishedJobReplacesTheFile) {
     { std::ofstream(path("report.pdf")) << "old contents"; }
+    const std::function<void(ui::Printer&)> abandon[] = {[](ui::Printer& p) { p.KillDoc(); },
+                                                         [](ui::Printer&) {}};
+    for (const auto& how : abandon) {
+        auto p = ui::qt::MakePdfPrinter(path("report.pdf"));
+        p->Print("half a report");
+        how(*p);
+        p.reset();
+        EXPECT_EQ(head("report.pdf"), "old c");
+        EXPECT_EQ(files(), QStringList{"report.pdf"});
+    }
     auto p = ui::qt::MakePdfPrinter(path("report.pdf"));
     p->Print("Weir Flow Formula Solution");
     p->NewPage();
-    p->Print("second page");
     EXPECT_EQ(head("report.pdf"), "old c") << "nothing is replaced before the job ends";
     EXPECT_TRUE(p->EndDoc());
-    EXPECT_EQ(head("report.pdf"), "%PDF-");
-    EXPECT_EQ(files(), QStringList{"report.pdf"});
     p->KillDoc();
     EXPECT_EQ(head("report.pdf"), "%PDF-") << "a kill after the end changes nothing";
+    EXPECT_EQ(files(), QStringList{"report.pdf"});
 }
 
-// A job killed or dropped unfinished (a report that failed) leaves no file.
-TEST_F(PdfPrinterTest, AnAbandonedJobLeavesNoFile) {
-    const std::function<void(ui::Printer&)> abandon[] = {
-        [](ui::Printer& p) { p.KillDoc(); },
-        [](ui::Printer&) {}};
-    for (const auto& how : abandon) {
-        {
-            auto p = ui::qt::MakePdfPrinter(path("gone.pdf"));
-            p->Print("half a report");
-            how(*p);
-        }
-        EXPECT_TRUE(files().isEmpty()) << files().join(" ").toStdString();
-    }
+// A report goes through a symbolic link to its target and leaves the link; a folder or a FIFO
+// in its place is refused before anything is written, and left as it was.
+TEST_F(PdfPrinterTest, WritesThroughALinkAndNeverOverAFolderOrAFifo) {
+    { std::ofstream(path("real.pdf")) << "old"; }
+    std::filesystem::create_symlink("real.pdf", path("link.pdf"));
+    auto p = ui::qt::MakePdfPrinter(path("link.pdf"));
+    EXPECT_TRUE(p->EndDoc());
+    EXPECT_TRUE(std::filesystem::is_symlink(path("link.pdf")));
+    EXPECT_EQ(head("real.pdf"), "%PDF-");
+    std::filesystem::create_directory(path("folder.pdf"));
+    ASSERT_EQ(::mkfifo(path("pipe.pdf").c_str(), 0600), 0);
+    for (const char* name : {"folder.pdf", "pipe.pdf"})
+        EXPECT_THROW(ui::qt::MakePdfPrinter(path(name)), ui::PrintError) << name;
+    EXPECT_TRUE(std::filesystem::is_directory(path("folder.pdf")));
+    EXPECT_TRUE(std::filesystem::is_fifo(path("pipe.pdf")));
 }
 
 // A rating graph, as the result windows draw it.
 void DrawRating(ui::Surface& s, double w, double h) {
-    vado::PlotRequest r{.left = 0,
-                        .top = 0,
+    vado::PlotGraph(s, {.x = {100.2, 100.4, 100.6, 100.8, 101.0},
+                        .y = {1.18, 3.30, 6.00, 9.15, 12.65},
                         .width = static_cast<long>(w),
                         .height = static_cast<long>(h),
                         .title = "Discharge vs Elevation",
                         .xCaption = "Elevation",
-                        .yCaption = "Discharge, CFS"};
-    r.x = {100.2, 100.4, 100.6, 100.8, 101.0};
-    r.y = {1.18, 3.30, 6.00, 9.15, 12.65};
-    vado::PlotGraph(s, r);
+                        .yCaption = "Discharge, CFS"});
 }
 
 // The SVG holds every line the plotting routine draws (axes, ticks, the rating's segments) as a

@@ -1,28 +1,40 @@
-#include "ui/qt/document_menu.h"
-
+// The File, Edit and Help menus: the project as a document, exports, the print dialog, and what
+// is remembered between runs.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
-#include <QCoreApplication>
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
+#include <QPageSize>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTemporaryDir>
 
+#include "app/page_exports.h"
 #include "app/project_file.h"
 #include "desk.h"
+#include "ui/qt/document_menu.h"
+#include "ui/qt/export_menu.h"
+#include "ui/qt/qt_printer.h"
 #include "ui/qt/settings.h"
 
 namespace vado::qt_test {
 namespace {
 
-// The desktop program with its File and Help menus, the work it keeps for recovery recorded.
-class DocumentMenuTest : public ::testing::Test {
+// The desktop program with its menus installed as it starts, the work it keeps for recovery
+// recorded.
+class MenuTest : public ::testing::Test {
   protected:
     void install(ui::qt::Settings* settings = nullptr) {
-        auto& module = desk.module;
+        MainModule& module = desk.module;
         menu = &ui::qt::InstallDocumentMenu(
             *desk.window,
             {.text = [&module] { return project::Save(module); },
@@ -30,32 +42,37 @@ class DocumentMenuTest : public ::testing::Test {
              .load = [&module](const std::string& text,
                                std::string&) { return project::Load(module, text).error; },
              .fresh = [fresh = project::Save(module)] { return fresh; },
-             .print = [] {},
-             .canPrint = [&module] { return module.CurrentForm != 0; },
+             .print = [&module] { ClickPrint(module); },
+             .canPrint = [&module] { return PrintCommand(module) != nullptr; },
              .documentation = [] {},
              .extension = project::kExtension,
              .keep = [this](const std::string& text) { kept.push_back(text); },
              .drop = [this] { ++dropped; },
              .keepAfter = std::chrono::milliseconds(20)},
             settings);
+        ui::qt::InstallExportMenu(*desk.window, desk.services,
+                                  {.print = [&module] { ClickPrint(module); },
+                                   .tableCsv = [&module] { return PageTableCsv(module); },
+                                   .baseName = [&module] { return PageFileName(module); },
+                                   .resultsText = [&module] { return PageText(module); }});
     }
     void saveAs(const QString& path) {
         desk.watchdog.expect(SaveAs(path));
         Action(*desk.window, "Save &As...")->trigger();
         Settle();
     }
-    // Lets the event loop run until `done`, for `ms` at most.
+    // The project information dialog of a Print, accepted with Enter.
+    void expectPrintInformation() {
+        desk.watchdog.expect([](QWidget* info) {
+            EXPECT_EQ(info->windowTitle(), "Print Information");
+            QTimer::singleShot(0, info, [info] { Type(info->focusWidget(), "\r"); });
+        });
+    }
     static void waitFor(const std::function<bool()>& done, int ms = 2000) {
         QElapsedTimer waited;
         waited.start();
         while (!done() && waited.elapsed() < ms)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-    QString write(const QString& name, const std::string& bytes) {
-        QFile file(dir.filePath(name));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes.data(), static_cast<qint64>(bytes.size()));
-        return file.fileName();
     }
     bool titled(const QString& end) const { return desk.window->windowTitle().endsWith(end); }
 
@@ -68,7 +85,7 @@ class DocumentMenuTest : public ::testing::Test {
 
 // Save As names the file in the title, an edit marks it unsaved, and Quit or a page's Exit
 // button asks before the changes go (each answer with its key); Cancel keeps the program open.
-TEST_F(DocumentMenuTest, SaveAsNamesTheFileAndLeavingAsksAboutChanges) {
+TEST_F(MenuTest, SaveAsNamesTheFileAndLeavingAsksAboutChanges) {
     install();
     desk.window->clickTab(1);
     EXPECT_TRUE(titled(" - Untitled"));
@@ -81,8 +98,7 @@ TEST_F(DocumentMenuTest, SaveAsNamesTheFileAndLeavingAsksAboutChanges) {
     desk.window->activateWindow();
     desk.widget<QWidget>(1, "txt1H1")->setFocus();
     Settle();
-    Type(desk.widget<QWidget>(1, "txt1H1"), "3\r");
-    Settle();
+    Play("3 <Return>");
     EXPECT_TRUE(titled(" - job.vado *"));
 
     const std::function<void()> leave[] = {
@@ -106,19 +122,9 @@ TEST_F(DocumentMenuTest, SaveAsNamesTheFileAndLeavingAsksAboutChanges) {
     }
 }
 
-TEST_F(DocumentMenuTest, PrintIsGreyedOnTheAboutPage) {
-    install();
-    QAction* print = Action(*desk.window, "&Print...");
-    for (int page : {0, 1, 0}) {
-        desk.window->clickTab(page);
-        Settle();
-        EXPECT_EQ(print->isEnabled(), page != 0) << page;
-    }
-}
-
 // Unsaved work is kept soon after a change (once, not per key); kept work restored comes back
 // untitled and unsaved, computed, and is kept again at once; saved work is dropped.
-TEST_F(DocumentMenuTest, UnsavedWorkIsKeptRestoredAndDroppedOnceSaved) {
+TEST_F(MenuTest, UnsavedWorkIsKeptRestoredAndDroppedOnceSaved) {
     install();
     desk.steps(1, {"txt1H1=2"});
     waitFor([this] { return !kept.empty(); });
@@ -139,16 +145,14 @@ TEST_F(DocumentMenuTest, UnsavedWorkIsKeptRestoredAndDroppedOnceSaved) {
     EXPECT_EQ(kept.size(), before) << "saved work needs no recovery file";
 }
 
-TEST_F(DocumentMenuTest, OpenRecentListsSavedProjectsAndDropsAMissingOneWithANote) {
+TEST_F(MenuTest, OpenRecentListsSavedProjectsAndDropsAMissingOneWithANote) {
     ui::qt::Settings settings(dir.filePath("settings.conf"));
     install(&settings);
     desk.steps(1, {"txt1H1=2"});
     const QString path = dir.filePath("pond & riser.vado");
     saveAs(path);
     EXPECT_EQ(settings.recentFiles(), QStringList{path});
-    QMenu* recent = nullptr;
-    for (QMenu* m : desk.window->findChildren<QMenu*>())
-        if (m->title() == "Open &Recent") recent = m;
+    QMenu* recent = Action(*desk.window, "Open &Recent")->menu();
     ASSERT_NE(recent, nullptr);
     emit recent->aboutToShow();
     ASSERT_EQ(recent->actions().size(), 1);
@@ -165,11 +169,14 @@ TEST_F(DocumentMenuTest, OpenRecentListsSavedProjectsAndDropsAMissingOneWithANot
 }
 
 // A file that is no project is reported, and nothing of it goes in.
-TEST_F(DocumentMenuTest, AFileThatIsNoProjectIsReportedAndLeavesTheProgramNew) {
+TEST_F(MenuTest, AFileThatIsNoProjectIsReportedAndLeavesTheProgramNew) {
     install();
     const std::string fresh = project::Save(desk.module);
+    QFile other(dir.filePath("other.vado"));
+    ASSERT_TRUE(other.open(QIODevice::WriteOnly) && other.write("{\"format\": \"other\"}") > 0);
+    other.close();
     const std::pair<QString, const char*> cases[] = {
-        {write("other.vado", "{\"format\": \"other\"}"), ""},
+        {other.fileName(), ""},
         {dir.filePath("missing.vado"), "cannot be read"},
         {dir.path(), "cannot be read"}};
     for (const auto& [path, message] : cases) {
@@ -178,11 +185,89 @@ TEST_F(DocumentMenuTest, AFileThatIsNoProjectIsReportedAndLeavesTheProgramNew) {
         Settle();
         ASSERT_FALSE(desk.watchdog.messages.empty());
         EXPECT_TRUE(desk.watchdog.messages.back().text.contains(message)) << path.toStdString();
-        EXPECT_EQ(desk.module.CurrentForm, 0);
         EXPECT_EQ(project::Save(desk.module), fresh);
         EXPECT_TRUE(titled(" - Untitled"));
     }
     EXPECT_EQ(desk.watchdog.messages.size(), 3u);
+}
+
+// Print and Export PDF are greyed on the About page, which has no report; Export Table where the
+// page has no table. On the subsurface page it writes the grid, the extension added to the name.
+TEST_F(MenuTest, CommandsAreGreyedWhereThePageHasNothingForThem) {
+    install();
+    for (int page : {0, 1, 0, 15}) {
+        desk.window->clickTab(page);
+        Settle();
+        emit desk.window->menuBar()->actions()[0]->menu()->aboutToShow();
+        EXPECT_EQ(Action(*desk.window, "Export &Table...")->isEnabled(), page == 15) << page;
+        for (const char* command : {"&Print...", "Export P&DF..."})
+            EXPECT_EQ(Action(*desk.window, command)->isEnabled(), page != 0) << page << command;
+    }
+    desk.watchdog.expect(SaveAs(dir.filePath("mains")));
+    Action(*desk.window, "Export &Table...")->trigger();
+    Settle();
+    QFile csv(dir.filePath("mains.csv"));
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(csv.readAll().startsWith("Main,Grade,Acres,Q(cfs),Q(cfs),Acres,Size,n,vel\r\n"));
+}
+
+// Export PDF runs Print's path (Compute, the project information, the report) and writes the
+// file chosen without the print dialog; a failed Compute writes nothing and asks for no file.
+TEST_F(MenuTest, ExportPdfWritesTheReportOnlyAfterASuccessfulCompute) {
+    install();
+    desk.steps(1, {});
+    const QString file = dir.filePath("weir.pdf");
+    expectPrintInformation();
+    desk.watchdog.expect(SaveAs(file));
+    Action(*desk.window, "Export P&DF...")->trigger();
+    Settle();
+    EXPECT_EQ(desk.watchdog.pending(), 0);
+    QFile pdf(file);
+    EXPECT_TRUE(pdf.open(QIODevice::ReadOnly) && pdf.read(5) == "%PDF-");
+    EXPECT_FALSE(desk.services.selectPrinter) << "File > Print still asks for a printer";
+
+    QFile::remove(file);
+    desk.steps(1, {"txt1H1="});
+    desk.watchdog.expectMessage();
+    Action(*desk.window, "Export P&DF...")->trigger();
+    Settle();
+    ASSERT_EQ(desk.watchdog.messages.size(), 1u);
+    EXPECT_EQ(desk.watchdog.messages[0].title, "Input Error");
+    EXPECT_TRUE(QDir(dir.path()).isEmpty());
+}
+
+// The result caption can be selected with the mouse; Copy Results puts the page's text on the
+// clipboard.
+TEST_F(MenuTest, ResultsCanBeSelectedAndCopied) {
+    install();
+    desk.steps(1, {"cmdCompute(1)"});
+    auto* result = desk.widget<QLabel>(1, "lbl1Q");
+    const QPoint from(1, result->height() / 2), to(result->width() - 1, result->height() / 2);
+    Mouse(result, QEvent::MouseButtonPress, from, Qt::LeftButton);
+    Mouse(result, QEvent::MouseMove, to, Qt::LeftButton);
+    Mouse(result, QEvent::MouseButtonRelease, to, Qt::NoButton);
+    EXPECT_EQ(result->selectedText(), "Q = 19.48 cfs");
+    Action(*desk.window, "&Copy Results")->trigger();
+    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), PageText(desk.module));
+}
+
+// The page's Print: the project information, then the print dialog, which starts on US Letter
+// (the paper the reports are laid out for); Cancel there closes both.
+TEST_F(MenuTest, PrintDialogStartsOnLetterAndCancelClosesIt) {
+    install();
+    desk.services.selectPrinter = [this] { return ui::qt::ChooseQtPrinter(desk.window.get()); };
+    desk.steps(1, {});
+    expectPrintInformation();
+    desk.watchdog.expect([](QWidget* w) {
+        auto* dialog = qobject_cast<QPrintDialog*>(w);
+        ASSERT_NE(dialog, nullptr) << "the print dialog follows";
+        EXPECT_EQ(dialog->printer()->pageLayout().pageSize().id(), QPageSize::Letter);
+        dialog->reject();
+    });
+    desk.widget<QPushButton>(1, "cmdPrint(1)")->click();
+    Settle();
+    EXPECT_EQ(desk.watchdog.pending(), 0);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
 // The window's place and size and the recent projects (the latest eight, each once) are kept
