@@ -2,7 +2,6 @@
 // vadocalc-fuzz: the whole program, headless, driven by seeded random sequences of a person's steps.
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <optional>
 #include <random>
@@ -51,20 +50,15 @@ const char* VerbWord(Step::Verb verb);
 std::string ToLine(const Step& step);
 std::optional<Step> FromLine(const std::string& line, std::string& error);
 std::string ToText(const std::vector<Step>& steps);
-// Any text (invalid UTF-8 included) in one line of printable ASCII: `quote` and the backslash
-// escaped, \t \n \r, \xHH for every other byte. Unquote reads a quoted one at `pos`, moving past it.
+// Any text in one line of printable ASCII: `quote` and the backslash escaped, \t \n \r, \xHH for
+// every other byte. Unquote reads a quoted one at `pos`, moving past it.
 std::string Escaped(const std::string& text, char quote);
 std::optional<std::string> Unquote(const std::string& line, size_t& pos);
-
-// The vadocalc-cli command line that takes the same steps, when there is one: the steps stay on one
-// page (and, at the end, a result window of it) and are all of kinds the script has; a print only
-// as the last step, into `pdf`; a reopen only as the last step, as a save into `project` and a
-// second command that opens it and computes.
+// The vadocalc-cli command line that takes the same steps, when the script has them all: one page
+// (and at the end a result window of it), a print or a reopen only as the last step.
 std::optional<std::string> CliLine(const std::vector<Step>& steps, const std::string& pdf, const std::string& project);
 // Worked examples written out as the steps they are made of, so each can go on its own.
 std::vector<Step> ExpandExamples(const std::vector<Step>& steps);
-// The steps `fails` still fails on, as few as delta debugging finds.
-std::vector<Step> Shrink(std::vector<Step> steps, const std::function<bool(const std::vector<Step>&)>& fails);
 
 // Faults the fuzzer's own test switches on, to see them caught: the weir page's Compute in the length
 // mode shows "nan", never comes back, or crashes.
@@ -75,7 +69,6 @@ std::string FaultName(Fault fault);
 struct Setup {
     std::string folder;  // the program's folder (its county list) and where projects are saved
     Fault fault = Fault::None;
-    std::string keepProjects;  // when set, every project file a step opens is also written here
 };
 
 // A report that came out of the recording printer; whether the last Compute had failed when it began.
@@ -124,9 +117,8 @@ struct Failure {
 };
 
 // What must hold after a step (the messages and jobs before it already checked): no NaN or infinity
-// in a shown form, a picture, a message or a printed line; no message box without text or title;
-// every result window holding together; a report only after a Compute that succeeded, as a fresh
-// program opening the same job prints it.
+// shown, drawn or printed; no message box without text or title; every result window holding
+// together; a report only after a Compute that succeeded, as a fresh program opening the job prints it.
 std::optional<Failure> CheckStep(Program& program, size_t messages, size_t jobs);
 
 using Rng = std::mt19937_64;
@@ -148,18 +140,14 @@ std::optional<Failure> Reopen(std::unique_ptr<Program>& program);
 // File > Open of the saved project (`fresh` false), or File > New: the program then holds exactly
 // what a fresh program opening the same file holds.
 std::optional<Failure> OpenInPlace(Program& program, bool fresh);
-// File > Open of the saved project changed by a mutation: refused with one clear message and the
-// program left as it was, or taken whole, exactly as a fresh program takes it.
+// File > Open of the saved project damaged as a file on disk or edited by hand is (mutation `kind`,
+// the same `seed` giving the same text): refused with one clear message and the program left as it
+// was, or taken whole, exactly as a fresh program takes it. Kind 0 cuts the small project short.
 std::optional<Failure> OpenMutated(Program& program, int kind, std::uint64_t seed);
+inline constexpr int kMutationKinds = 9;
+std::string SmallProject(const std::string& project);  // the inputs of the page shown alone
 // A printed report is the one a fresh program opening the same job prints by the same command.
 std::optional<Failure> CheckReprint(Program& program, const PrintedJob& job);
-
-// A saved project damaged as a file on disk or edited by hand is (the kinds MutationName names); the
-// same three arguments give the same text.
-std::string Mutate(const std::string& project, int kind, std::uint64_t seed);
-std::string SmallProject(const std::string& project);  // the inputs of the page shown alone
-const char* MutationName(int kind);
-inline constexpr int kMutationKinds = 9;
 
 // What the steps of this process did: per verb, done and found nothing to do; reports; projects opened.
 struct Tally {
@@ -167,20 +155,6 @@ struct Tally {
     long reports = 0, refused = 0, taken = 0;
 };
 Tally& Counted();
-
-// Told before each step runs, with the steps of the sequence so far.
-using StepObserver = std::function<void(const std::vector<Step>& steps)>;
-struct SequenceResult {
-    std::vector<Step> steps;
-    std::optional<Failure> failure;
-};
-// Sequence `number` of the run seeded with `seed`: 1 to maxSteps steps, until one breaks an invariant.
-SequenceResult RunRandom(const Setup& setup, std::uint64_t seed, std::uint64_t number, int maxSteps,
-                         const StepObserver& observer);
-// Given steps on a fresh program, until one breaks an invariant.
-SequenceResult RunSteps(const Setup& setup, const std::vector<Step>& steps, const StepObserver& observer = {});
-// Every cut of a small saved project opened in turn: each refused whole or taken whole.
-SequenceResult SweepTruncations(const Setup& setup, long& cuts, const StepObserver& observer);
 
 struct Options {
     std::uint64_t seed = 1;

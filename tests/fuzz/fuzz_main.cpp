@@ -14,14 +14,13 @@ namespace {
 constexpr const char* kUsage =
     "usage: vadocalc-fuzz [--seed N] [--first N] [--runs N] [--seconds S [--min-runs N]] [--jobs N]\n"
     "                     [--max-steps N] [--step-limit S] [--out DIR] [--no-truncations] [--fault NAME]\n"
-    "       vadocalc-fuzz --replay FILE [--no-fork] [--keep-projects DIR]\n"
+    "       vadocalc-fuzz --replay FILE [--no-fork]\n"
     "Sequence N of a seed is always the same; --first is the first one's number (default 0), --runs the\n"
     "most run (1000), --seconds a time to stop starting them but not before --min-runs, --jobs the\n"
     "processes running them side by side, --max-steps their length at most (40), --step-limit the seconds\n"
     "a step may take before it is a hang (30). A failure's replay file is written in --out (default .);\n"
-    "--replay runs one again (--no-fork in this process, for a debugger; --keep-projects DIR writes every\n"
-    "project a step opens into DIR). --fault nan-weir, hang-weir or crash-weir switches on a deliberate\n"
-    "fault, to see it caught.\n";
+    "--replay runs one again (--no-fork: in this process, for a debugger). --fault nan-weir, hang-weir or\n"
+    "crash-weir switches on a deliberate fault, to see it caught.\n";
 
 }  // namespace
 
@@ -48,7 +47,6 @@ int main(int argc, char** argv) {
             else if (a == "--out") o.out = value();
             else if (a == "--replay") replay = value();
             else if (a == "--no-fork") fork = false;
-            else if (a == "--keep-projects") o.setup.keepProjects = value();
             else if (a == "--no-truncations") o.truncations = false;
             else if (auto fault = a == "--fault" ? vado::fuzz::FaultNamed(value()) : std::nullopt) o.setup.fault = *fault;
             else if (a == "--fault") throw std::invalid_argument("unknown fault " + args[i]);

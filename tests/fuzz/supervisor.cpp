@@ -1,5 +1,5 @@
-// Sequences run in child processes, so a crash or a hang is caught and reported like any broken
-// invariant; the first failure is shrunk and written as a replay file.
+// Sequences of steps, each followed by every check, run in child processes so a crash or a hang is
+// caught like any broken invariant; the first failure is shrunk and written as a replay file.
 #include <fcntl.h>
 #include <sys/mman.h>
 #include <sys/wait.h>
@@ -7,58 +7,121 @@
 
 #include <atomic>
 #include <chrono>
-#include <csignal>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iostream>
 #include <sstream>
 #include <thread>
 #include <utility>
 
+#include "app/project_file.h"
 #include "fuzz.h"
 
 namespace vado::fuzz {
 
 namespace {
 
+using Verb = Step::Verb;
+using Steps = std::vector<Step>;
+
+// Mixes the run's seed and the sequence number into the sequence's own seed (splitmix64).
+std::uint64_t Mix(std::uint64_t seed, std::uint64_t number) {
+    std::uint64_t z = seed + 0x9E3779B97F4A7C15ull * (number + 1);
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    return z ^ (z >> 31);
+}
+
+// One step and every check after it, on a program a reopen may replace.
+std::optional<Failure> RunStep(std::unique_ptr<Program>& p, const Step& s) {
+    const Program* before = p.get();
+    size_t messages = p->services.messages.size(), jobs = p->jobs().size();
+    try {
+        // The File menu waits while a dialog is open.
+        const bool done = !s.onProject() ? Perform(*p, s) : p->services.modalStack.empty();
+        if (s.onProject() && done)
+            if (auto failure = s.verb == Verb::Reopen   ? Reopen(p)
+                               : s.verb == Verb::Mutate ? OpenMutated(*p, s.a, s.seed)
+                                                        : OpenInPlace(*p, s.verb == Verb::New))
+                return failure;
+        ++(done ? Counted().done : Counted().idle)[static_cast<size_t>(s.verb)];
+        // A reopen carries on in a fresh program: everything in it is new.
+        if (p.get() != before) messages = jobs = 0;
+        Counted().reports += static_cast<long>(p->jobs().size() - jobs);
+        return CheckStep(*p, messages, jobs);
+    } catch (const std::exception& e) {
+        return Failure{"exception", p->page().name(), e.what()};
+    }
+}
+
+struct Result {
+    Steps steps;
+    std::optional<Failure> failure;
+};
+using Observer = std::function<void(const Steps&)>;  // told before each step, with the steps so far
+
+// Steps on one fresh program, each checked, while `next` adds one (it may take back the last).
+Result Run(const Setup& setup, const std::function<bool(Program&, Steps&)>& next, const Observer& observer = {}) {
+    Result r;
+    auto program = std::make_unique<Program>(setup);
+    while (!r.failure && next(*program, r.steps)) {
+        if (observer) observer(r.steps);
+        r.failure = RunStep(program, r.steps.back());
+    }
+    return r;
+}
+
+Result RunSteps(const Setup& setup, const Steps& steps, const Observer& observer = {}) {
+    return Run(setup, [&](Program&, Steps& done) { return done.size() < steps.size() && (done.push_back(steps[done.size()]), true); },
+               observer);
+}
+
+// Sequence `number` of the run seeded with `seed`: 1 to maxSteps random steps.
+Result RunRandom(const Setup& setup, std::uint64_t seed, std::uint64_t number, int maxSteps, const Observer& observer) {
+    Rng rng(Mix(seed, number));
+    const size_t count = static_cast<size_t>(Pick(rng, 1, maxSteps));
+    return Run(setup, [&](Program& p, Steps& done) { return done.size() < count && (done.push_back(Generate(p, rng)), true); },
+               observer);
+}
+
+// Every cut of a small saved project opened in turn, after a field is typed: each refused whole or
+// taken whole. A failure's steps are the typing and the one cut.
+Result SweepTruncations(const Setup& setup, const Observer& observer) {
+    const Steps start = {{.verb = Verb::Tab, .a = 2}, {.verb = Verb::Type, .form = "frmWeir", .control = "txt1H1", .text = "2.5"}};
+    std::uint64_t size = 0;
+    return Run(setup, [&](Program& p, Steps& done) {
+        if (done.size() < start.size()) return done.push_back(start[done.size()]), true;
+        if (done.size() == start.size()) size = SmallProject(project::Save(p.module)).size();
+        const std::uint64_t cut = done.size() == start.size() ? 0 : done.back().seed + 1;
+        done.resize(start.size());
+        return cut < size && (done.push_back({.verb = Verb::Mutate, .a = 0, .seed = cut}), true);
+    }, observer);
+}
+
+// Delta debugging: chunks are left out while the failure stays, then smaller chunks, down to single
+// steps, until leaving out any one step makes it pass.
+Steps Shrink(Steps steps, const std::function<bool(const Steps&)>& fails) {
+    for (size_t chunks = 2; steps.size() >= 2;) {
+        const size_t size = (steps.size() + chunks - 1) / chunks;
+        bool removed = false;
+        for (size_t start = 0; start < steps.size() && !removed; start += size) {
+            Steps rest(steps.begin(), steps.begin() + static_cast<long>(start));
+            rest.insert(rest.end(), steps.begin() + static_cast<long>(std::min(start + size, steps.size())), steps.end());
+            if ((removed = !rest.empty() && fails(rest))) steps = std::move(rest), chunks = std::max<size_t>(chunks - 1, 2);
+        }
+        if (removed) continue;
+        if (size == 1) break;
+        chunks = std::min(chunks * 2, steps.size());
+    }
+    return steps;
+}
+
 std::int64_t NowMs() {
     using namespace std::chrono;
     return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
-
-// What a child tells its parent, in memory they share: where it is, what it has done, and the steps
-// of the sequence it is running (so they survive a crash or a hang). The sweep of cut projects runs
-// first in the first child, as "sequence" -1.
-struct Slot {
-    std::atomic<std::int64_t> stepStarted{0}, sequence{-1}, sequences{0}, steps{0}, cuts{0};
-    Tally tally, cutTally;  // copied in as the child goes, read once it has ended
-    std::atomic<std::uint32_t> failureLength{0}, stepsLength{0};
-    char failure[16384];
-    char stepText[1 << 20];
-
-    static void Put(char* to, size_t room, std::atomic<std::uint32_t>& length, const std::string& text) {
-        const size_t n = std::min(text.size(), room);
-        std::memcpy(to, text.data(), n);
-        length.store(static_cast<std::uint32_t>(n), std::memory_order_release);
-    }
-    void observe(const std::vector<Step>& steps) {
-        Put(stepText, sizeof stepText, stepsLength, ToText(steps));
-        stepStarted = NowMs();
-    }
-    // The end of a sequence or a sweep: the child's status.
-    int end(const SequenceResult& r) {
-        if (r.failure) Put(failure, sizeof failure, failureLength, r.failure->signature() + "\n" + r.failure->text());
-        return r.failure ? kFailed : 0;
-    }
-    static constexpr int kFailed = 3;
-};
-
-// Shared by every worker of a run.
-struct Common {
-    std::atomic<std::int64_t> next{0};
-    std::atomic<int> stop{0};
-};
 
 template <class T>
 T* SharedMemory() {
@@ -73,11 +136,35 @@ void Release(T* p) {
     munmap(p, sizeof(T));
 }
 
+// What a child tells its parent, in memory they share: where it is, what it has done, and the steps
+// of the sequence it is running (so they survive a crash or a hang).
+struct Slot {
+    std::atomic<std::int64_t> stepStarted{0}, sequence{-1}, sequences{0}, steps{0};
+    Tally tally, cutTally;  // copied in as the child goes, read once it has ended
+    std::atomic<std::uint32_t> failureLength{0}, stepsLength{0};
+    char failure[16384];
+    char stepText[1 << 20];
+    static constexpr int kFailed = 3;
+
+    static void Put(char* to, size_t room, std::atomic<std::uint32_t>& length, const std::string& text) {
+        std::memcpy(to, text.data(), std::min(text.size(), room));
+        length.store(static_cast<std::uint32_t>(std::min(text.size(), room)), std::memory_order_release);
+    }
+    void observe(const Steps& steps) {
+        Put(stepText, sizeof stepText, stepsLength, ToText(steps));
+        stepStarted = NowMs();
+    }
+    int end(const Result& r) {  // the child's status
+        if (r.failure) Put(failure, sizeof failure, failureLength, r.failure->text());
+        return r.failure ? kFailed : 0;
+    }
+};
+
 struct Outcome {
     enum class End { Passed, Failed, Crashed, Hung } end = End::Passed;
     std::string signature, text;
-    std::vector<Step> steps;
-    std::int64_t sequence = -1;
+    Steps steps;
+    std::int64_t sequence = -1;  // -1: the sweep of cut projects
 };
 
 // A process running `work` on its own slot; the parent watches for its end, or a hang.
@@ -87,10 +174,7 @@ class Child {
         std::cout.flush();
         if ((pid_ = fork()) < 0) throw std::runtime_error("cannot start a process");
         if (pid_ > 0) return;
-        if (quiet) {
-            const int null = open("/dev/null", O_WRONLY);
-            dup2(null, 1), dup2(null, 2);
-        }
+        if (const int null = quiet ? open("/dev/null", O_WRONLY) : -1; null >= 0) dup2(null, 1), dup2(null, 2);
         int status = 1;
         try {
             status = work(*slot_);
@@ -109,22 +193,20 @@ class Child {
 
     // True once the child has ended (or was ended for hanging).
     bool finished(double stepLimit) {
+        using End = Outcome::End;
         int status = 0;
         const std::int64_t started = slot_->stepStarted.load();
         if (done_) return true;
         if (waitpid(pid_, &status, WNOHANG) == pid_) {
-            const bool exited = WIFEXITED(status);
-            outcome_.end = exited && WEXITSTATUS(status) == 0             ? Outcome::End::Passed
-                           : exited && WEXITSTATUS(status) == Slot::kFailed ? Outcome::End::Failed
-                                                                          : Outcome::End::Crashed;
+            const int code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+            outcome_.end = code == 0 ? End::Passed : code == Slot::kFailed ? End::Failed : End::Crashed;
             if (WIFSIGNALED(status))
-                outcome_.text = "the program crashed (signal " + std::to_string(WTERMSIG(status)) + ", " +
-                                strsignal(WTERMSIG(status)) + ")";
-            else if (outcome_.end == Outcome::End::Crashed)
-                outcome_.text = "the program ended with status " + std::to_string(WEXITSTATUS(status));
+                outcome_.text = "the program crashed (signal " + std::to_string(WTERMSIG(status)) + ", " + strsignal(WTERMSIG(status)) + ")";
+            else if (outcome_.end == End::Crashed)
+                outcome_.text = "the program ended with status " + std::to_string(code);
         } else if (started > 0 && NowMs() - started > static_cast<std::int64_t>(stepLimit * 1000)) {
             kill(pid_, SIGKILL), waitpid(pid_, nullptr, 0);
-            outcome_.end = Outcome::End::Hung;
+            outcome_.end = End::Hung;
             outcome_.text = "a step was still unfinished after " + std::to_string(static_cast<int>(stepLimit)) + " s";
         } else {
             return false;
@@ -135,12 +217,12 @@ class Child {
         while (std::getline(steps, line))
             if (auto s = FromLine(line, error)) outcome_.steps.push_back(*s);
         outcome_.sequence = slot_->sequence.load();
-        const std::string f(slot_->failure, slot_->failureLength.load(std::memory_order_acquire));
-        const auto nl = f.find('\n');
-        outcome_.signature = outcome_.end == Outcome::End::Hung      ? "hang"
-                             : outcome_.end == Outcome::End::Crashed ? "crash"
-                                                                     : f.substr(0, nl);
-        if (outcome_.end == Outcome::End::Failed) outcome_.text = nl == std::string::npos ? f : f.substr(nl + 1);
+        if (outcome_.end == End::Failed)
+            outcome_.text = std::string(slot_->failure, slot_->failureLength.load(std::memory_order_acquire));
+        // A failure's text is its signature, ": ", the particulars.
+        outcome_.signature = outcome_.end == End::Hung      ? "hang"
+                             : outcome_.end == End::Crashed ? "crash"
+                                                            : outcome_.text.substr(0, outcome_.text.find(": "));
         return true;
     }
 
@@ -152,18 +234,14 @@ class Child {
 };
 
 // The steps run in a child of their own, as a replay runs them, to their end.
-Outcome RunInChild(const Setup& setup, const std::vector<Step>& steps, double stepLimit, bool quiet) {
-    Child child(
-        [&](Slot& slot) {
-            slot.stepStarted = NowMs();
-            return slot.end(RunSteps(setup, steps, [&](auto& s) { slot.observe(s); }));
-        },
-        quiet);
+Outcome RunInChild(const Setup& setup, const Steps& steps, double stepLimit, bool quiet) {
+    Child child([&](Slot& slot) { return slot.stepStarted = NowMs(), slot.end(RunSteps(setup, steps, [&](auto& s) { slot.observe(s); })); },
+                quiet);
     while (!child.finished(stepLimit)) std::this_thread::sleep_for(std::chrono::milliseconds(5));
     return child.outcome();
 }
 
-std::string StepList(const std::vector<Step>& steps) {
+std::string StepList(const Steps& steps) {
     std::string text;
     for (size_t i = 0; i < steps.size(); ++i) text += "  " + std::to_string(i + 1) + ". " + ToLine(steps[i]) + "\n";
     return text;
@@ -171,22 +249,20 @@ std::string StepList(const std::vector<Step>& steps) {
 
 // Reports a failure, shrinks its steps and writes the replay file.
 void Report(const Options& o, const Outcome& found, std::ostream& out) {
-    const std::string which = found.sequence >= 0 ? "sequence " + std::to_string(found.sequence) : "the project-file sweep";
-    out << "FAILURE in " << which << " of seed " << o.seed << ": " << found.text << "\n"
-        << "steps (" << found.steps.size() << "):\n"
-        << StepList(found.steps) << std::flush;
-    auto fails = [&](const std::vector<Step>& candidate) {
+    const bool sweep = found.sequence < 0;
+    const std::string which = sweep ? "the project-file sweep" : "sequence " + std::to_string(found.sequence);
+    out << "FAILURE in " << which << " of seed " << o.seed << ": " << found.text << "\nsteps (" << found.steps.size()
+        << "):\n" << StepList(found.steps) << std::flush;
+    auto fails = [&](const Steps& candidate) {
         const Outcome again = RunInChild(o.setup, candidate, o.stepLimit, true);
         return again.end == found.end && again.signature == found.signature;
     };
-    std::vector<Step> steps = Shrink(found.steps, fails);
+    Steps steps = Shrink(found.steps, fails);
     // Written out, a worked example may shrink to the one field that matters; kept when no longer.
     if (auto expanded = ExpandExamples(steps); expanded.size() != steps.size() && fails(expanded))
         if (auto fewer = Shrink(expanded, fails); fewer.size() <= steps.size()) steps = std::move(fewer);
-    const std::string file = (std::filesystem::path(o.out) / ("vadocalc-fuzz-" + std::to_string(o.seed) + "-" +
-                                                              (found.sequence >= 0 ? std::to_string(found.sequence) : "project") +
-                                                              ".replay"))
-                                 .string();
+    const std::string name = "vadocalc-fuzz-" + std::to_string(o.seed) + "-" + (sweep ? "project" : std::to_string(found.sequence));
+    const std::string file = (std::filesystem::path(o.out) / (name + ".replay")).string();
     std::ofstream(file, std::ios::binary)
         << "# vadocalc-fuzz replay: " << found.text.substr(0, 300) << "\n# seed " << o.seed << ", " << which
         << ", shrunk from " << found.steps.size() << " to " << steps.size() << " steps\n"
@@ -198,10 +274,18 @@ void Report(const Options& o, const Outcome& found, std::ostream& out) {
 
 }  // namespace
 
+Tally& Counted() {
+    static Tally tally;
+    return tally;
+}
+
 int Fuzz(const Options& o, std::ostream& out) {
     const auto start = std::chrono::steady_clock::now();
     auto elapsed = [&] { return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(); };
-    Common* common = SharedMemory<Common>();
+    struct Common {
+        std::atomic<std::int64_t> next{0};
+        std::atomic<int> stop{0};
+    }* common = SharedMemory<Common>();
     common->next = o.first;
     const int jobs = std::max(1, o.jobs);
     std::vector<std::unique_ptr<Child>> workers;
@@ -209,10 +293,9 @@ int Fuzz(const Options& o, std::ostream& out) {
         workers.push_back(std::make_unique<Child>(
             [&, j](Slot& slot) {
                 auto observe = [&](auto& steps) { slot.observe(steps); };
+                // The first child sweeps the cut projects first, as "sequence" -1.
                 if (j == 0 && o.truncations) {
-                    long cuts = 0;
-                    const SequenceResult r = SweepTruncations(o.setup, cuts, observe);
-                    slot.cuts = cuts;
+                    const Result r = SweepTruncations(o.setup, observe);
                     slot.cutTally = std::exchange(Counted(), Tally{});
                     if (r.failure) return common->stop = 1, slot.end(r);
                 }
@@ -221,7 +304,7 @@ int Fuzz(const Options& o, std::ostream& out) {
                     if (n - o.first >= o.runs || (o.seconds > 0 && elapsed() >= o.seconds && n - o.first >= o.minRuns)) break;
                     slot.sequence = n;
                     slot.stepStarted = NowMs();
-                    const SequenceResult r = RunRandom(o.setup, o.seed, static_cast<std::uint64_t>(n), o.maxSteps, observe);
+                    const Result r = RunRandom(o.setup, o.seed, static_cast<std::uint64_t>(n), o.maxSteps, observe);
                     slot.stepStarted = 0;
                     ++slot.sequences;
                     slot.steps += static_cast<std::int64_t>(r.steps.size());
@@ -244,23 +327,21 @@ int Fuzz(const Options& o, std::ostream& out) {
     long sequences = 0, steps = 0, idle = 0;
     Tally all;
     for (auto& w : workers) {
+        const Tally& t = w->slot().tally;
         sequences += w->slot().sequences, steps += w->slot().steps;
-        for (int v = 0; v < kVerbs; ++v) all.done[v] += w->slot().tally.done[v], all.idle[v] += w->slot().tally.idle[v];
-        all.reports += w->slot().tally.reports, all.refused += w->slot().tally.refused, all.taken += w->slot().tally.taken;
+        for (int v = 0; v < kVerbs; ++v) all.done[v] += t.done[v], all.idle[v] += t.idle[v];
+        all.reports += t.reports, all.refused += t.refused, all.taken += t.taken;
     }
-    const double seconds = elapsed();
+    const double seconds = elapsed(), per = 1 / std::max(seconds, 1e-3);
     out << sequences << " sequences, " << steps << " steps, " << (found ? "1 failure" : "0 failures") << " in "
-        << static_cast<long>(seconds) << " s (" << static_cast<long>(sequences / std::max(seconds, 1e-3))
-        << " sequences/s, " << static_cast<long>(steps / std::max(seconds, 1e-3)) << " steps/s; seed " << o.seed << ", "
-        << jobs << " process" << (jobs > 1 ? "es" : "") << ")\nsteps done:";
-    for (int v = 0; v < kVerbs; ++v) {
-        out << (v ? ", " : " ") << VerbWord(static_cast<Step::Verb>(v)) << " " << all.done[v];
-        idle += all.idle[v];
-    }
+        << static_cast<long>(seconds) << " s (" << static_cast<long>(sequences * per) << " sequences/s, "
+        << static_cast<long>(steps * per) << " steps/s; seed " << o.seed << ", " << jobs << " process" << (jobs > 1 ? "es" : "")
+        << ")\nsteps done:";
+    for (int v = 0; v < kVerbs; ++v) out << (v ? ", " : " ") << VerbWord(static_cast<Step::Verb>(v)) << " " << all.done[v], idle += all.idle[v];
     out << "; " << idle << " found nothing to do then; " << all.reports << " reports printed\n";
-    const Tally& cut = workers[0]->slot().cutTally;
-    if (o.truncations)
-        out << "project files: " << workers[0]->slot().cuts << " cuts of a small project (" << cut.refused << " refused, "
+    // Each cut is one project opened.
+    if (const Tally& cut = workers[0]->slot().cutTally; o.truncations)
+        out << "project files: " << cut.refused + cut.taken << " cuts of a small project (" << cut.refused << " refused, "
             << cut.taken << " taken); " << all.refused + all.taken << " projects opened in a running program ("
             << all.refused << " refused, " << all.taken << " taken)\n";
     out.flush();
@@ -272,24 +353,16 @@ int Replay(const Options& o, const std::string& file, bool fork, std::ostream& o
     std::ifstream in(file, std::ios::binary);
     if (!in) return out << "vadocalc-fuzz: cannot read " << file << "\n", 2;
     Setup setup = o.setup;
-    std::vector<Step> steps;
-    std::string line, error;
-    while (std::getline(in, line)) {
+    Steps steps;
+    for (std::string line, error; std::getline(in, line);) {
         if (line.empty() || line[0] == '#') continue;
-        if (line.rfind("fault ", 0) == 0) {
-            setup.fault = FaultNamed(line.substr(6)).value_or(setup.fault);
-            continue;
-        }
-        auto step = FromLine(line, error);
-        if (!step) return out << "vadocalc-fuzz: " << file << ": " << error << "\n", 2;
-        steps.push_back(*step);
+        if (line.rfind("fault ", 0) == 0) setup.fault = FaultNamed(line.substr(6)).value_or(setup.fault);
+        else if (auto step = FromLine(line, error)) steps.push_back(*step);
+        else return out << "vadocalc-fuzz: " << file << ": " << error << "\n", 2;
     }
     Outcome outcome;
-    if (fork) {
-        outcome = RunInChild(setup, steps, o.stepLimit, false);
-    } else if (const SequenceResult r = RunSteps(setup, steps); r.failure) {
-        outcome = {Outcome::End::Failed, r.failure->signature(), r.failure->text(), r.steps};
-    }
+    if (fork) outcome = RunInChild(setup, steps, o.stepLimit, false);
+    else if (const Result r = RunSteps(setup, steps); r.failure) outcome = {Outcome::End::Failed, r.failure->signature(), r.failure->text(), r.steps};
     out << "replay of " << steps.size() << (steps.size() == 1 ? " step" : " steps") << ": ";
     if (outcome.end == Outcome::End::Passed) return out << "passed\n", 0;
     out << "FAILURE at step " << outcome.steps.size() << " ("
