@@ -78,14 +78,7 @@ bool Choose(ui::Form& form, const Step& s) {
         return true;
     }
     if (c->kind() == ui::Kind::ComboBox && (s.a < 0 || s.a >= static_cast<ui::ComboBox&>(*c).listCount())) return false;
-    if (c->kind() != ui::Kind::ComboBox && c->kind() != ui::Kind::OptionButton && c->kind() != ui::Kind::CheckBox)
-        return false;
-    form.setFocus(c);
-    if (c->kind() == ui::Kind::ComboBox) static_cast<ui::ComboBox&>(*c).setListIndex(s.a);
-    if (c->kind() == ui::Kind::OptionButton) static_cast<ui::OptionButton&>(*c).click();
-    if (c->kind() == ui::Kind::CheckBox) static_cast<ui::CheckBox&>(*c).setValue(s.a);
-    test::Leave(form);
-    return true;
+    return c->kind() != ui::Kind::TextBox && test::Apply(form, s.control + "=" + std::to_string(s.a));
 }
 
 // The steps on a grid: a cell edited, a click on a cell, a block copied, a key, a double click.

@@ -29,8 +29,6 @@ constexpr std::array<Shape, kVerbs> kShapes = {{{"tab", 0, 0, 1, 0, 0},      {"t
                                                 {"reopen", 0, 0, 0, 0, 0},   {"open", 0, 0, 0, 0, 0},
                                                 {"new", 0, 0, 0, 0, 0},      {"mutate", 0, 0, 1, 1, 0}}};
 
-std::array<int*, 4> Numbers(Step& s) { return {&s.a, &s.b, &s.c, &s.d}; }
-
 // The next blank-separated word from `pos`.
 std::string Word(const std::string& line, size_t& pos) {
     pos = std::min(line.find_first_not_of(' ', pos), line.size());
@@ -99,8 +97,8 @@ std::string ToLine(const Step& step) {
     line << shape.word;
     if (shape.form) line << ' ' << step.form;
     if (shape.control) line << ' ' << step.control;
-    Step copy = step;
-    for (int i = 0; i < shape.numbers; ++i) line << ' ' << *Numbers(copy)[i];
+    const int numbers[] = {step.a, step.b, step.c, step.d};
+    for (int i = 0; i < shape.numbers; ++i) line << ' ' << numbers[i];
     if (shape.seed) line << ' ' << step.seed;
     if (shape.text) line << " \"" << Escaped(step.text, '"') << '"';
     return line.str();
@@ -118,7 +116,8 @@ std::optional<Step> FromLine(const std::string& line, std::string& error) {
     if (shape->form && (step.form = Word(line, pos)).empty()) return fail("no form in: " + line);
     if (shape->control && (step.control = Word(line, pos)).empty()) return fail("no control in: " + line);
     try {
-        for (int i = 0; i < shape->numbers; ++i) *Numbers(step)[i] = std::stoi(Word(line, pos));
+        int* numbers[] = {&step.a, &step.b, &step.c, &step.d};
+        for (int i = 0; i < shape->numbers; ++i) *numbers[i] = std::stoi(Word(line, pos));
         if (shape->seed) step.seed = std::stoull(Word(line, pos));
     } catch (const std::exception&) {
         return fail("a number is missing in: " + line);
@@ -139,17 +138,14 @@ std::string ToText(const std::vector<Step>& steps) {
 }
 
 std::optional<std::string> CliLine(const std::vector<Step>& steps, const std::string& pdf, const std::string& project) {
-    auto among = [](const std::string& form, std::initializer_list<const char*> names) {
-        for (const char* n : names)
-            if (form == n) return true;
-        return false;
-    };
+    auto among = [](const std::string& form, const std::string& names) { return (" " + names + " ").find(" " + form + " ") != std::string::npos; };
     std::string page = "frmVado", window;
     std::vector<std::string> args;
     bool reopen = false;
-    for (size_t i = 0; i < steps.size(); ++i) {
-        const Step& s = steps[i];
-        const bool last = i + 1 == steps.size();
+    const std::vector<Step> all = ExpandExamples(steps);
+    for (size_t i = 0; i < all.size(); ++i) {
+        const Step& s = all[i];
+        const bool last = i + 1 == all.size();
         if (s.verb == Verb::Tab) {
             // Only the tab that leads to the page, before anything is done on it.
             if (!args.empty() || s.a < 1 || s.a > kCatalogueSize) return std::nullopt;
@@ -164,14 +160,13 @@ std::optional<std::string> CliLine(const std::vector<Step>& steps, const std::st
         if (s.onProject()) return std::nullopt;
         // The dialogs vadocalc-cli talks to while they are open; a result window is talked to from
         // the first step on it to the end.
-        const bool dialog = among(s.form, {"frmInfo", "frmKeHelp", "frmManningsN"});
-        if (among(s.form, {"frmStageDischarge", "frmRectRiserResults", "frmWaterControlResults"})) {
+        const bool dialog = among(s.form, "frmInfo frmKeHelp frmManningsN");
+        if (among(s.form, "frmStageDischarge frmRectRiserResults frmWaterControlResults")) {
             if (window.empty()) args.insert(args.end(), {"--window", window = s.form});
             if (s.form != window) return std::nullopt;
         } else if (!dialog && (s.form != page || !window.empty())) {
             return std::nullopt;
         }
-        const auto* example = s.verb == Verb::Example ? test::WorkedExampleOf(s.form) : nullptr;
         switch (s.verb) {
             case Verb::Type:
                 // The county takes a number as an item of its list.
@@ -193,11 +188,6 @@ std::optional<std::string> CliLine(const std::vector<Step>& steps, const std::st
             case Verb::Print:
                 if (!last || dialog) return std::nullopt;
                 args.insert(args.end(), {"--print", pdf});
-                break;
-            case Verb::Example:
-                if (!example) break;
-                args.insert(args.end(), example->example.begin(), example->example.end());
-                if (s.a) args.insert(args.end(), example->more.begin(), example->more.end());
                 break;
             default:
                 return std::nullopt;

@@ -2,7 +2,9 @@
 
 #include <map>
 #include <regex>
+#include <set>
 
+#include "app/catalogue.h"
 #include "person.h"
 #include "ui/recording_printer.h"
 
@@ -30,7 +32,7 @@ struct Program {
     std::vector<ui::Form*> shown() {
         std::vector<ui::Form*> forms;
         for (auto it = services.visibleForms.rbegin(); it != services.visibleForms.rend(); ++it)
-            if (vado::test::PageNumber(module, **it) < 0) forms.push_back(*it);
+            if (!dynamic_cast<vado::CatalogueForm*>(*it)) forms.push_back(*it);
         forms.push_back(page);
         return forms;
     }
@@ -318,11 +320,8 @@ std::vector<std::string> ControlNamesOf(const std::string& form) {
 
 std::vector<std::string> ControlNames() {
     std::set<std::string> names;
-    Program program("");
-    for (auto* form : program.module.FormList) {
-        for (const auto& name : ControlNamesOf(form->name())) names.insert(name);
-        names.insert(form->name());
-    }
+    for (const auto& page : vado::kCatalogue)
+        for (const auto& name : ControlNamesOf(std::string(page.form))) names.insert(name);
     return {names.begin(), names.end()};
 }
 
