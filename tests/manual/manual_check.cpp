@@ -10,6 +10,7 @@
 // gallery, not as a broken link.
 #include <filesystem>
 #include <fstream>
+#include <iomanip>
 #include <iostream>
 #include <map>
 #include <regex>
@@ -180,23 +181,11 @@ std::string Read(const fs::path& file) {
     return text.str();
 }
 
-// A command line's words, as a shell splits them: blanks apart, double quotes kept together.
+// A command line's words, as a shell splits them (the manual quotes whole words only).
 std::vector<std::string> ShellWords(const std::string& line) {
+    std::istringstream in(line);
     std::vector<std::string> words;
-    std::string word;
-    bool quoted = false, any = false;
-    for (char c : line) {
-        if (c == ' ' && !quoted) {
-            if (any) words.push_back(word);
-            word.clear();
-            any = false;
-        } else {
-            quoted = quoted != (c == '"');
-            if (c != '"') word += c;
-            any = true;
-        }
-    }
-    if (any) words.push_back(word);
+    for (std::string word; in >> std::quoted(word);) words.push_back(word);
     return words;
 }
 

@@ -1,5 +1,6 @@
 #include "person.h"
 
+#include <algorithm>
 #include <cctype>
 
 namespace vado::test {
@@ -47,14 +48,9 @@ bool Apply(ui::Form& form, const std::string& step) {
     return true;
 }
 
-int PageNumber(const MainModule& module, const ui::Form& page) {
-    for (int i = 0; i < static_cast<int>(module.FormList.size()); ++i)
-        if (module.FormList[i] == &page) return i;
-    return -1;
-}
-
 void ShowPage(MainModule& module, const CatalogueForm& page) {
-    module.FormList[module.CurrentForm]->tabStrip.clickTab(PageNumber(module, page) + 1);
+    const auto& pages = module.FormList;
+    module.FormList[module.CurrentForm]->tabStrip.clickTab(static_cast<int>(std::find(pages.begin(), pages.end(), &page) - pages.begin()) + 1);
 }
 
 bool Usable(const ui::Form& form, const ui::Control& c) {

@@ -22,7 +22,6 @@ void EditCell(ui::Grid& grid, int row, int col, const std::string& text);
 bool Apply(ui::Form& form, const std::string& step);
 // A click on the tab of `page`.
 void ShowPage(MainModule& module, const CatalogueForm& page);
-int PageNumber(const MainModule& module, const ui::Form& page);
 
 // Shown and enabled, in a container that is shown.
 bool Usable(const ui::Form& form, const ui::Control& c);
