@@ -7,13 +7,13 @@
 
 #include <atomic>
 #include <chrono>
+#include <cmath>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <iostream>
 #include <sstream>
-#include <thread>
 #include <utility>
 
 #include "app/project_file.h"
@@ -118,11 +118,6 @@ Steps Shrink(Steps steps, const std::function<bool(const Steps&)>& fails) {
     return steps;
 }
 
-std::int64_t NowMs() {
-    using namespace std::chrono;
-    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
-}
-
 template <class T>
 T* SharedMemory() {
     void* p = mmap(nullptr, sizeof(T), PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0);
@@ -136,10 +131,11 @@ void Release(T* p) {
     munmap(p, sizeof(T));
 }
 
-// What a child tells its parent, in memory they share: where it is, what it has done, and the steps
-// of the sequence it is running (so they survive a crash or a hang).
+// What a child tells its parent, in memory they share: what it has done, and the steps of the
+// sequence it is running (so they survive a crash or a hang).
 struct Slot {
-    std::atomic<std::int64_t> stepStarted{0}, sequence{-1}, sequences{0}, steps{0};
+    unsigned stepLimit = 30;  // seconds; a step still running then is ended by the alarm
+    std::atomic<std::int64_t> sequence{-1}, sequences{0}, steps{0};
     Tally tally, cutTally;  // copied in as the child goes, read once it has ended
     std::atomic<std::uint32_t> failureLength{0}, stepsLength{0};
     char failure[16384];
@@ -152,7 +148,7 @@ struct Slot {
     }
     void observe(const Steps& steps) {
         Put(stepText, sizeof stepText, stepsLength, ToText(steps));
-        stepStarted = NowMs();
+        alarm(stepLimit);
     }
     int end(const Result& r) {  // the child's status
         if (r.failure) Put(failure, sizeof failure, failureLength, r.failure->text());
@@ -167,10 +163,11 @@ struct Outcome {
     std::int64_t sequence = -1;  // -1: the sweep of cut projects
 };
 
-// A process running `work` on its own slot; the parent watches for its end, or a hang.
+// A process running `work` on its own slot, each step under an alarm of `stepLimit` seconds.
 class Child {
   public:
-    Child(const std::function<int(Slot&)>& work, bool quiet) : slot_(SharedMemory<Slot>()) {
+    Child(const std::function<int(Slot&)>& work, double stepLimit, bool quiet) : slot_(SharedMemory<Slot>()) {
+        slot_->stepLimit = static_cast<unsigned>(std::max(1.0, std::ceil(stepLimit)));
         std::cout.flush();
         if ((pid_ = fork()) < 0) throw std::runtime_error("cannot start a process");
         if (pid_ > 0) return;
@@ -181,63 +178,48 @@ class Child {
         } catch (const std::exception& e) {
             status = slot_->end({{}, Failure{"exception", "the program", e.what()}});
         }
+        alarm(0);
         std::cout.flush();
         std::exit(status);
     }
     ~Child() {
-        if (!done_) kill(pid_, SIGKILL), waitpid(pid_, nullptr, 0);
+        if (!outcome_) kill(pid_, SIGKILL), waitpid(pid_, nullptr, 0);
         Release(slot_);
     }
+    pid_t pid() const { return pid_; }
     Slot& slot() { return *slot_; }
-    const Outcome& outcome() const { return outcome_; }
 
-    // True once the child has ended (or was ended for hanging).
-    bool finished(double stepLimit) {
+    // How the child ended, given its status (waited for when not given).
+    const Outcome& outcome(std::optional<int> status = {}) {
         using End = Outcome::End;
-        int status = 0;
-        const std::int64_t started = slot_->stepStarted.load();
-        if (done_) return true;
-        if (waitpid(pid_, &status, WNOHANG) == pid_) {
-            const int code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-            outcome_.end = code == 0 ? End::Passed : code == Slot::kFailed ? End::Failed : End::Crashed;
-            if (WIFSIGNALED(status))
-                outcome_.text = "the program crashed (signal " + std::to_string(WTERMSIG(status)) + ", " + strsignal(WTERMSIG(status)) + ")";
-            else if (outcome_.end == End::Crashed)
-                outcome_.text = "the program ended with status " + std::to_string(code);
-        } else if (started > 0 && NowMs() - started > static_cast<std::int64_t>(stepLimit * 1000)) {
-            kill(pid_, SIGKILL), waitpid(pid_, nullptr, 0);
-            outcome_.end = End::Hung;
-            outcome_.text = "a step was still unfinished after " + std::to_string(static_cast<int>(stepLimit)) + " s";
-        } else {
-            return false;
-        }
-        done_ = true;
+        if (outcome_) return *outcome_;
+        if (!status) waitpid(pid_, &status.emplace(), 0);
+        Outcome& o = outcome_.emplace();
+        const int code = WIFEXITED(*status) ? WEXITSTATUS(*status) : -1, signal = WIFSIGNALED(*status) ? WTERMSIG(*status) : 0;
+        o.end = code == 0 ? End::Passed : code == Slot::kFailed ? End::Failed : signal == SIGALRM ? End::Hung : End::Crashed;
+        if (o.end == End::Hung) o.text = "a step was still unfinished after " + std::to_string(slot_->stepLimit) + " s";
+        else if (signal) o.text = "the program crashed (signal " + std::to_string(signal) + ", " + strsignal(signal) + ")";
+        else if (o.end == End::Crashed) o.text = "the program ended with status " + std::to_string(code);
+        else if (o.end == End::Failed) o.text = std::string(slot_->failure, slot_->failureLength.load(std::memory_order_acquire));
         std::istringstream steps(std::string(slot_->stepText, slot_->stepsLength.load(std::memory_order_acquire)));
         std::string line, error;
         while (std::getline(steps, line))
-            if (auto s = FromLine(line, error)) outcome_.steps.push_back(*s);
-        outcome_.sequence = slot_->sequence.load();
-        if (outcome_.end == End::Failed)
-            outcome_.text = std::string(slot_->failure, slot_->failureLength.load(std::memory_order_acquire));
+            if (auto s = FromLine(line, error)) o.steps.push_back(*s);
+        o.sequence = slot_->sequence.load();
         // A failure's text is its signature, ": ", the particulars.
-        outcome_.signature = outcome_.end == End::Hung      ? "hang"
-                             : outcome_.end == End::Crashed ? "crash"
-                                                            : outcome_.text.substr(0, outcome_.text.find(": "));
-        return true;
+        o.signature = o.end == End::Hung ? "hang" : o.end == End::Crashed ? "crash" : o.text.substr(0, o.text.find(": "));
+        return o;
     }
 
   private:
     Slot* slot_;
     pid_t pid_ = -1;
-    bool done_ = false;
-    Outcome outcome_;
+    std::optional<Outcome> outcome_;
 };
 
 // The steps run in a child of their own, as a replay runs them, to their end.
 Outcome RunInChild(const Setup& setup, const Steps& steps, double stepLimit, bool quiet) {
-    Child child([&](Slot& slot) { return slot.stepStarted = NowMs(), slot.end(RunSteps(setup, steps, [&](auto& s) { slot.observe(s); })); },
-                quiet);
-    while (!child.finished(stepLimit)) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    Child child([&](Slot& slot) { return slot.end(RunSteps(setup, steps, [&](auto& s) { slot.observe(s); })); }, stepLimit, quiet);
     return child.outcome();
 }
 
@@ -303,9 +285,7 @@ int Fuzz(const Options& o, std::ostream& out) {
                     n = common->next.fetch_add(1);
                     if (n - o.first >= o.runs || (o.seconds > 0 && elapsed() >= o.seconds && n - o.first >= o.minRuns)) break;
                     slot.sequence = n;
-                    slot.stepStarted = NowMs();
                     const Result r = RunRandom(o.setup, o.seed, static_cast<std::uint64_t>(n), o.maxSteps, observe);
-                    slot.stepStarted = 0;
                     ++slot.sequences;
                     slot.steps += static_cast<std::int64_t>(r.steps.size());
                     slot.tally = Counted();
@@ -313,14 +293,17 @@ int Fuzz(const Options& o, std::ostream& out) {
                 }
                 return 0;
             },
-            false));
+            o.stepLimit, false));
+    // The first to fail stops the others after the sequence each is running.
     std::optional<Outcome> found;
-    for (bool running = true; running;) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        running = false;
+    for (size_t left = workers.size(); left > 0;) {
+        int status = 0;
+        const pid_t pid = wait(&status);
+        if (pid < 0) break;
         for (auto& w : workers) {
-            if (!w->finished(o.stepLimit)) running = true;
-            else if (w->outcome().end != Outcome::End::Passed && !found) found = w->outcome(), common->stop = 1;
+            if (w->pid() != pid) continue;
+            --left;
+            if (w->outcome(status).end != Outcome::End::Passed && !found) found = w->outcome(), common->stop = 1;
         }
     }
     Release(common);
