@@ -83,7 +83,6 @@ class Program {
   public:
     explicit Program(const Setup& setup);
     Program(const Program&) = delete;
-    Program& operator=(const Program&) = delete;
 
     const Setup& setup;
     ui::HeadlessServices services;
@@ -108,10 +107,10 @@ class Program {
 // Does what a step on a form says, as a person would; false when it could not be done now.
 bool Perform(Program& program, const Step& step);
 
-// A broken invariant: what kind, on which form, and the particulars.
+// A broken invariant: what kind, on which form, and the particulars. A smaller sequence must break
+// the same signature to count as the same failure.
 struct Failure {
     std::string kind, form, detail;
-    // What a smaller sequence must break to count as the same failure.
     std::string signature() const { return kind + " on " + form; }
     std::string text() const { return signature() + ": " + detail; }
 };
@@ -133,8 +132,7 @@ const std::vector<std::string>& HostileTexts();  // from hostile.txt
 // result window, the tab strip or the project file.
 Step Generate(Program& program, Rng& rng);
 
-// The steps on project files, each with what must hold after it.
-// Saved and opened into a fresh program, which carries on: it holds the same job and, after a
+// The steps on project files, each with what must hold after it. Saved and opened into a fresh program, which carries on: it holds the same job and, after a
 // Compute of the page shown, shows what the first one shows.
 std::optional<Failure> Reopen(std::unique_ptr<Program>& program);
 // File > Open of the saved project (`fresh` false), or File > New: the program then holds exactly
@@ -167,9 +165,9 @@ struct Options {
     bool truncations = true;
     Setup setup;
 };
-// Runs the sequences in child processes, stops at the first failure, shrinks its steps and writes
-// them as a replay file; 0 clean, 1 on a failure. Replay runs a replay file again.
+// Runs the sequences in child processes until the first failure, shrunk and written as a replay
+// file; 0 clean, 1 on a failure. Replay runs a replay file again.
 int Fuzz(const Options& options, std::ostream& out);
-int Replay(const Options& options, const std::string& file, bool fork, std::ostream& out);
+int Replay(const Options& options, const std::string& file, std::ostream& out);
 
 }  // namespace vado::fuzz

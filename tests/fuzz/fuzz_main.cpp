@@ -14,20 +14,19 @@ namespace {
 constexpr const char* kUsage =
     "usage: vadocalc-fuzz [--seed N] [--first N] [--runs N] [--seconds S [--min-runs N]] [--jobs N]\n"
     "                     [--max-steps N] [--step-limit S] [--out DIR] [--no-truncations] [--fault NAME]\n"
-    "       vadocalc-fuzz --replay FILE [--no-fork]\n"
+    "       vadocalc-fuzz --replay FILE [--step-limit S]\n"
     "Sequence N of a seed is always the same; --first is the first one's number (default 0), --runs the\n"
     "most run (1000), --seconds a time to stop starting them but not before --min-runs, --jobs the\n"
     "processes running them side by side, --max-steps their length at most (40), --step-limit the seconds\n"
     "a step may take before it is a hang (30). A failure's replay file is written in --out (default .);\n"
-    "--replay runs one again (--no-fork: in this process, for a debugger). --fault nan-weir, hang-weir or\n"
-    "crash-weir switches on a deliberate fault, to see it caught.\n";
+    "--replay runs one again. --fault nan-weir, hang-weir or crash-weir switches on a deliberate fault,\n"
+    "to see it caught.\n";
 
 }  // namespace
 
 int main(int argc, char** argv) {
     vado::fuzz::Options o;
     std::string replay;
-    bool fork = true;
     const std::vector<std::string> args(argv + 1, argv + argc);
     try {
         for (size_t i = 0; i < args.size(); ++i) {
@@ -46,7 +45,6 @@ int main(int argc, char** argv) {
             else if (a == "--step-limit") o.stepLimit = std::stod(value());
             else if (a == "--out") o.out = value();
             else if (a == "--replay") replay = value();
-            else if (a == "--no-fork") fork = false;
             else if (a == "--no-truncations") o.truncations = false;
             else if (auto fault = a == "--fault" ? vado::fuzz::FaultNamed(value()) : std::nullopt) o.setup.fault = *fault;
             else if (a == "--fault") throw std::invalid_argument("unknown fault " + args[i]);
@@ -69,7 +67,7 @@ int main(int argc, char** argv) {
     std::ofstream(folder / "rain.txt") << "\"Adams\",1,2,3,4,5,6,7\n\"O'Brien, \"\"North\"\"\",1,2,3,4,5,6,7\nDo\xF1"
                                           "a Ana,1,2,3,4,5,6,7\n";
     o.setup.folder = folder.string();
-    const int status = replay.empty() ? vado::fuzz::Fuzz(o, std::cout) : vado::fuzz::Replay(o, replay, fork, std::cout);
+    const int status = replay.empty() ? vado::fuzz::Fuzz(o, std::cout) : vado::fuzz::Replay(o, replay, std::cout);
     std::filesystem::remove_all(folder, ec);
     return status;
 }

@@ -332,7 +332,7 @@ int Fuzz(const Options& o, std::ostream& out) {
     return found ? 1 : 0;
 }
 
-int Replay(const Options& o, const std::string& file, bool fork, std::ostream& out) {
+int Replay(const Options& o, const std::string& file, std::ostream& out) {
     std::ifstream in(file, std::ios::binary);
     if (!in) return out << "vadocalc-fuzz: cannot read " << file << "\n", 2;
     Setup setup = o.setup;
@@ -343,9 +343,7 @@ int Replay(const Options& o, const std::string& file, bool fork, std::ostream& o
         else if (auto step = FromLine(line, error)) steps.push_back(*step);
         else return out << "vadocalc-fuzz: " << file << ": " << error << "\n", 2;
     }
-    Outcome outcome;
-    if (fork) outcome = RunInChild(setup, steps, o.stepLimit, false);
-    else if (const Result r = RunSteps(setup, steps); r.failure) outcome = {Outcome::End::Failed, r.failure->signature(), r.failure->text(), r.steps};
+    const Outcome outcome = RunInChild(setup, steps, o.stepLimit, false);
     out << "replay of " << steps.size() << (steps.size() == 1 ? " step" : " steps") << ": ";
     if (outcome.end == Outcome::End::Passed) return out << "passed\n", 0;
     out << "FAILURE at step " << outcome.steps.size() << " ("
