@@ -27,7 +27,7 @@ struct ExampleRun {
     std::vector<std::string> failures;  // empty when the page did all the example says
     bool designed = false;              // the computation succeeded and showed results
 };
-// Runs a worked example on a fresh program showing the page `form`: the inputs are entered as a
+// Runs a worked example on a fresh program showing the calculator page `form`: the inputs are entered as a
 // person does, the buttons pressed, and what the page then shows is compared with what the example
 // says. A control is found by its caption as a reader finds it: a numeric field by its label, a list
 // by the label beside it, a check box or an option by its own caption, an option group by its
