@@ -291,25 +291,8 @@ std::optional<Failure> OpenText(Program& a, const std::string& text, const std::
     return SameJob(a, b, mayRefuse ? "half-loaded" : "open-differs");
 }
 
-}  // namespace
-
-std::string SmallProject(const std::string& project) {
-    try {
-        Json doc = Json::parse(project);
-        const Json shown = doc.value("shownPage", Json());
-        for (const char* part : {"pages", "lastEntered"}) {
-            if (!doc.contains(part) || !doc[part].is_object()) continue;
-            Json kept = Json::object();
-            if (shown.is_string() && doc[part].contains(shown.get<std::string>()))
-                kept[shown.get<std::string>()] = doc[part][shown.get<std::string>()];
-            doc[part] = kept;
-        }
-        return doc.dump(1) + "\n";
-    } catch (const Json::exception&) {
-        return project;
-    }
-}
-
+// Saved and opened into a fresh program, which carries on: it holds the same job and, after a
+// Compute of the page shown, shows what the first one shows.
 std::optional<Failure> Reopen(std::unique_ptr<Program>& program) {
     Program& a = *program;
     // Named by the process: the processes running sequences side by side share the folder.
@@ -327,6 +310,8 @@ std::optional<Failure> Reopen(std::unique_ptr<Program>& program) {
     return failure;
 }
 
+// File > Open of the saved project (`fresh` false), or File > New: the program then holds exactly
+// what a fresh program opening the same file holds.
 std::optional<Failure> OpenInPlace(Program& a, bool fresh) {
     static const std::string freshText = [&] {
         Program blank(a.setup);
@@ -335,9 +320,35 @@ std::optional<Failure> OpenInPlace(Program& a, bool fresh) {
     return OpenText(a, fresh ? freshText : project::Save(a.module), fresh ? "File > New" : "the saved project", false);
 }
 
+// File > Open of the saved project damaged by mutation `kind`: refused with one clear message and
+// the program left as it was, or taken whole, exactly as a fresh program takes it.
 std::optional<Failure> OpenMutated(Program& a, int kind, std::uint64_t seed) {
     kind = (kind % kMutationKinds + kMutationKinds) % kMutationKinds;
     return OpenText(a, Mutate(project::Save(a.module), kind, seed), std::string("the project with a mutation (") + kMutations[kind] + ")", true);
+}
+
+}  // namespace
+
+std::optional<Failure> OnProject(std::unique_ptr<Program>& p, const Step& s) {
+    if (s.verb == Step::Verb::Reopen) return Reopen(p);
+    return s.verb == Step::Verb::Mutate ? OpenMutated(*p, s.a, s.seed) : OpenInPlace(*p, s.verb == Step::Verb::New);
+}
+
+std::string SmallProject(const std::string& project) {
+    try {
+        Json doc = Json::parse(project);
+        const Json shown = doc.value("shownPage", Json());
+        for (const char* part : {"pages", "lastEntered"}) {
+            if (!doc.contains(part) || !doc[part].is_object()) continue;
+            Json kept = Json::object();
+            if (shown.is_string() && doc[part].contains(shown.get<std::string>()))
+                kept[shown.get<std::string>()] = doc[part][shown.get<std::string>()];
+            doc[part] = kept;
+        }
+        return doc.dump(1) + "\n";
+    } catch (const Json::exception&) {
+        return project;
+    }
 }
 
 std::optional<Failure> CheckReprint(Program& a, const PrintedJob& job) {

@@ -50,9 +50,7 @@ const char* VerbWord(Step::Verb verb);
 std::string ToLine(const Step& step);
 std::optional<Step> FromLine(const std::string& line, std::string& error);
 std::string ToText(const std::vector<Step>& steps);
-// Any text in one line of printable ASCII: `quote` and the backslash escaped, \t \n \r, \xHH for
-// every other byte. Unquote reads a quoted one at `pos`, moving past it.
-std::string Escaped(const std::string& text, char quote);
+// A text written as a replay file quotes it, read at `pos`, moving past it.
 std::optional<std::string> Unquote(const std::string& line, size_t& pos);
 // The vadocalc-cli command line that takes the same steps, when the script has them all: one page
 // (and at the end a result window of it), a print or a reopen only as the last step.
@@ -122,26 +120,14 @@ std::optional<Failure> CheckStep(Program& program, size_t messages, size_t jobs)
 
 using Rng = std::mt19937_64;
 int Pick(Rng& rng, int lo, int hi);  // a whole number in [lo, hi]
-bool Chance(Rng& rng, double p);
-template <class T>
-const T& PickOf(Rng& rng, const std::vector<T>& items) {
-    return items[static_cast<size_t>(Pick(rng, 0, static_cast<int>(items.size()) - 1))];
-}
 const std::vector<std::string>& HostileTexts();  // from hostile.txt
 // A step a person could take now: on the dialog when one is open, else on the page shown, an open
 // result window, the tab strip or the project file.
 Step Generate(Program& program, Rng& rng);
 
-// The steps on project files, each with what must hold after it. Saved and opened into a fresh program, which carries on: it holds the same job and, after a
-// Compute of the page shown, shows what the first one shows.
-std::optional<Failure> Reopen(std::unique_ptr<Program>& program);
-// File > Open of the saved project (`fresh` false), or File > New: the program then holds exactly
-// what a fresh program opening the same file holds.
-std::optional<Failure> OpenInPlace(Program& program, bool fresh);
-// File > Open of the saved project damaged as a file on disk or edited by hand is (mutation `kind`,
-// the same `seed` giving the same text): refused with one clear message and the program left as it
-// was, or taken whole, exactly as a fresh program takes it. Kind 0 cuts the small project short.
-std::optional<Failure> OpenMutated(Program& program, int kind, std::uint64_t seed);
+// A step on the project file (Reopen, Open, New, Mutate), and what must hold after it; a reopen
+// carries on in a fresh program.
+std::optional<Failure> OnProject(std::unique_ptr<Program>& program, const Step& step);
 inline constexpr int kMutationKinds = 9;
 std::string SmallProject(const std::string& project);  // the inputs of the page shown alone
 // A printed report is the one a fresh program opening the same job prints by the same command.

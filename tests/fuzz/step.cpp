@@ -37,6 +37,20 @@ std::string Word(const std::string& line, size_t& pos) {
     return line.substr(start, pos - start);
 }
 
+// Any text in one line of printable ASCII: `quote` and the backslash escaped, \t \n \r, \xHH for
+// every other byte.
+std::string Escaped(const std::string& text, char quote) {
+    std::string q;
+    for (unsigned char ch : text) {
+        char hex[5];
+        if (ch == '\t' || ch == '\n' || ch == '\r') q += ch == '\t' ? "\\t" : ch == '\n' ? "\\n" : "\\r";
+        else if (ch == static_cast<unsigned char>(quote) || ch == '\\') q += std::string("\\") + static_cast<char>(ch);
+        else if (ch >= 0x20 && ch <= 0x7E) q += static_cast<char>(ch);
+        else q += (std::snprintf(hex, sizeof hex, "\\x%02X", ch), hex);
+    }
+    return q;
+}
+
 // A word as the shell reads it back: bare, in single quotes, or in $'...' with escapes.
 std::string ShellWord(const std::string& word) {
     bool bare = !word.empty(), printable = true;
@@ -54,18 +68,6 @@ std::string ShellWord(const std::string& word) {
 }  // namespace
 
 const char* VerbWord(Step::Verb verb) { return kShapes[static_cast<size_t>(verb)].word; }
-
-std::string Escaped(const std::string& text, char quote) {
-    std::string q;
-    for (unsigned char ch : text) {
-        char hex[5];
-        if (ch == '\t' || ch == '\n' || ch == '\r') q += ch == '\t' ? "\\t" : ch == '\n' ? "\\n" : "\\r";
-        else if (ch == static_cast<unsigned char>(quote) || ch == '\\') q += std::string("\\") + static_cast<char>(ch);
-        else if (ch >= 0x20 && ch <= 0x7E) q += static_cast<char>(ch);
-        else q += (std::snprintf(hex, sizeof hex, "\\x%02X", ch), hex);
-    }
-    return q;
-}
 
 std::optional<std::string> Unquote(const std::string& line, size_t& pos) {
     pos = std::min(line.find_first_not_of(' ', pos), line.size());

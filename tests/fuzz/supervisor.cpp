@@ -41,11 +41,7 @@ std::optional<Failure> RunStep(std::unique_ptr<Program>& p, const Step& s) {
     try {
         // The File menu waits while a dialog is open.
         const bool done = !s.onProject() ? Perform(*p, s) : p->services.modalStack.empty();
-        if (s.onProject() && done)
-            if (auto failure = s.verb == Verb::Reopen   ? Reopen(p)
-                               : s.verb == Verb::Mutate ? OpenMutated(*p, s.a, s.seed)
-                                                        : OpenInPlace(*p, s.verb == Verb::New))
-                return failure;
+        if (auto failure = s.onProject() && done ? OnProject(p, s) : std::nullopt) return failure;
         ++(done ? Counted().done : Counted().idle)[static_cast<size_t>(s.verb)];
         // A reopen carries on in a fresh program: everything in it is new.
         if (p.get() != before) messages = jobs = 0;
