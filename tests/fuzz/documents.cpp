@@ -291,14 +291,30 @@ std::optional<Failure> OpenText(Program& a, const std::string& text, const std::
     return SameJob(a, b, mayRefuse ? "half-loaded" : "open-differs");
 }
 
-// Saved and opened into a fresh program, which carries on: it holds the same job and, after a
-// Compute of the page shown, shows what the first one shows.
-std::optional<Failure> Reopen(std::unique_ptr<Program>& program) {
+}  // namespace
+
+std::optional<Failure> OnProject(std::unique_ptr<Program>& program, const Step& s) {
     Program& a = *program;
-    // Named by the process: the processes running sequences side by side share the folder.
+    // File > New and File > Open leave the program holding exactly what a fresh program opening the
+    // same file holds.
+    if (s.verb == Step::Verb::New) {
+        static const std::string blank = [&] { Program fresh(a.setup); return project::Save(fresh.module); }();
+        return OpenText(a, blank, "File > New", false);
+    }
+    const std::string saved = project::Save(a.module);
+    if (s.verb == Step::Verb::Open) return OpenText(a, saved, "the saved project", false);
+    // A damaged file is refused with one clear message and the program left as it was, or taken
+    // whole, exactly as a fresh program takes it.
+    if (s.verb == Step::Verb::Mutate) {
+        const int kind = (s.a % kMutationKinds + kMutationKinds) % kMutationKinds;
+        return OpenText(a, Mutate(saved, kind, s.seed), std::string("the project with a mutation (") + kMutations[kind] + ")", true);
+    }
+    // Saved and opened into a fresh program, which carries on: it holds the same job and, after a
+    // Compute of the page shown, shows what the first one shows. The file is named by the process:
+    // the processes running sequences side by side share the folder.
     const std::string file = (std::filesystem::path(a.setup.folder) / ("job-" + std::to_string(getpid()) + ".vado")).string();
     std::string text, why;
-    if (!project::WriteTextAtomically(file, project::Save(a.module), why) || !project::ReadText(file, text, why))
+    if (!project::WriteTextAtomically(file, saved, why) || !project::ReadText(file, text, why))
         return Failure{"project-file", a.page().name(), why};
     auto b = std::make_unique<Program>(a.setup);
     const project::Loaded loaded = project::Load(b->module, text);
@@ -308,30 +324,6 @@ std::optional<Failure> Reopen(std::unique_ptr<Program>& program) {
     b->entered = a.entered;
     program = std::move(b);
     return failure;
-}
-
-// File > Open of the saved project (`fresh` false), or File > New: the program then holds exactly
-// what a fresh program opening the same file holds.
-std::optional<Failure> OpenInPlace(Program& a, bool fresh) {
-    static const std::string freshText = [&] {
-        Program blank(a.setup);
-        return project::Save(blank.module);
-    }();
-    return OpenText(a, fresh ? freshText : project::Save(a.module), fresh ? "File > New" : "the saved project", false);
-}
-
-// File > Open of the saved project damaged by mutation `kind`: refused with one clear message and
-// the program left as it was, or taken whole, exactly as a fresh program takes it.
-std::optional<Failure> OpenMutated(Program& a, int kind, std::uint64_t seed) {
-    kind = (kind % kMutationKinds + kMutationKinds) % kMutationKinds;
-    return OpenText(a, Mutate(project::Save(a.module), kind, seed), std::string("the project with a mutation (") + kMutations[kind] + ")", true);
-}
-
-}  // namespace
-
-std::optional<Failure> OnProject(std::unique_ptr<Program>& p, const Step& s) {
-    if (s.verb == Step::Verb::Reopen) return Reopen(p);
-    return s.verb == Step::Verb::Mutate ? OpenMutated(*p, s.a, s.seed) : OpenInPlace(*p, s.verb == Step::Verb::New);
 }
 
 std::string SmallProject(const std::string& project) {
