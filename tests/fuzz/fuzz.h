@@ -55,8 +55,6 @@ std::optional<std::string> Unquote(const std::string& line, size_t& pos);
 // The vadocalc-cli command line that takes the same steps, when the script has them all: one page
 // (and at the end a result window of it), a print or a reopen only as the last step.
 std::optional<std::string> CliLine(const std::vector<Step>& steps, const std::string& pdf, const std::string& project);
-// Worked examples written out as the steps they are made of, so each can go on its own.
-std::vector<Step> ExpandExamples(const std::vector<Step>& steps);
 
 // Faults the fuzzer's own test switches on, to see them caught: the weir page's Compute in the length
 // mode shows "nan", never comes back, or crashes.

@@ -144,10 +144,9 @@ std::optional<std::string> CliLine(const std::vector<Step>& steps, const std::st
     std::string page = "frmVado", window;
     std::vector<std::string> args;
     bool reopen = false;
-    const std::vector<Step> all = ExpandExamples(steps);
-    for (size_t i = 0; i < all.size(); ++i) {
-        const Step& s = all[i];
-        const bool last = i + 1 == all.size();
+    for (size_t i = 0; i < steps.size(); ++i) {
+        const Step& s = steps[i];
+        const bool last = i + 1 == steps.size();
         if (s.verb == Verb::Tab) {
             // Only the tab that leads to the page, before anything is done on it.
             if (!args.empty() || s.a < 1 || s.a > kCatalogueSize) return std::nullopt;
@@ -191,6 +190,12 @@ std::optional<std::string> CliLine(const std::vector<Step>& steps, const std::st
                 if (!last || dialog) return std::nullopt;
                 args.insert(args.end(), {"--print", pdf});
                 break;
+            case Verb::Example:
+                if (const auto* example = test::WorkedExampleOf(s.form)) {
+                    args.insert(args.end(), example->example.begin(), example->example.end());
+                    if (s.a) args.insert(args.end(), example->more.begin(), example->more.end());
+                }
+                break;
             default:
                 return std::nullopt;
         }
@@ -200,32 +205,6 @@ std::optional<std::string> CliLine(const std::vector<Step>& steps, const std::st
     for (const auto& a : args) line << ' ' << ShellWord(a);
     if (reopen) line << " && vadocalc-cli --open " << ShellWord(project) << ' ' << page << " --click cmdCompute";
     return line.str();
-}
-
-std::vector<Step> ExpandExamples(const std::vector<Step>& steps) {
-    std::vector<Step> out;
-    for (const Step& s : steps) {
-        const auto* example = s.verb == Verb::Example ? test::WorkedExampleOf(s.form) : nullptr;
-        if (!example) {
-            out.push_back(s);
-            continue;
-        }
-        std::vector<std::string> parts = example->example;
-        if (s.a) parts.insert(parts.end(), example->more.begin(), example->more.end());
-        // As vadocalc-cli takes them: "grid(r,c)=TEXT" a cell, "txt...=TEXT" a field, else a choice.
-        for (const auto& part : parts) {
-            const auto eq = part.find('='), open = part.find('(');
-            const std::string name = part.substr(0, eq), value = part.substr(eq + 1);
-            if (name.find(',') != std::string::npos)
-                out.push_back({.verb = Verb::Cell, .form = s.form, .control = name.substr(0, open), .text = value,
-                               .a = std::stoi(name.substr(open + 1)), .b = std::stoi(name.substr(name.find(',') + 1))});
-            else if (name.rfind("txt", 0) == 0)
-                out.push_back({.verb = Verb::Type, .form = s.form, .control = name, .text = value});
-            else
-                out.push_back({.verb = Verb::Choose, .form = s.form, .control = name, .a = std::stoi(value)});
-        }
-    }
-    return out;
 }
 
 }  // namespace vado::fuzz

@@ -235,10 +235,7 @@ void Report(const Options& o, const Outcome& found, std::ostream& out) {
         const Outcome again = RunInChild(o.setup, candidate, o.stepLimit, true);
         return again.end == found.end && again.signature == found.signature;
     };
-    Steps steps = Shrink(found.steps, fails);
-    // Written out, a worked example may shrink to the one field that matters; kept when no longer.
-    if (auto expanded = ExpandExamples(steps); expanded.size() != steps.size() && fails(expanded))
-        if (auto fewer = Shrink(expanded, fails); fewer.size() <= steps.size()) steps = std::move(fewer);
+    const Steps steps = Shrink(found.steps, fails);
     const std::string name = "vadocalc-fuzz-" + std::to_string(o.seed) + "-" + (sweep ? "project" : std::to_string(found.sequence));
     const std::string file = (std::filesystem::path(o.out) / (name + ".replay")).string();
     std::ofstream(file, std::ios::binary)
