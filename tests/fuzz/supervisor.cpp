@@ -136,7 +136,6 @@ struct Slot {
     std::atomic<std::uint32_t> failureLength{0}, stepsLength{0};
     char failure[16384];
     char stepText[1 << 20];
-    static constexpr int kFailed = 3;
 
     static void Put(char* to, size_t room, std::atomic<std::uint32_t>& length, const std::string& text) {
         std::memcpy(to, text.data(), std::min(text.size(), room));
@@ -146,14 +145,14 @@ struct Slot {
         Put(stepText, sizeof stepText, stepsLength, ToText(steps));
         alarm(stepLimit);
     }
-    int end(const Result& r) {  // the child's status
+    bool end(const Result& r) {  // whether the steps broke an invariant, which is then told
         if (r.failure) Put(failure, sizeof failure, failureLength, r.failure->text());
-        return r.failure ? kFailed : 0;
+        return r.failure.has_value();
     }
 };
 
+// How a child ended: a failure's text is its signature, ": ", the particulars; empty when it passed.
 struct Outcome {
-    enum class End { Passed, Failed, Crashed, Hung } end = End::Passed;
     std::string signature, text;
     Steps steps;
     std::int64_t sequence = -1;  // -1: the sweep of cut projects
@@ -162,21 +161,20 @@ struct Outcome {
 // A process running `work` on its own slot, each step under an alarm of `stepLimit` seconds.
 class Child {
   public:
-    Child(const std::function<int(Slot&)>& work, double stepLimit, bool quiet) : slot_(SharedMemory<Slot>()) {
+    Child(const std::function<void(Slot&)>& work, double stepLimit, bool quiet) : slot_(SharedMemory<Slot>()) {
         slot_->stepLimit = static_cast<unsigned>(std::max(1.0, std::ceil(stepLimit)));
         std::cout.flush();
         if ((pid_ = fork()) < 0) throw std::runtime_error("cannot start a process");
         if (pid_ > 0) return;
         if (const int null = quiet ? open("/dev/null", O_WRONLY) : -1; null >= 0) dup2(null, 1), dup2(null, 2);
-        int status = 1;
         try {
-            status = work(*slot_);
+            work(*slot_);
         } catch (const std::exception& e) {
-            status = slot_->end({{}, Failure{"exception", "the program", e.what()}});
+            slot_->end({{}, Failure{"exception", "the program", e.what()}});
         }
         alarm(0);
         std::cout.flush();
-        std::exit(status);
+        std::exit(0);
     }
     ~Child() {
         if (!outcome_) kill(pid_, SIGKILL), waitpid(pid_, nullptr, 0);
@@ -187,23 +185,20 @@ class Child {
 
     // How the child ended, given its status (waited for when not given).
     const Outcome& outcome(std::optional<int> status = {}) {
-        using End = Outcome::End;
         if (outcome_) return *outcome_;
         if (!status) waitpid(pid_, &status.emplace(), 0);
         Outcome& o = outcome_.emplace();
-        const int code = WIFEXITED(*status) ? WEXITSTATUS(*status) : -1, signal = WIFSIGNALED(*status) ? WTERMSIG(*status) : 0;
-        o.end = code == 0 ? End::Passed : code == Slot::kFailed ? End::Failed : signal == SIGALRM ? End::Hung : End::Crashed;
-        if (o.end == End::Hung) o.text = "a step was still unfinished after " + std::to_string(slot_->stepLimit) + " s";
-        else if (signal) o.text = "the program crashed (signal " + std::to_string(signal) + ", " + strsignal(signal) + ")";
-        else if (o.end == End::Crashed) o.text = "the program ended with status " + std::to_string(code);
-        else if (o.end == End::Failed) o.text = std::string(slot_->failure, slot_->failureLength.load(std::memory_order_acquire));
+        const int signal = WIFSIGNALED(*status) ? WTERMSIG(*status) : 0;
+        if (signal == SIGALRM) o.text = "hang on the program: a step was still unfinished after " + std::to_string(slot_->stepLimit) + " s";
+        else if (signal) o.text = "crash on the program: the program crashed (signal " + std::to_string(signal) + ", " + strsignal(signal) + ")";
+        else if (WEXITSTATUS(*status)) o.text = "crash on the program: the program ended with status " + std::to_string(WEXITSTATUS(*status));
+        else o.text = std::string(slot_->failure, slot_->failureLength.load(std::memory_order_acquire));
         std::istringstream steps(std::string(slot_->stepText, slot_->stepsLength.load(std::memory_order_acquire)));
         std::string line, error;
         while (std::getline(steps, line))
             if (auto s = FromLine(line, error)) o.steps.push_back(*s);
         o.sequence = slot_->sequence.load();
-        // A failure's text is its signature, ": ", the particulars.
-        o.signature = o.end == End::Hung ? "hang" : o.end == End::Crashed ? "crash" : o.text.substr(0, o.text.find(": "));
+        o.signature = o.text.substr(0, o.text.find(": "));
         return o;
     }
 
@@ -215,7 +210,7 @@ class Child {
 
 // The steps run in a child of their own, as a replay runs them, to their end.
 Outcome RunInChild(const Setup& setup, const Steps& steps, double stepLimit, bool quiet) {
-    Child child([&](Slot& slot) { return slot.end(RunSteps(setup, steps, [&](auto& s) { slot.observe(s); })); }, stepLimit, quiet);
+    Child child([&](Slot& slot) { slot.end(RunSteps(setup, steps, [&](auto& s) { slot.observe(s); })); }, stepLimit, quiet);
     return child.outcome();
 }
 
@@ -233,7 +228,7 @@ void Report(const Options& o, const Outcome& found, std::ostream& out) {
         << "):\n" << StepList(found.steps) << std::flush;
     auto fails = [&](const Steps& candidate) {
         const Outcome again = RunInChild(o.setup, candidate, o.stepLimit, true);
-        return again.end == found.end && again.signature == found.signature;
+        return again.signature == found.signature;
     };
     const Steps steps = Shrink(found.steps, fails);
     const std::string name = "vadocalc-fuzz-" + std::to_string(o.seed) + "-" + (sweep ? "project" : std::to_string(found.sequence));
@@ -272,7 +267,7 @@ int Fuzz(const Options& o, std::ostream& out) {
                 if (j == 0 && o.truncations) {
                     const Result r = SweepTruncations(o.setup, observe);
                     slot.cutTally = std::exchange(Counted(), Tally{});
-                    if (r.failure) return common->stop = 1, slot.end(r);
+                    if (slot.end(r)) return void(common->stop = 1);
                 }
                 for (std::int64_t n; !common->stop.load();) {
                     n = common->next.fetch_add(1);
@@ -282,9 +277,8 @@ int Fuzz(const Options& o, std::ostream& out) {
                     ++slot.sequences;
                     slot.steps += static_cast<std::int64_t>(r.steps.size());
                     slot.tally = Counted();
-                    if (r.failure) return common->stop = 1, slot.end(r);
+                    if (slot.end(r)) return void(common->stop = 1);
                 }
-                return 0;
             },
             o.stepLimit, false));
     // The first to fail stops the others after the sequence each is running.
@@ -296,7 +290,7 @@ int Fuzz(const Options& o, std::ostream& out) {
         for (auto& w : workers) {
             if (w->pid() != pid) continue;
             --left;
-            if (w->outcome(status).end != Outcome::End::Passed && !found) found = w->outcome(), common->stop = 1;
+            if (!w->outcome(status).text.empty() && !found) found = w->outcome(), common->stop = 1;
         }
     }
     Release(common);
@@ -338,7 +332,7 @@ int Replay(const Options& o, const std::string& file, std::ostream& out) {
     }
     const Outcome outcome = RunInChild(setup, steps, o.stepLimit, false);
     out << "replay of " << steps.size() << (steps.size() == 1 ? " step" : " steps") << ": ";
-    if (outcome.end == Outcome::End::Passed) return out << "passed\n", 0;
+    if (outcome.text.empty()) return out << "passed\n", 0;
     out << "FAILURE at step " << outcome.steps.size() << " ("
         << (outcome.steps.empty() ? std::string("start") : ToLine(outcome.steps.back())) << "): " << outcome.text << "\n";
     return 1;
