@@ -293,6 +293,11 @@ std::optional<Failure> OpenText(Program& a, const std::string& text, const std::
 
 }  // namespace
 
+Tally& Counted() {
+    static Tally tally;
+    return tally;
+}
+
 std::optional<Failure> OnProject(std::unique_ptr<Program>& program, const Step& s) {
     Program& a = *program;
     // File > New and File > Open leave the program holding exactly what a fresh program opening the

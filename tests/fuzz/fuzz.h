@@ -136,22 +136,6 @@ struct Tally {
     std::array<long, kVerbs> done{}, idle{};
     long reports = 0, refused = 0, taken = 0;
 };
-Tally& Counted();
-
-struct Options {
-    std::uint64_t seed = 1;
-    long first = 0, runs = 1000;  // the number of the first sequence; sequences at most
-    double seconds = 0;           // time budget; 0 for none
-    long minRuns = 0;             // sequences run even past the budget
-    int jobs = 1, maxSteps = 40;
-    double stepLimit = 30;  // seconds a step may take before it counts as a hang
-    std::string out = ".";  // where replay files are written
-    bool truncations = true;
-    Setup setup;
-};
-// Runs the sequences in child processes until the first failure, shrunk and written as a replay
-// file; 0 clean, 1 on a failure. Replay runs a replay file again.
-int Fuzz(const Options& options, std::ostream& out);
-int Replay(const Options& options, const std::string& file, std::ostream& out);
+Tally& Counted();  // this process's
 
 }  // namespace vado::fuzz
