@@ -172,10 +172,20 @@ std::optional<Failure> SameJob(Program& a, Program& b, const std::string& kind) 
     return std::nullopt;
 }
 
+// The pages, the result windows, the dialogs made so far.
+std::vector<const ui::Form*> Forms(Program& p) {
+    std::vector<const ui::Form*> all(p.module.FormList.begin(), p.module.FormList.end());
+    for (ui::Form* w : p.module.resultWindows()) all.push_back(w);
+    if (const report::FrmInfo* dialog = p.module.reporting().dialog()) all.push_back(dialog);
+    for (ui::Form* f : p.services.modalStack)
+        if (std::find(all.begin(), all.end(), f) == all.end()) all.push_back(f);
+    return all;
+}
+
 // Everything the program holds and shows, to tell whether anything changed.
 Lines Everything(Program& p) {
     auto lines = SplitLines(project::Save(p.module));
-    for (const ui::Form* f : p.forms()) {
+    for (const ui::Form* f : Forms(p)) {
         auto shown = test::Shown(*f);
         lines.insert(lines.end(), shown.begin(), shown.end());
         lines.push_back(f->name() + (f->visible() ? " shown" : " hidden"));

@@ -89,10 +89,6 @@ class Program {
     std::vector<std::string> entered;
     bool Garbage(const std::string& text) const;  // shows "nan" or "inf" the person did not enter
     CatalogueForm& page() const { return *module.FormList[module.CurrentForm]; }
-    // The form named so when a step may talk to it now: the dialog on top when one is open, else the
-    // page shown or an open result window.
-    ui::Form* reachable(const std::string& name);
-    std::vector<const ui::Form*> forms();  // the pages, the result windows, the dialogs made so far
 
   private:
     std::vector<PrintedJob> jobs_;
@@ -131,10 +127,10 @@ std::string SmallProject(const std::string& project);  // the inputs of the page
 // A printed report is the one a fresh program opening the same job prints by the same command.
 std::optional<Failure> CheckReprint(Program& program, const PrintedJob& job);
 
-// What the steps of this process did: per verb, done and found nothing to do; reports; projects opened.
+// What this process did: steps done per verb, steps that found nothing to do, reports, projects opened.
 struct Tally {
-    std::array<long, kVerbs> done{}, idle{};
-    long reports = 0, refused = 0, taken = 0;
+    std::array<long, kVerbs> done{};
+    long idle = 0, sequences = 0, steps = 0, reports = 0, refused = 0, taken = 0;
 };
 Tally& Counted();  // this process's
 

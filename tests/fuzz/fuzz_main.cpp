@@ -64,7 +64,7 @@ std::optional<Failure> RunStep(std::unique_ptr<Program>& p, const Step& s) {
         // The File menu waits while a dialog is open.
         const bool done = !s.onProject() ? Perform(*p, s) : p->services.modalStack.empty();
         if (auto failure = s.onProject() && done ? OnProject(p, s) : std::nullopt) return failure;
-        ++(done ? Counted().done : Counted().idle)[static_cast<size_t>(s.verb)];
+        ++(done ? Counted().done[static_cast<size_t>(s.verb)] : Counted().idle);
         // A reopen carries on in a fresh program: everything in it is new.
         if (p.get() != before) messages = jobs = 0;
         Counted().reports += static_cast<long>(p->jobs().size() - jobs);
@@ -153,7 +153,7 @@ void Release(T* p) {
 // sequence it is running (so they survive a crash or a hang).
 struct Slot {
     unsigned stepLimit = 30;  // seconds; a step still running then is ended by the alarm
-    std::atomic<std::int64_t> sequence{-1}, sequences{0}, steps{0};
+    std::atomic<std::int64_t> sequence{-1};
     Tally tally, cutTally;  // copied in as the child goes, read once it has ended
     std::atomic<std::uint32_t> failureLength{0}, stepsLength{0};
     char failure[16384];
@@ -290,8 +290,7 @@ int Fuzz(const Options& o, std::ostream& out) {
                     if (n - o.first >= o.runs || (o.seconds > 0 && elapsed() >= o.seconds && n - o.first >= o.minRuns)) break;
                     slot.sequence = n;
                     const Result r = RunRandom(o.setup, o.seed, static_cast<std::uint64_t>(n), o.maxSteps, observe);
-                    ++slot.sequences;
-                    slot.steps += static_cast<std::int64_t>(r.steps.size());
+                    ++Counted().sequences, Counted().steps += static_cast<long>(r.steps.size());
                     slot.tally = Counted();
                     if (slot.end(r)) return void(common->stop = 1);
                 }
@@ -310,21 +309,20 @@ int Fuzz(const Options& o, std::ostream& out) {
         }
     }
     Release(common);
-    long sequences = 0, steps = 0, idle = 0;
     Tally all;
     for (auto& w : workers) {
         const Tally& t = w->slot().tally;
-        sequences += w->slot().sequences, steps += w->slot().steps;
-        for (int v = 0; v < kVerbs; ++v) all.done[v] += t.done[v], all.idle[v] += t.idle[v];
+        for (int v = 0; v < kVerbs; ++v) all.done[v] += t.done[v];
+        all.idle += t.idle, all.sequences += t.sequences, all.steps += t.steps;
         all.reports += t.reports, all.refused += t.refused, all.taken += t.taken;
     }
     const double seconds = elapsed(), per = 1 / std::max(seconds, 1e-3);
-    out << sequences << " sequences, " << steps << " steps, " << (found ? "1 failure" : "0 failures") << " in "
-        << static_cast<long>(seconds) << " s (" << static_cast<long>(sequences * per) << " sequences/s, "
-        << static_cast<long>(steps * per) << " steps/s; seed " << o.seed << ", " << jobs << " process" << (jobs > 1 ? "es" : "")
+    out << all.sequences << " sequences, " << all.steps << " steps, " << (found ? "1 failure" : "0 failures") << " in "
+        << static_cast<long>(seconds) << " s (" << static_cast<long>(all.sequences * per) << " sequences/s, "
+        << static_cast<long>(all.steps * per) << " steps/s; seed " << o.seed << ", " << jobs << " process" << (jobs > 1 ? "es" : "")
         << ")\nsteps done:";
-    for (int v = 0; v < kVerbs; ++v) out << (v ? ", " : " ") << VerbWord(static_cast<Step::Verb>(v)) << " " << all.done[v], idle += all.idle[v];
-    out << "; " << idle << " found nothing to do then; " << all.reports << " reports printed\n";
+    for (int v = 0; v < kVerbs; ++v) out << (v ? ", " : " ") << VerbWord(static_cast<Step::Verb>(v)) << " " << all.done[v];
+    out << "; " << all.idle << " found nothing to do then; " << all.reports << " reports printed\n";
     // Each cut is one project opened.
     if (const Tally& cut = workers[0]->slot().cutTally; o.truncations)
         out << "project files: " << cut.refused + cut.taken << " cuts of a small project (" << cut.refused << " refused, "

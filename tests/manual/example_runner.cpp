@@ -23,6 +23,13 @@ std::string Plain(const std::string& caption) {
     return s;
 }
 
+// The item of a list a reader names by its text, or -1.
+int ItemOf(const ui::ComboBox& list, const std::string& text) {
+    for (int i = 0; i < list.listCount(); ++i)
+        if (Plain(list.list(i)) == Plain(text)) return i;
+    return -1;
+}
+
 // The program as it starts, with one page chosen from the tab strip.
 struct Program {
     explicit Program(const std::string& form) : page(module.formNamed(form)) {
@@ -126,14 +133,9 @@ ui::Control* Captioned(ui::Form& page, const std::string& caption, const std::st
             const auto headings = Headings(static_cast<ui::Grid&>(*c));
             if (std::count(headings.begin(), headings.end(), want)) return c.get();
         }
-        if (kind == ui::Kind::ComboBox && (!label || Plain(label->caption()).empty()) && !value.empty()) {
-            auto& list = static_cast<ui::ComboBox&>(*c);
-            for (int i = 0; i < list.listCount(); ++i)
-                if (Plain(list.list(i)) == Plain(value)) {
-                    byItem.push_back(c.get());
-                    break;
-                }
-        }
+        if (kind == ui::Kind::ComboBox && (!label || Plain(label->caption()).empty()) && !value.empty() &&
+            ItemOf(static_cast<ui::ComboBox&>(*c), value) >= 0)
+            byItem.push_back(c.get());
     }
     return byItem.size() == 1 ? byItem[0] : nullptr;
 }
@@ -195,10 +197,7 @@ class Run {
         program_.services.context = caption;
         std::string text = value;  // as a script gives it: a list's item by its number, a check box's 1 or 0
         if (c->kind() == ui::Kind::ComboBox) {
-            auto& list = static_cast<ui::ComboBox&>(*c);
-            int item = -1;
-            for (int i = 0; i < list.listCount(); ++i)
-                if (Plain(list.list(i)) == Plain(value)) item = i;
+            const int item = ItemOf(static_cast<ui::ComboBox&>(*c), value);
             if (item < 0) return fail(at + "\"" + caption + "\" has no item \"" + value + "\"");
             text = std::to_string(item);
         } else if (c->kind() == ui::Kind::CheckBox) {
