@@ -119,9 +119,8 @@ Lines ComputeShown(Program& p) {
     auto lines = test::Shown(page);
     // A grid's own cell editor holds the cell it is on, which the grid shows; open or put away, it is no
     // part of the job.
-    const auto controls = test::Snapshot(page);
-    for (size_t i = controls.size(); i-- > 0;) {
-        const ui::Control* holder = controls[i]->container.empty() ? nullptr : page.find(controls[i]->container);
+    for (size_t i = page.controls().size(); i-- > 0;) {
+        const ui::Control* holder = page.controls()[i]->container.empty() ? nullptr : page.find(page.controls()[i]->container);
         if (holder && holder->kind() == ui::Kind::Grid) lines.erase(lines.begin() + static_cast<long>(i));
     }
     // Whether the last Compute failed is no part of the job, only of the Compute just run.

@@ -65,8 +65,8 @@ std::string FieldText(Rng& rng, const NumericField* f, const std::string& exampl
 std::vector<ui::Control*> UsableOf(const ui::Form& form, std::initializer_list<ui::Kind> kinds) {
     std::vector<ui::Control*> found;
     for (ui::Kind kind : kinds)
-        for (ui::Control* c : test::Snapshot(form))
-            if (c->kind() == kind && test::Usable(form, *c)) found.push_back(c);
+        for (auto& c : form.controls())
+            if (c->kind() == kind && test::Usable(form, *c)) found.push_back(c.get());
     return found;
 }
 

@@ -59,12 +59,6 @@ bool Usable(const ui::Form& form, const ui::Control& c) {
     return !holder || holder == &c || Usable(form, *holder);
 }
 
-std::vector<ui::Control*> Snapshot(const ui::Form& form) {
-    std::vector<ui::Control*> v;
-    for (auto& c : form.controls()) v.push_back(c.get());
-    return v;
-}
-
 bool ShowsNotANumber(const std::string& t) {
     auto letter = [&](size_t i) { return i < t.size() && std::isalpha(static_cast<unsigned char>(t[i])); };
     for (size_t i = 0; i + 3 <= t.size(); ++i) {
