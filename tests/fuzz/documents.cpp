@@ -378,11 +378,8 @@ std::optional<Failure> CheckReprint(Program& a, const PrintedJob& job) {
             print = "cmdPrint(" + std::to_string(job.code / 100 - 1) + ")";
         }
     }
-    ui::Control* button = from->find(print);
     const size_t printed = b.jobs().size();
-    if (button && button->kind() == ui::Kind::CommandButton) from->clickButton(static_cast<ui::CommandButton&>(*button), true);
-    if (auto* dialog = b.services.modalStack.empty() ? nullptr : dynamic_cast<report::FrmInfo*>(b.services.modalStack.back()))
-        dialog->clickButton(dialog->cmdPrint, true);
+    Perform(b, {.verb = Step::Verb::Print, .form = from->name(), .control = print});
     if (b.jobs().size() == printed) return Failure{"stale-report", report, "the inputs printed print no report"};
     // The day of printing may differ between two prints of the same job.
     auto comparable = [](Lines texts) {
