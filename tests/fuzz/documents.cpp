@@ -2,6 +2,7 @@
 // job, a damaged file is refused whole or taken whole, a report is what the same job prints afresh.
 #include <unistd.h>
 
+#include <cstring>
 #include <filesystem>
 #include <nlohmann/json.hpp>
 
@@ -16,6 +17,40 @@ namespace vado::fuzz {
 namespace {
 
 using Lines = std::vector<std::string>;
+using Json = nlohmann::ordered_json;
+
+size_t Below(Rng& rng, size_t n) { return n == 0 ? 0 : std::uniform_int_distribution<size_t>(0, n - 1)(rng); }
+
+// Every value of the document, depth first, so one can be picked and replaced.
+void Collect(Json& j, std::vector<Json*>& all) {
+    all.push_back(&j);
+    if (j.is_structured())
+        for (auto& child : j) Collect(child, all);
+}
+
+// A member of one of the document's objects: the object and where the member is in it.
+std::pair<Json*, Json::iterator> AnyMember(Json& doc, Rng& rng) {
+    std::vector<Json*> all;
+    Collect(doc, all);
+    std::erase_if(all, [](Json* j) { return !j->is_object() || j->empty(); });
+    Json* object = all[Below(rng, all.size())];
+    return {object, std::next(object->begin(), static_cast<long>(Below(rng, object->size())))};
+}
+
+// A value of another type than `j`.
+Json OtherType(const Json& j, Rng& rng) {
+    const std::vector<Json> others = {nullptr, true, 7, -1.5, "12", Json::array({1, "2"}), Json::object({{"x", 1}})};
+    for (;;)
+        if (const Json& v = others[Below(rng, others.size())]; v.type() != j.type()) return v;
+}
+
+// The document with the value a marker was put in for written as `with`, text that may be no JSON.
+const char* const kMarker = "@@vado-fuzz-value@@";
+std::string Replaced(const Json& doc, const std::string& with) {
+    std::string text = doc.dump(1);
+    const auto at = text.find(std::string("\"") + kMarker + "\"");
+    return at == std::string::npos ? text : text.replace(at, std::strlen(kMarker) + 2, with);
+}
 
 // The first line where two texts part.
 std::string FirstDifference(const Lines& a, const Lines& b) {
@@ -84,9 +119,8 @@ Lines ComputeShown(Program& p) {
     auto lines = test::Shown(page);
     // A grid's own cell editor holds the cell it is on, which the grid shows; open or put away, it is no
     // part of the job.
-    const auto controls = test::Snapshot(page);
-    for (size_t i = controls.size(); i-- > 0;) {
-        const ui::Control* holder = controls[i]->container.empty() ? nullptr : page.find(controls[i]->container);
+    for (size_t i = page.controls().size(); i-- > 0;) {
+        const ui::Control* holder = page.controls()[i]->container.empty() ? nullptr : page.find(page.controls()[i]->container);
         if (holder && holder->kind() == ui::Kind::Grid) lines.erase(lines.begin() + static_cast<long>(i));
     }
     // Whether the last Compute failed is no part of the job, only of the Compute just run.
@@ -137,10 +171,20 @@ std::optional<Failure> SameJob(Program& a, Program& b, const std::string& kind) 
     return std::nullopt;
 }
 
+// The pages, the result windows, the dialogs made so far.
+std::vector<const ui::Form*> Forms(Program& p) {
+    std::vector<const ui::Form*> all(p.module.FormList.begin(), p.module.FormList.end());
+    for (ui::Form* w : p.module.resultWindows()) all.push_back(w);
+    if (const report::FrmInfo* dialog = p.module.reporting().dialog()) all.push_back(dialog);
+    for (ui::Form* f : p.services.modalStack)
+        if (std::find(all.begin(), all.end(), f) == all.end()) all.push_back(f);
+    return all;
+}
+
 // Everything the program holds and shows, to tell whether anything changed.
 Lines Everything(Program& p) {
     auto lines = SplitLines(project::Save(p.module));
-    for (const ui::Form* f : p.forms()) {
+    for (const ui::Form* f : Forms(p)) {
         auto shown = test::Shown(*f);
         lines.insert(lines.end(), shown.begin(), shown.end());
         lines.push_back(f->name() + (f->visible() ? " shown" : " hidden"));
@@ -149,14 +193,80 @@ Lines Everything(Program& p) {
     return lines;
 }
 
+constexpr const char* kMutations[kMutationKinds] = {"cut short",     "wrong type",    "number",
+                                                   "deep nesting",  "long string",   "invalid UTF-8",
+                                                   "duplicate key", "byte changed",  "part removed or renamed"};
+
+// A saved project damaged as kMutations[kind] says; the same three arguments give the same text.
+std::string Mutate(const std::string& project, int kind, std::uint64_t seed) {
+    Rng rng(seed);
+    if (kind == 0) {
+        const std::string small = SmallProject(project);
+        return small.substr(0, small.empty() ? 0 : seed % small.size());
+    }
+    if (kind == 7) {
+        std::string text = project;
+        if (!text.empty()) text[Below(rng, text.size())] = static_cast<char>(Below(rng, 256));
+        return text;
+    }
+    if (kind == 5) {
+        // A bad sequence just inside the quotes of one of the document's strings.
+        static const std::vector<std::string> bad = {"\xFF", "\xC3", "\xED\xA0\x80", "\xF8\x88\x80\x80\x80", "\x80"};
+        std::vector<size_t> at;
+        for (size_t i = 0, inside = 0; i < project.size(); ++i)
+            if (project[i] == '\\') ++i;
+            else if (project[i] == '"' && (inside = !inside)) at.push_back(i + 1);
+        if (at.empty()) return project;
+        const size_t pos = at[Below(rng, at.size())];
+        return project.substr(0, pos) + bad[Below(rng, bad.size())] + project.substr(pos);
+    }
+    Json doc = Json::parse(project, nullptr, false);
+    if (!doc.is_object() || doc.empty()) return project;
+    std::vector<Json*> all;
+    Collect(doc, all);
+    // Never the root: its members are where the reading happens.
+    Json* target = all[1 + Below(rng, all.size() - 1)];
+    switch (kind) {
+        case 1: *target = OtherType(*target, rng); return doc.dump(1);
+        case 2: {
+            // Numbers JSON can carry and numbers no double can hold, put in as text.
+            static const std::vector<std::string> numbers = {
+                "1e999", "-1e999", "1e308", "-1", "0", "-0", "1.5", "2147483648", "-2147483649",
+                "9223372036854775808", "18446744073709551616", "1e-999", "32768", "99999999999999999999999"};
+            *target = kMarker;
+            return Replaced(doc, numbers[Below(rng, numbers.size())]);
+        }
+        case 3: {
+            const size_t depth = 1000 + Below(rng, 200000);
+            *target = kMarker;
+            const bool arrays = Below(rng, 2) == 0;
+            std::string nested;
+            for (size_t i = 0; i < depth; ++i) nested += arrays ? "[" : "{\"a\":";
+            return Replaced(doc, nested + "1" + std::string(depth, arrays ? ']' : '}'));
+        }
+        case 4: *target = std::string(1000 + Below(rng, 300000), "0123456789.Ee-x"[Below(rng, 15)]); return doc.dump(1);
+        case 6: {
+            // A key of an object given again with another value: the parser keeps one of them.
+            auto [object, it] = AnyMember(doc, rng);
+            const std::string key = it.key(), original = it.value().dump(), other = OtherType(it.value(), rng).dump();
+            (*object)[key] = kMarker;
+            const bool otherFirst = Below(rng, 2) == 0;
+            return Replaced(doc, (otherFirst ? other : original) + ", " + Json(key).dump() + ": " + (otherFirst ? original : other));
+        }
+        default: {
+            // A member removed, or renamed to something this version does not know.
+            auto [object, it] = AnyMember(doc, rng);
+            const std::string key = it.key();
+            Json value = it.value();
+            object->erase(key);
+            if (Below(rng, 2)) (*object)[key + (Below(rng, 2) ? "X" : "(7)")] = value;
+            return doc.dump(1);
+        }
+    }
+}
+
 // The loads of a project file: the program's own, a fresh one's, compared.
 std::optional<Failure> OpenText(Program& a, const std::string& text, const std::string& what, bool mayRefuse) {
-    if (!a.setup.keepProjects.empty()) {
-        static int kept = 0;
-        std::string why;
-        project::WriteTextAtomically(
-            (std::filesystem::path(a.setup.keepProjects) / ("open-" + std::to_string(++kept) + ".vado")).string(), text, why);
-    }
     const auto before = mayRefuse ? Everything(a) : Lines{};
     const project::Loaded loaded = project::Load(a.module, text);
     const std::string page = a.page().name();
@@ -192,12 +302,33 @@ std::optional<Failure> OpenText(Program& a, const std::string& text, const std::
 
 }  // namespace
 
-std::optional<Failure> Reopen(std::unique_ptr<Program>& program) {
+Tally& Counted() {
+    static Tally tally;
+    return tally;
+}
+
+std::optional<Failure> OnProject(std::unique_ptr<Program>& program, const Step& s) {
     Program& a = *program;
-    // Named by the process: the processes running sequences side by side share the folder.
+    // File > New and File > Open leave the program holding exactly what a fresh program opening the
+    // same file holds.
+    if (s.verb == Step::Verb::New) {
+        static const std::string blank = [&] { Program fresh(a.setup); return project::Save(fresh.module); }();
+        return OpenText(a, blank, "File > New", false);
+    }
+    const std::string saved = project::Save(a.module);
+    if (s.verb == Step::Verb::Open) return OpenText(a, saved, "the saved project", false);
+    // A damaged file is refused with one clear message and the program left as it was, or taken
+    // whole, exactly as a fresh program takes it.
+    if (s.verb == Step::Verb::Mutate) {
+        const int kind = (s.a % kMutationKinds + kMutationKinds) % kMutationKinds;
+        return OpenText(a, Mutate(saved, kind, s.seed), std::string("the project with a mutation (") + kMutations[kind] + ")", true);
+    }
+    // Saved and opened into a fresh program, which carries on: it holds the same job and, after a
+    // Compute of the page shown, shows what the first one shows. The file is named by the process:
+    // the processes running sequences side by side share the folder.
     const std::string file = (std::filesystem::path(a.setup.folder) / ("job-" + std::to_string(getpid()) + ".vado")).string();
     std::string text, why;
-    if (!project::WriteTextAtomically(file, project::Save(a.module), why) || !project::ReadText(file, text, why))
+    if (!project::WriteTextAtomically(file, saved, why) || !project::ReadText(file, text, why))
         return Failure{"project-file", a.page().name(), why};
     auto b = std::make_unique<Program>(a.setup);
     const project::Loaded loaded = project::Load(b->module, text);
@@ -209,17 +340,21 @@ std::optional<Failure> Reopen(std::unique_ptr<Program>& program) {
     return failure;
 }
 
-std::optional<Failure> OpenInPlace(Program& a, bool fresh) {
-    static const std::string freshText = [&] {
-        Program blank(a.setup);
-        return project::Save(blank.module);
-    }();
-    return OpenText(a, fresh ? freshText : project::Save(a.module), fresh ? "File > New" : "the saved project", false);
-}
-
-std::optional<Failure> OpenMutated(Program& a, int kind, std::uint64_t seed) {
-    return OpenText(a, Mutate(project::Save(a.module), kind, seed),
-                    std::string("the project with a mutation (") + MutationName(kind) + ")", true);
+std::string SmallProject(const std::string& project) {
+    try {
+        Json doc = Json::parse(project);
+        const Json shown = doc.value("shownPage", Json());
+        for (const char* part : {"pages", "lastEntered"}) {
+            if (!doc.contains(part) || !doc[part].is_object()) continue;
+            Json kept = Json::object();
+            if (shown.is_string() && doc[part].contains(shown.get<std::string>()))
+                kept[shown.get<std::string>()] = doc[part][shown.get<std::string>()];
+            doc[part] = kept;
+        }
+        return doc.dump(1) + "\n";
+    } catch (const Json::exception&) {
+        return project;
+    }
 }
 
 std::optional<Failure> CheckReprint(Program& a, const PrintedJob& job) {
@@ -243,11 +378,8 @@ std::optional<Failure> CheckReprint(Program& a, const PrintedJob& job) {
             print = "cmdPrint(" + std::to_string(job.code / 100 - 1) + ")";
         }
     }
-    ui::Control* button = from->find(print);
     const size_t printed = b.jobs().size();
-    if (button && button->kind() == ui::Kind::CommandButton) from->clickButton(static_cast<ui::CommandButton&>(*button), true);
-    if (auto* dialog = b.services.modalStack.empty() ? nullptr : dynamic_cast<report::FrmInfo*>(b.services.modalStack.back()))
-        dialog->clickButton(dialog->cmdPrint, true);
+    Perform(b, {.verb = Step::Verb::Print, .form = from->name(), .control = print});
     if (b.jobs().size() == printed) return Failure{"stale-report", report, "the inputs printed print no report"};
     // The day of printing may differ between two prints of the same job.
     auto comparable = [](Lines texts) {

@@ -2,7 +2,6 @@
 // vadocalc-fuzz: the whole program, headless, driven by seeded random sequences of a person's steps.
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <optional>
 #include <random>
@@ -51,20 +50,11 @@ const char* VerbWord(Step::Verb verb);
 std::string ToLine(const Step& step);
 std::optional<Step> FromLine(const std::string& line, std::string& error);
 std::string ToText(const std::vector<Step>& steps);
-// Any text (invalid UTF-8 included) in one line of printable ASCII: `quote` and the backslash
-// escaped, \t \n \r, \xHH for every other byte. Unquote reads a quoted one at `pos`, moving past it.
-std::string Escaped(const std::string& text, char quote);
+// A text written as a replay file quotes it, read at `pos`, moving past it.
 std::optional<std::string> Unquote(const std::string& line, size_t& pos);
-
-// The vadocalc-cli command line that takes the same steps, when there is one: the steps stay on one
-// page (and, at the end, a result window of it) and are all of kinds the script has; a print only
-// as the last step, into `pdf`; a reopen only as the last step, as a save into `project` and a
-// second command that opens it and computes.
+// The vadocalc-cli command line that takes the same steps, when the script has them all: one page
+// (and at the end a result window of it), a print or a reopen only as the last step.
 std::optional<std::string> CliLine(const std::vector<Step>& steps, const std::string& pdf, const std::string& project);
-// Worked examples written out as the steps they are made of, so each can go on its own.
-std::vector<Step> ExpandExamples(const std::vector<Step>& steps);
-// The steps `fails` still fails on, as few as delta debugging finds.
-std::vector<Step> Shrink(std::vector<Step> steps, const std::function<bool(const std::vector<Step>&)>& fails);
 
 // Faults the fuzzer's own test switches on, to see them caught: the weir page's Compute in the length
 // mode shows "nan", never comes back, or crashes.
@@ -75,7 +65,6 @@ std::string FaultName(Fault fault);
 struct Setup {
     std::string folder;  // the program's folder (its county list) and where projects are saved
     Fault fault = Fault::None;
-    std::string keepProjects;  // when set, every project file a step opens is also written here
 };
 
 // A report that came out of the recording printer; whether the last Compute had failed when it began.
@@ -90,7 +79,6 @@ class Program {
   public:
     explicit Program(const Setup& setup);
     Program(const Program&) = delete;
-    Program& operator=(const Program&) = delete;
 
     const Setup& setup;
     ui::HeadlessServices services;
@@ -101,10 +89,6 @@ class Program {
     std::vector<std::string> entered;
     bool Garbage(const std::string& text) const;  // shows "nan" or "inf" the person did not enter
     CatalogueForm& page() const { return *module.FormList[module.CurrentForm]; }
-    // The form named so when a step may talk to it now: the dialog on top when one is open, else the
-    // page shown or an open result window.
-    ui::Form* reachable(const std::string& name);
-    std::vector<const ui::Form*> forms();  // the pages, the result windows, the dialogs made so far
 
   private:
     std::vector<PrintedJob> jobs_;
@@ -115,87 +99,39 @@ class Program {
 // Does what a step on a form says, as a person would; false when it could not be done now.
 bool Perform(Program& program, const Step& step);
 
-// A broken invariant: what kind, on which form, and the particulars.
+// A broken invariant: what kind, on which form, and the particulars. A smaller sequence must break
+// the same signature to count as the same failure.
 struct Failure {
     std::string kind, form, detail;
-    // What a smaller sequence must break to count as the same failure.
     std::string signature() const { return kind + " on " + form; }
     std::string text() const { return signature() + ": " + detail; }
 };
 
 // What must hold after a step (the messages and jobs before it already checked): no NaN or infinity
-// in a shown form, a picture, a message or a printed line; no message box without text or title;
-// every result window holding together; a report only after a Compute that succeeded, as a fresh
-// program opening the same job prints it.
+// shown, drawn or printed; no message box without text or title; every result window holding
+// together; a report only after a Compute that succeeded, as a fresh program opening the job prints it.
 std::optional<Failure> CheckStep(Program& program, size_t messages, size_t jobs);
 
 using Rng = std::mt19937_64;
 int Pick(Rng& rng, int lo, int hi);  // a whole number in [lo, hi]
-bool Chance(Rng& rng, double p);
-template <class T>
-const T& PickOf(Rng& rng, const std::vector<T>& items) {
-    return items[static_cast<size_t>(Pick(rng, 0, static_cast<int>(items.size()) - 1))];
-}
 const std::vector<std::string>& HostileTexts();  // from hostile.txt
 // A step a person could take now: on the dialog when one is open, else on the page shown, an open
 // result window, the tab strip or the project file.
 Step Generate(Program& program, Rng& rng);
 
-// The steps on project files, each with what must hold after it.
-// Saved and opened into a fresh program, which carries on: it holds the same job and, after a
-// Compute of the page shown, shows what the first one shows.
-std::optional<Failure> Reopen(std::unique_ptr<Program>& program);
-// File > Open of the saved project (`fresh` false), or File > New: the program then holds exactly
-// what a fresh program opening the same file holds.
-std::optional<Failure> OpenInPlace(Program& program, bool fresh);
-// File > Open of the saved project changed by a mutation: refused with one clear message and the
-// program left as it was, or taken whole, exactly as a fresh program takes it.
-std::optional<Failure> OpenMutated(Program& program, int kind, std::uint64_t seed);
+// A step on the project file (Reopen, Open, New, Mutate), and what must hold after it; a reopen
+// carries on in a fresh program.
+std::optional<Failure> OnProject(std::unique_ptr<Program>& program, const Step& step);
+inline constexpr int kMutationKinds = 9;
+std::string SmallProject(const std::string& project);  // the inputs of the page shown alone
 // A printed report is the one a fresh program opening the same job prints by the same command.
 std::optional<Failure> CheckReprint(Program& program, const PrintedJob& job);
 
-// A saved project damaged as a file on disk or edited by hand is (the kinds MutationName names); the
-// same three arguments give the same text.
-std::string Mutate(const std::string& project, int kind, std::uint64_t seed);
-std::string SmallProject(const std::string& project);  // the inputs of the page shown alone
-const char* MutationName(int kind);
-inline constexpr int kMutationKinds = 9;
-
-// What the steps of this process did: per verb, done and found nothing to do; reports; projects opened.
+// What this process did: steps done per verb, steps that found nothing to do, reports, projects opened.
 struct Tally {
-    std::array<long, kVerbs> done{}, idle{};
-    long reports = 0, refused = 0, taken = 0;
+    std::array<long, kVerbs> done{};
+    long idle = 0, sequences = 0, steps = 0, reports = 0, refused = 0, taken = 0;
 };
-Tally& Counted();
-
-// Told before each step runs, with the steps of the sequence so far.
-using StepObserver = std::function<void(const std::vector<Step>& steps)>;
-struct SequenceResult {
-    std::vector<Step> steps;
-    std::optional<Failure> failure;
-};
-// Sequence `number` of the run seeded with `seed`: 1 to maxSteps steps, until one breaks an invariant.
-SequenceResult RunRandom(const Setup& setup, std::uint64_t seed, std::uint64_t number, int maxSteps,
-                         const StepObserver& observer);
-// Given steps on a fresh program, until one breaks an invariant.
-SequenceResult RunSteps(const Setup& setup, const std::vector<Step>& steps, const StepObserver& observer = {});
-// Every cut of a small saved project opened in turn: each refused whole or taken whole.
-SequenceResult SweepTruncations(const Setup& setup, long& cuts, const StepObserver& observer);
-
-struct Options {
-    std::uint64_t seed = 1;
-    long first = 0, runs = 1000;  // the number of the first sequence; sequences at most
-    double seconds = 0;           // time budget; 0 for none
-    long minRuns = 0;             // sequences run even past the budget
-    int jobs = 1, maxSteps = 40;
-    double stepLimit = 30;  // seconds a step may take before it counts as a hang
-    std::string out = ".";  // where replay files are written
-    bool truncations = true;
-    Setup setup;
-};
-// Runs the sequences in child processes, stops at the first failure, shrinks its steps and writes
-// them as a replay file; 0 clean, 1 on a failure. Replay runs a replay file again.
-int Fuzz(const Options& options, std::ostream& out);
-int Replay(const Options& options, const std::string& file, bool fork, std::ostream& out);
+Tally& Counted();  // this process's
 
 }  // namespace vado::fuzz

@@ -14,6 +14,13 @@ namespace {
 
 using Verb = Step::Verb;
 
+bool Chance(Rng& rng, double p) { return std::uniform_real_distribution<double>(0, 1)(rng) < p; }
+
+template <class T>
+const T& PickOf(Rng& rng, const std::vector<T>& items) {
+    return items[static_cast<size_t>(Pick(rng, 0, static_cast<int>(items.size()) - 1))];
+}
+
 std::string Fixed(double v, int decimals) {
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "%.*f", decimals, v);
@@ -58,8 +65,8 @@ std::string FieldText(Rng& rng, const NumericField* f, const std::string& exampl
 std::vector<ui::Control*> UsableOf(const ui::Form& form, std::initializer_list<ui::Kind> kinds) {
     std::vector<ui::Control*> found;
     for (ui::Kind kind : kinds)
-        for (ui::Control* c : test::Snapshot(form))
-            if (c->kind() == kind && test::Usable(form, *c)) found.push_back(c);
+        for (auto& c : form.controls())
+            if (c->kind() == kind && test::Usable(form, *c)) found.push_back(c.get());
     return found;
 }
 
@@ -189,8 +196,6 @@ Step ProjectStep(Rng& rng) {
 }  // namespace
 
 int Pick(Rng& rng, int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); }
-
-bool Chance(Rng& rng, double p) { return std::uniform_real_distribution<double>(0, 1)(rng) < p; }
 
 const std::vector<std::string>& HostileTexts() {
     static const std::vector<std::string> texts = [] {

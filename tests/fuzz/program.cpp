@@ -78,14 +78,7 @@ bool Choose(ui::Form& form, const Step& s) {
         return true;
     }
     if (c->kind() == ui::Kind::ComboBox && (s.a < 0 || s.a >= static_cast<ui::ComboBox&>(*c).listCount())) return false;
-    if (c->kind() != ui::Kind::ComboBox && c->kind() != ui::Kind::OptionButton && c->kind() != ui::Kind::CheckBox)
-        return false;
-    form.setFocus(c);
-    if (c->kind() == ui::Kind::ComboBox) static_cast<ui::ComboBox&>(*c).setListIndex(s.a);
-    if (c->kind() == ui::Kind::OptionButton) static_cast<ui::OptionButton&>(*c).click();
-    if (c->kind() == ui::Kind::CheckBox) static_cast<ui::CheckBox&>(*c).setValue(s.a);
-    test::Leave(form);
-    return true;
+    return c->kind() != ui::Kind::TextBox && test::Apply(form, s.control + "=" + std::to_string(s.a));
 }
 
 // The steps on a grid: a cell edited, a click on a cell, a block copied, a key, a double click.
@@ -176,6 +169,16 @@ std::optional<Failure> CheckForm(const Program& p, const ui::Form& form) {
     return std::nullopt;
 }
 
+// The form named so when a step may talk to it now: the dialog on top when one is open, else the
+// page shown or an open result window.
+ui::Form* Reachable(Program& p, const std::string& name) {
+    if (!p.services.modalStack.empty()) return p.services.modalStack.back()->name() == name ? p.services.modalStack.back() : nullptr;
+    if (p.page().name() == name) return &p.page();
+    for (ui::Form* w : p.module.resultWindows())
+        if (w->visible() && w->name() == name) return w;
+    return nullptr;
+}
+
 }  // namespace
 
 std::optional<Fault> FaultNamed(const std::string& name) {
@@ -203,23 +206,6 @@ const std::vector<PrintedJob>& Program::jobs() {
     return jobs_;
 }
 
-ui::Form* Program::reachable(const std::string& name) {
-    if (!services.modalStack.empty()) return services.modalStack.back()->name() == name ? services.modalStack.back() : nullptr;
-    if (page().name() == name) return &page();
-    for (ui::Form* w : module.resultWindows())
-        if (w->visible() && w->name() == name) return w;
-    return nullptr;
-}
-
-std::vector<const ui::Form*> Program::forms() {
-    std::vector<const ui::Form*> all(module.FormList.begin(), module.FormList.end());
-    for (ui::Form* w : module.resultWindows()) all.push_back(w);
-    if (const report::FrmInfo* dialog = module.reporting().dialog()) all.push_back(dialog);
-    for (ui::Form* f : services.modalStack)
-        if (std::find(all.begin(), all.end(), f) == all.end()) all.push_back(f);
-    return all;
-}
-
 bool Program::Garbage(const std::string& text) const {
     // A pasted field may hold 400 nines or a long name, which is no result.
     if (text.size() >= 300 || !test::ShowsNotANumber(text)) return false;
@@ -236,7 +222,7 @@ bool Perform(Program& p, const Step& s) {
         page.tabStrip.clickTab(s.a);
         return true;
     }
-    ui::Form* form = p.reachable(s.form);
+    ui::Form* form = Reachable(p, s.form);
     if (!form) return false;
     switch (s.verb) {
         case Verb::Type: return TypeInto(*form, s);

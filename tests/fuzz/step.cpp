@@ -29,14 +29,26 @@ constexpr std::array<Shape, kVerbs> kShapes = {{{"tab", 0, 0, 1, 0, 0},      {"t
                                                 {"reopen", 0, 0, 0, 0, 0},   {"open", 0, 0, 0, 0, 0},
                                                 {"new", 0, 0, 0, 0, 0},      {"mutate", 0, 0, 1, 1, 0}}};
 
-std::array<int*, 4> Numbers(Step& s) { return {&s.a, &s.b, &s.c, &s.d}; }
-
 // The next blank-separated word from `pos`.
 std::string Word(const std::string& line, size_t& pos) {
     pos = std::min(line.find_first_not_of(' ', pos), line.size());
     const size_t start = pos;
     pos = std::min(line.find(' ', pos), line.size());
     return line.substr(start, pos - start);
+}
+
+// Any text in one line of printable ASCII: `quote` and the backslash escaped, \t \n \r, \xHH for
+// every other byte.
+std::string Escaped(const std::string& text, char quote) {
+    std::string q;
+    for (unsigned char ch : text) {
+        char hex[5];
+        if (ch == '\t' || ch == '\n' || ch == '\r') q += ch == '\t' ? "\\t" : ch == '\n' ? "\\n" : "\\r";
+        else if (ch == static_cast<unsigned char>(quote) || ch == '\\') q += std::string("\\") + static_cast<char>(ch);
+        else if (ch >= 0x20 && ch <= 0x7E) q += static_cast<char>(ch);
+        else q += (std::snprintf(hex, sizeof hex, "\\x%02X", ch), hex);
+    }
+    return q;
 }
 
 // A word as the shell reads it back: bare, in single quotes, or in $'...' with escapes.
@@ -56,18 +68,6 @@ std::string ShellWord(const std::string& word) {
 }  // namespace
 
 const char* VerbWord(Step::Verb verb) { return kShapes[static_cast<size_t>(verb)].word; }
-
-std::string Escaped(const std::string& text, char quote) {
-    std::string q;
-    for (unsigned char ch : text) {
-        char hex[5];
-        if (ch == '\t' || ch == '\n' || ch == '\r') q += ch == '\t' ? "\\t" : ch == '\n' ? "\\n" : "\\r";
-        else if (ch == static_cast<unsigned char>(quote) || ch == '\\') q += std::string("\\") + static_cast<char>(ch);
-        else if (ch >= 0x20 && ch <= 0x7E) q += static_cast<char>(ch);
-        else q += (std::snprintf(hex, sizeof hex, "\\x%02X", ch), hex);
-    }
-    return q;
-}
 
 std::optional<std::string> Unquote(const std::string& line, size_t& pos) {
     pos = std::min(line.find_first_not_of(' ', pos), line.size());
@@ -99,8 +99,8 @@ std::string ToLine(const Step& step) {
     line << shape.word;
     if (shape.form) line << ' ' << step.form;
     if (shape.control) line << ' ' << step.control;
-    Step copy = step;
-    for (int i = 0; i < shape.numbers; ++i) line << ' ' << *Numbers(copy)[i];
+    const int numbers[] = {step.a, step.b, step.c, step.d};
+    for (int i = 0; i < shape.numbers; ++i) line << ' ' << numbers[i];
     if (shape.seed) line << ' ' << step.seed;
     if (shape.text) line << " \"" << Escaped(step.text, '"') << '"';
     return line.str();
@@ -118,7 +118,8 @@ std::optional<Step> FromLine(const std::string& line, std::string& error) {
     if (shape->form && (step.form = Word(line, pos)).empty()) return fail("no form in: " + line);
     if (shape->control && (step.control = Word(line, pos)).empty()) return fail("no control in: " + line);
     try {
-        for (int i = 0; i < shape->numbers; ++i) *Numbers(step)[i] = std::stoi(Word(line, pos));
+        int* numbers[] = {&step.a, &step.b, &step.c, &step.d};
+        for (int i = 0; i < shape->numbers; ++i) *numbers[i] = std::stoi(Word(line, pos));
         if (shape->seed) step.seed = std::stoull(Word(line, pos));
     } catch (const std::exception&) {
         return fail("a number is missing in: " + line);
@@ -139,11 +140,7 @@ std::string ToText(const std::vector<Step>& steps) {
 }
 
 std::optional<std::string> CliLine(const std::vector<Step>& steps, const std::string& pdf, const std::string& project) {
-    auto among = [](const std::string& form, std::initializer_list<const char*> names) {
-        for (const char* n : names)
-            if (form == n) return true;
-        return false;
-    };
+    auto among = [](const std::string& form, const std::string& names) { return (" " + names + " ").find(" " + form + " ") != std::string::npos; };
     std::string page = "frmVado", window;
     std::vector<std::string> args;
     bool reopen = false;
@@ -164,14 +161,13 @@ std::optional<std::string> CliLine(const std::vector<Step>& steps, const std::st
         if (s.onProject()) return std::nullopt;
         // The dialogs vadocalc-cli talks to while they are open; a result window is talked to from
         // the first step on it to the end.
-        const bool dialog = among(s.form, {"frmInfo", "frmKeHelp", "frmManningsN"});
-        if (among(s.form, {"frmStageDischarge", "frmRectRiserResults", "frmWaterControlResults"})) {
+        const bool dialog = among(s.form, "frmInfo frmKeHelp frmManningsN");
+        if (among(s.form, "frmStageDischarge frmRectRiserResults frmWaterControlResults")) {
             if (window.empty()) args.insert(args.end(), {"--window", window = s.form});
             if (s.form != window) return std::nullopt;
         } else if (!dialog && (s.form != page || !window.empty())) {
             return std::nullopt;
         }
-        const auto* example = s.verb == Verb::Example ? test::WorkedExampleOf(s.form) : nullptr;
         switch (s.verb) {
             case Verb::Type:
                 // The county takes a number as an item of its list.
@@ -195,9 +191,10 @@ std::optional<std::string> CliLine(const std::vector<Step>& steps, const std::st
                 args.insert(args.end(), {"--print", pdf});
                 break;
             case Verb::Example:
-                if (!example) break;
-                args.insert(args.end(), example->example.begin(), example->example.end());
-                if (s.a) args.insert(args.end(), example->more.begin(), example->more.end());
+                if (const auto* example = test::WorkedExampleOf(s.form)) {
+                    args.insert(args.end(), example->example.begin(), example->example.end());
+                    if (s.a) args.insert(args.end(), example->more.begin(), example->more.end());
+                }
                 break;
             default:
                 return std::nullopt;
@@ -208,32 +205,6 @@ std::optional<std::string> CliLine(const std::vector<Step>& steps, const std::st
     for (const auto& a : args) line << ' ' << ShellWord(a);
     if (reopen) line << " && vadocalc-cli --open " << ShellWord(project) << ' ' << page << " --click cmdCompute";
     return line.str();
-}
-
-std::vector<Step> ExpandExamples(const std::vector<Step>& steps) {
-    std::vector<Step> out;
-    for (const Step& s : steps) {
-        const auto* example = s.verb == Verb::Example ? test::WorkedExampleOf(s.form) : nullptr;
-        if (!example) {
-            out.push_back(s);
-            continue;
-        }
-        std::vector<std::string> parts = example->example;
-        if (s.a) parts.insert(parts.end(), example->more.begin(), example->more.end());
-        // As vadocalc-cli takes them: "grid(r,c)=TEXT" a cell, "txt...=TEXT" a field, else a choice.
-        for (const auto& part : parts) {
-            const auto eq = part.find('='), open = part.find('(');
-            const std::string name = part.substr(0, eq), value = part.substr(eq + 1);
-            if (name.find(',') != std::string::npos)
-                out.push_back({.verb = Verb::Cell, .form = s.form, .control = name.substr(0, open), .text = value,
-                               .a = std::stoi(name.substr(open + 1)), .b = std::stoi(name.substr(name.find(',') + 1))});
-            else if (name.rfind("txt", 0) == 0)
-                out.push_back({.verb = Verb::Type, .form = s.form, .control = name, .text = value});
-            else
-                out.push_back({.verb = Verb::Choose, .form = s.form, .control = name, .a = std::stoi(value)});
-        }
-    }
-    return out;
 }
 
 }  // namespace vado::fuzz

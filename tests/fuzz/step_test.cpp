@@ -1,5 +1,6 @@
 // A replay file must bring back exactly the steps that failed: every verb with every operand, and any
-// text a field was given (quotes, tabs, line ends, NUL, invalid UTF-8).
+// text a field was given (quotes, tabs, line ends, NUL, invalid UTF-8); a malformed line is refused
+// with its reason.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -10,12 +11,19 @@
 namespace vado::fuzz {
 namespace {
 
-TEST(ReplayLine, EveryStepComesBackAsItWasWritten) {
+TEST(ReplayLine, EveryStepComesBackAsItWasWrittenAndAMalformedOneIsRefused) {
     std::vector<Step> steps;
-    std::ifstream in(VADO_FUZZ_REPLAY_LINES);
     std::set<Step::Verb> verbs;
+    std::ifstream in(VADO_FUZZ_REPLAY_LINES);
+    // A line followed by a tab and "=> why" is refused for that reason.
     for (std::string line, error; std::getline(in, line);) {
-        const auto step = FromLine(line, error);
+        const size_t arrow = line.find("\t=> ");
+        const auto step = FromLine(line.substr(0, arrow), error);
+        if (arrow != std::string::npos) {
+            EXPECT_FALSE(step.has_value()) << line;
+            EXPECT_EQ(error, line.substr(arrow + 4));
+            continue;
+        }
         ASSERT_TRUE(step.has_value()) << line << ": " << error;
         EXPECT_EQ(ToLine(*step), line);
         steps.push_back(*step), verbs.insert(step->verb);
@@ -28,21 +36,6 @@ TEST(ReplayLine, EveryStepComesBackAsItWasWritten) {
         const std::string line = ToLine(s);
         EXPECT_EQ(line.find('\n'), std::string::npos) << line;
         EXPECT_EQ(FromLine(line, error), s) << line << ": " << error;
-    }
-}
-
-TEST(ReplayLine, AMalformedLineIsRefusedWithItsReason) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"jump frmWeir", "unknown step 'jump'"},
-        {"type frmWeir txt1H1", "no quoted text in: type frmWeir txt1H1"},
-        {"type frmWeir txt1H1 \"2", "no quoted text in: type frmWeir txt1H1 \"2"},
-        {"cell frmSubsurface grdData 2 \"x\"", "a number is missing in: cell frmSubsurface grdData 2 \"x\""},
-        {"tab 2 3", "more than the step takes in: tab 2 3"},
-    };
-    for (const auto& [line, expected] : cases) {
-        std::string error;
-        EXPECT_FALSE(FromLine(line, error).has_value()) << line;
-        EXPECT_EQ(error, expected) << line;
     }
 }
 

@@ -2,7 +2,9 @@
 
 #include <map>
 #include <regex>
+#include <set>
 
+#include "app/catalogue.h"
 #include "person.h"
 #include "ui/recording_printer.h"
 
@@ -21,6 +23,13 @@ std::string Plain(const std::string& caption) {
     return s;
 }
 
+// The item of a list a reader names by its text, or -1.
+int ItemOf(const ui::ComboBox& list, const std::string& text) {
+    for (int i = 0; i < list.listCount(); ++i)
+        if (Plain(list.list(i)) == Plain(text)) return i;
+    return -1;
+}
+
 // The program as it starts, with one page chosen from the tab strip.
 struct Program {
     explicit Program(const std::string& form) : page(module.formNamed(form)) {
@@ -30,7 +39,7 @@ struct Program {
     std::vector<ui::Form*> shown() {
         std::vector<ui::Form*> forms;
         for (auto it = services.visibleForms.rbegin(); it != services.visibleForms.rend(); ++it)
-            if (vado::test::PageNumber(module, **it) < 0) forms.push_back(*it);
+            if (!dynamic_cast<vado::CatalogueForm*>(*it)) forms.push_back(*it);
         forms.push_back(page);
         return forms;
     }
@@ -124,14 +133,9 @@ ui::Control* Captioned(ui::Form& page, const std::string& caption, const std::st
             const auto headings = Headings(static_cast<ui::Grid&>(*c));
             if (std::count(headings.begin(), headings.end(), want)) return c.get();
         }
-        if (kind == ui::Kind::ComboBox && (!label || Plain(label->caption()).empty()) && !value.empty()) {
-            auto& list = static_cast<ui::ComboBox&>(*c);
-            for (int i = 0; i < list.listCount(); ++i)
-                if (Plain(list.list(i)) == Plain(value)) {
-                    byItem.push_back(c.get());
-                    break;
-                }
-        }
+        if (kind == ui::Kind::ComboBox && (!label || Plain(label->caption()).empty()) && !value.empty() &&
+            ItemOf(static_cast<ui::ComboBox&>(*c), value) >= 0)
+            byItem.push_back(c.get());
     }
     return byItem.size() == 1 ? byItem[0] : nullptr;
 }
@@ -157,11 +161,9 @@ std::set<std::string> ShownTexts(Program& program) {
 class Run {
   public:
     Run(const std::string& form, ExampleRun& out) : program_(form), out_(out) {
-        if (!page_) fail("no page " + form);
-        else for (auto& c : page_->controls())
+        for (auto& c : page_->controls())
             if (c->kind() == ui::Kind::TextBox) before_[c.get()] = static_cast<ui::TextBox&>(*c).text();
     }
-    bool ready() const { return page_ != nullptr; }
 
     void step(const Step& s) {
         const std::string at = "line " + std::to_string(s.line) + ": ";
@@ -193,32 +195,20 @@ class Run {
         ui::Control* c = Captioned(*page_, caption, value, true, entered_);
         if (!c) return fail(at + "the page shows no input \"" + caption + "\"");
         program_.services.context = caption;
-        ui::Form& form = *page_;
-        if (c->kind() == ui::Kind::TextBox) {
-            vado::test::Paste(form, static_cast<ui::TextBox&>(*c), value);
-            entered_.insert(c);
-            return;
-        }
+        std::string text = value;  // as a script gives it: a list's item by its number, a check box's 1 or 0
         if (c->kind() == ui::Kind::ComboBox) {
-            auto& list = static_cast<ui::ComboBox&>(*c);
-            int item = -1;
-            for (int i = 0; i < list.listCount(); ++i)
-                if (Plain(list.list(i)) == Plain(value)) item = i;
+            const int item = ItemOf(static_cast<ui::ComboBox&>(*c), value);
             if (item < 0) return fail(at + "\"" + caption + "\" has no item \"" + value + "\"");
-            form.setFocus(&list);
-            list.setListIndex(item);
+            text = std::to_string(item);
         } else if (c->kind() == ui::Kind::CheckBox) {
             if (value != "checked" && value != "not checked")
                 return fail(at + "a check box is \"checked\" or \"not checked\", not \"" + value + "\"");
-            form.setFocus(c);
-            static_cast<ui::CheckBox&>(*c).setValue(value == "checked" ? 1 : 0);
-        } else if (c->kind() == ui::Kind::OptionButton) {
-            form.setFocus(c);
-            static_cast<ui::OptionButton&>(*c).click();
-        } else {
+            text = value == "checked" ? "1" : "0";
+        } else if (c->kind() != ui::Kind::TextBox && c->kind() != ui::Kind::OptionButton) {
             return fail(at + "\"" + caption + "\" takes no value");
         }
-        vado::test::Leave(form);
+        vado::test::Apply(*page_, c->fullName() + "=" + text);
+        entered_.insert(c);
     }
 
     // Rows typed into a table the page edits, column by column under its headings.
@@ -297,7 +287,6 @@ class Run {
 ExampleRun RunExample(const std::string& form, const Example& example) {
     ExampleRun out;
     Run run(form, out);
-    if (!run.ready()) return out;
     for (const Step& s : example.steps) run.step(s);
     run.finish();
     return out;
@@ -318,11 +307,8 @@ std::vector<std::string> ControlNamesOf(const std::string& form) {
 
 std::vector<std::string> ControlNames() {
     std::set<std::string> names;
-    Program program("");
-    for (auto* form : program.module.FormList) {
-        for (const auto& name : ControlNamesOf(form->name())) names.insert(name);
-        names.insert(form->name());
-    }
+    for (const auto& page : vado::kCatalogue)
+        for (const auto& name : ControlNamesOf(std::string(page.form))) names.insert(name);
     return {names.begin(), names.end()};
 }
 

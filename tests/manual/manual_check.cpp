@@ -10,9 +10,11 @@
 // gallery, not as a broken link.
 #include <filesystem>
 #include <fstream>
+#include <iomanip>
 #include <iostream>
 #include <map>
 #include <regex>
+#include <set>
 #include <sstream>
 
 #include "app/catalogue.h"
@@ -20,8 +22,157 @@
 #include "manual.h"
 
 namespace fs = std::filesystem;
+using namespace manual;
 
 namespace {
+
+std::string Trim(const std::string& s) {
+    const auto first = s.find_first_not_of(" \t\r");
+    return first == std::string::npos ? "" : s.substr(first, s.find_last_not_of(" \t\r") - first + 1);
+}
+
+bool IsRow(const std::string& line) { return Trim(line).rfind('|', 0) == 0; }
+
+// The lines of a text; with `readable`, comments dropped and fenced code blanked, so nothing there
+// counts as a link, a heading or a name.
+std::vector<std::string> Lines(std::string text, bool readable) {
+    for (size_t at = text.find("<!--"); readable && at != std::string::npos; at = text.find("<!--", at))
+        text.erase(at, text.find("-->", at) == std::string::npos ? std::string::npos : text.find("-->", at) + 3 - at);
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    bool fenced = false;
+    for (std::string line; std::getline(in, line);) {
+        const bool fence = readable && Trim(line).rfind("```", 0) == 0;
+        fenced = fenced != fence;
+        lines.push_back(fence || (readable && fenced) ? "" : line);
+    }
+    return lines;
+}
+
+// The cells of a table row, trimmed, with "\|" read as "|".
+std::vector<std::string> SplitRow(const std::string& line) {
+    std::string t = Trim(line);
+    if (!t.empty() && t.front() == '|') t.erase(0, 1);
+    if (!t.empty() && t.back() == '|' && (t.size() < 2 || t[t.size() - 2] != '\\')) t.pop_back();
+    std::vector<std::string> cells(1);
+    for (size_t i = 0; i < t.size(); ++i) {
+        if (t[i] == '\\' && i + 1 < t.size() && t[i + 1] == '|') cells.back() += t[++i];
+        else if (t[i] == '|') cells.emplace_back();
+        else cells.back() += t[i];
+    }
+    for (auto& cell : cells) cell = Trim(cell);
+    return cells;
+}
+
+// A table starting at line i (a row followed by a separator), or nothing; i is moved past it.
+bool ReadTable(const std::vector<std::string>& lines, size_t& i, Table& table) {
+    const std::string below = i + 1 < lines.size() ? Trim(lines[i + 1]) : "";
+    if (!IsRow(lines[i]) || below.size() <= 2 || below[0] != '|' || below.find_first_not_of("|-: ") != std::string::npos)
+        return false;
+    table = Table{static_cast<int>(i) + 1, SplitRow(lines[i]), {}};
+    for (i += 2; i < lines.size() && IsRow(lines[i]); ++i) table.rows.push_back(SplitRow(lines[i]));
+    return true;
+}
+
+// Every match of `pattern` in the readable lines: the line and the submatches.
+template <class F>
+void Matches(const std::string& text, const std::regex& pattern, F found) {
+    const auto lines = Lines(text, true);
+    for (size_t i = 0; i < lines.size(); ++i)
+        for (std::sregex_iterator it(lines[i].begin(), lines[i].end(), pattern), end; it != end; ++it)
+            found(static_cast<int>(i) + 1, *it);
+}
+
+
+// The tables of a page, outside comments and fenced code.
+std::vector<Table> Tables(const std::string& text) {
+    std::vector<Table> tables;
+    const auto lines = Lines(text, true);
+    for (size_t i = 0; i < lines.size();)
+        if (Table table; ReadTable(lines, i, table)) tables.push_back(std::move(table));
+        else ++i;
+    return tables;
+}
+
+// The anchors a page offers: its headings as Markdown renderers make them (lower case, punctuation
+// dropped, blanks as hyphens), and every name="..." or id="...".
+std::vector<std::string> Anchors(const std::string& text) {
+    std::vector<std::string> anchors;
+    static const std::regex heading(R"(^#{1,6}\s+(.*?)\s*#*\s*$)"), named(R"re((?:name|id)="([^"]+)")re");
+    Matches(text, named, [&](int, const std::smatch& m) { anchors.push_back(m[1].str()); });
+    Matches(text, heading, [&](int, const std::smatch& m) {
+        // A heading's anchor is made from its text, tags left out.
+        std::string slug;
+        for (unsigned char c : std::regex_replace(m[1].str(), std::regex("<[^>]*>"), ""))
+            if (std::isalnum(c) || c == '-' || c == '_' || c >= 0x80) slug += static_cast<char>(std::tolower(c));
+            else if (c == ' ') slug += '-';
+        anchors.push_back(slug);
+    });
+    return anchors;
+}
+
+struct Link {
+    int line = 0;
+    std::string target;
+    bool picture = false;
+};
+// The links and pictures of a page, Markdown or HTML, outside comments and fenced code.
+std::vector<Link> Links(const std::string& text) {
+    std::vector<Link> links;
+    static const std::regex link(R"re((!?)\[[^\]]*\]\(([^)\s]+)(?:\s+"[^"]*")?\)|<(a|img)\s[^>]*(?:href|src)="([^"]+)")re");
+    Matches(text, link, [&](int line, const std::smatch& m) {
+        const bool html = m[3].matched;
+        links.push_back({line, m[html ? 4 : 2].str(), html ? m[3] == "img" : m[1] == "!"});
+    });
+    return links;
+}
+
+// The text a reader sees: without comments, link targets, HTML tags and fenced code.
+std::string VisibleText(const std::string& text) {
+    std::string out;
+    for (const std::string& line : Lines(text, true))
+        out += std::regex_replace(std::regex_replace(line, std::regex(R"(\]\([^)]*\))"), "]"), std::regex("<[^>]*>"), " ") + "\n";
+    return out;
+}
+
+// The worked examples of a page: each runs from "<!-- example -->" to "<!-- end example -->". Inside
+// one, a table headed "Input" gives values to enter, "Press **Caption**" a button to press, a table
+// headed "Result" the texts the page then shows (its second column), any other table rows of a
+// rating table (entered before the first press, shown after it), and a quoted "> **Title**: text" a
+// message box the program shows.
+std::vector<Example> Examples(const std::string& text, std::string& error) {
+    std::vector<Example> examples;
+    const auto lines = Lines(text, false);
+    static const std::regex press(R"((?:^|[^A-Za-z])[Pp]ress \*\*([^*]+)\*\*)");
+    static const std::regex message(R"(^>\s*\*\*([^*]+)\*\*:\s*(.*?)\s*$)");
+    bool inside = false;
+    for (size_t i = 0; i < lines.size();) {
+        const std::string line = Trim(lines[i]), at = "line " + std::to_string(i + 1) + ": ";
+        Table table;
+        std::smatch m;
+        if (line == "<!-- example -->" || line == "<!-- end example -->") {
+            const bool begins = line == "<!-- example -->";
+            // Markdown takes a line right under a table for one of its rows.
+            if (!begins && i > 0 && IsRow(lines[i - 1])) error = at + "leave a blank line between a table and the example's end";
+            else if (begins == inside) error = at + (begins ? "an example starts inside another" : "an example ends that never began");
+            if (!error.empty()) return {};
+            if ((inside = begins)) examples.push_back({static_cast<int>(i) + 1, {}});
+        } else if (inside && ReadTable(lines, i, table)) {
+            const std::string head = table.header.empty() ? "" : table.header[0];
+            const auto kind = head == "Input" ? Step::Kind::Inputs : head == "Result" ? Step::Kind::Results : Step::Kind::Table;
+            examples.back().steps.push_back({kind, table.line, table});
+            continue;
+        } else if (inside && std::regex_match(line, m, message)) {
+            examples.back().steps.push_back({Step::Kind::Message, static_cast<int>(i) + 1, {}, "", m[1], m[2]});
+        } else if (inside) {
+            for (std::sregex_iterator it(line.begin(), line.end(), press), end; it != end; ++it)
+                examples.back().steps.push_back({Step::Kind::Press, static_cast<int>(i) + 1, {}, (*it)[1]});
+        }
+        ++i;
+    }
+    if (inside) error = "the example of line " + std::to_string(examples.back().line) + " never ends";
+    return examples;
+}
 
 std::string Read(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);
@@ -30,23 +181,11 @@ std::string Read(const fs::path& file) {
     return text.str();
 }
 
-// A command line's words, as a shell splits them: blanks apart, double quotes kept together.
+// A command line's words, as a shell splits them (the manual quotes whole words only).
 std::vector<std::string> ShellWords(const std::string& line) {
+    std::istringstream in(line);
     std::vector<std::string> words;
-    std::string word;
-    bool quoted = false, any = false;
-    for (char c : line) {
-        if (c == ' ' && !quoted) {
-            if (any) words.push_back(word);
-            word.clear();
-            any = false;
-        } else {
-            quoted = quoted != (c == '"');
-            if (c != '"') word += c;
-            any = true;
-        }
-    }
-    if (any) words.push_back(word);
+    for (std::string word; in >> std::quoted(word);) words.push_back(word);
     return words;
 }
 
@@ -71,7 +210,7 @@ struct Manual {
     }
 
     void checkLinks(const std::string& page, const std::string& text) {
-        for (const auto& link : manual::Links(text)) {
+        for (const auto& link : Links(text)) {
             ++links;
             const auto hash = link.target.find('#');
             const std::string file = link.target.substr(0, hash), anchor = hash == std::string::npos ? "" : link.target.substr(hash + 1);
@@ -88,7 +227,7 @@ struct Manual {
                 }
                 why = link.picture ? "has no picture" : "has no page";
             } else if (!anchor.empty()) {
-                const auto anchors = manual::Anchors(file.empty() ? text : pages[file]);
+                const auto anchors = Anchors(file.empty() ? text : pages[file]);
                 if (std::find(anchors.begin(), anchors.end(), anchor) == anchors.end()) why = "names no heading of its page";
             }
             if (!why.empty()) ++broken, problem(page, link.line, link.target + " " + why);
@@ -97,7 +236,7 @@ struct Manual {
 
     void checkNames(const std::string& page, const std::string& text, const std::set<std::string>& internal) {
         static const std::regex word(R"([A-Za-z_][A-Za-z0-9_]*(?:\(\d+\))?)");
-        EachLine(manual::VisibleText(text), [&](int number, const std::string& line) {
+        EachLine(VisibleText(text), [&](int number, const std::string& line) {
             for (std::sregex_iterator it(line.begin(), line.end(), word), end; it != end; ++it)
                 if (internal.count(it->str())) ++names, problem(page, number, "names the control " + it->str());
         });
@@ -105,15 +244,15 @@ struct Manual {
 
     // The tables of inputs name what the page shows; the worked examples run.
     void runExamples(const std::string& page, const std::string& form, const std::string& text) {
-        for (const auto& table : manual::Tables(text))
+        for (const auto& table : Tables(text))
             if (table.header.size() >= 3 && table.header[0] == "Input")
-                for (const auto& why : manual::UnknownInputs(form, table)) problem(page, 0, why);
+                for (const auto& why : UnknownInputs(form, table)) problem(page, 0, why);
         std::string error;
-        const auto examples = manual::Examples(text, error);
+        const auto examples = Examples(text, error);
         if (!error.empty()) problem(page, 0, error);
         for (const auto& example : examples) {
             ++this->examples;
-            const auto run = manual::RunExample(form, example);
+            const auto run = RunExample(form, example);
             for (const auto& why : run.failures) problem(page, 0, "example of line " + std::to_string(example.line) + ": " + why);
             designs[form] += run.designed;
         }
@@ -140,7 +279,7 @@ struct Manual {
             if (line.rfind("## ", 0) == 0) form.clear();
             if (std::regex_search(line, m, section)) {
                 form = m[1].str();
-                if ((known = manual::ControlNamesOf(form)).empty()) problem(page, number, "no page " + form);
+                if ((known = ControlNamesOf(form)).empty()) problem(page, number, "no page " + form);
             }
             for (std::sregex_iterator it(line.begin(), line.end(), code), end; !form.empty() && it != end; ++it) {
                 std::string name = (*it)[1].str();
@@ -167,7 +306,7 @@ int main(int argc, char** argv) {
     for (const auto& entry : fs::directory_iterator(manual.folder))
         if (entry.path().extension() == ".md") manual.pages[entry.path().filename().string()] = Read(entry.path());
 
-    const auto names = manual::ControlNames();
+    const auto names = ControlNames();
     const std::set<std::string> internal(names.begin(), names.end());
     std::set<std::string> calculators;
     for (size_t n = 1; n < vado::kCatalogue.size(); ++n) calculators.insert(std::string(vado::kCatalogue[n].form));

@@ -1,5 +1,6 @@
 #include "person.h"
 
+#include <algorithm>
 #include <cctype>
 
 namespace vado::test {
@@ -47,26 +48,15 @@ bool Apply(ui::Form& form, const std::string& step) {
     return true;
 }
 
-int PageNumber(const MainModule& module, const ui::Form& page) {
-    for (int i = 0; i < static_cast<int>(module.FormList.size()); ++i)
-        if (module.FormList[i] == &page) return i;
-    return -1;
-}
-
 void ShowPage(MainModule& module, const CatalogueForm& page) {
-    module.FormList[module.CurrentForm]->tabStrip.clickTab(PageNumber(module, page) + 1);
+    const auto& pages = module.FormList;
+    module.FormList[module.CurrentForm]->tabStrip.clickTab(static_cast<int>(std::find(pages.begin(), pages.end(), &page) - pages.begin()) + 1);
 }
 
 bool Usable(const ui::Form& form, const ui::Control& c) {
     if (!c.visible() || !c.enabled()) return false;
     const ui::Control* holder = c.container.empty() ? nullptr : form.find(c.container);
     return !holder || holder == &c || Usable(form, *holder);
-}
-
-std::vector<ui::Control*> Snapshot(const ui::Form& form) {
-    std::vector<ui::Control*> v;
-    for (auto& c : form.controls()) v.push_back(c.get());
-    return v;
 }
 
 bool ShowsNotANumber(const std::string& t) {

@@ -6,8 +6,7 @@
 #include "app/main_module.h"
 
 // What a person does to the program through the control model, step by step as vadocalc-cli does
-// it, and what the person sees: shared by the tests that drive whole pages (the hostile-input
-// sweep, the typed-or-opened comparison and the sequence fuzzer).
+// it, and what the person sees: shared by the tests that drive whole pages.
 namespace vado::test {
 
 // The focus leaves the form's controls; a cancelled validation is passed over, as a script goes on.
@@ -22,12 +21,9 @@ void EditCell(ui::Grid& grid, int row, int col, const std::string& text);
 bool Apply(ui::Form& form, const std::string& step);
 // A click on the tab of `page`.
 void ShowPage(MainModule& module, const CatalogueForm& page);
-int PageNumber(const MainModule& module, const ui::Form& page);
 
 // Shown and enabled, in a container that is shown.
 bool Usable(const ui::Form& form, const ui::Control& c);
-// The controls as they stand: a handler may add grid rows but never controls.
-std::vector<ui::Control*> Snapshot(const ui::Form& form);
 
 // "nan" or "inf" standing as a word of its own (as "-nan", "inf", "1.#INF"), any case.
 bool ShowsNotANumber(const std::string& text);
