@@ -1,6 +1,7 @@
 #include "shared/number_format.h"
 
 #include <cctype>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -16,8 +17,11 @@ struct Decimal {
 };
 
 Decimal ToDecimal15(double v) {
+    // The value rounded correctly to 15 significant digits, as "%.14e" writes it; to_chars does
+    // the same rounding several times faster, and every figure on a page passes through here.
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.14e", std::fabs(v));
+    const auto end = std::to_chars(buf, buf + sizeof buf - 1, std::fabs(v), std::chars_format::scientific, 14).ptr;
+    *end = '\0';
     // buf is "d.dddddddddddddde[+-]XX"
     Decimal d;
     const char* p = buf;

@@ -24,18 +24,21 @@ size_t SequenceAt(std::string_view t, size_t i) {
 }  // namespace
 
 std::string ValidUtf8(std::string_view text) {
+    // Well-formed runs are copied whole: every caption and number passes through here, and
+    // nearly all of them are plain ASCII.
     std::string out;
     out.reserve(text.size());
+    size_t run = 0;
     for (size_t i = 0; i < text.size();) {
-        const size_t n = SequenceAt(text, i);
-        if (n == 0) {
-            out += "\xEF\xBF\xBD";
-            ++i;
-        } else {
-            out.append(text.substr(i, n));
+        if (const size_t n = SequenceAt(text, i)) {
             i += n;
+            continue;
         }
+        out.append(text.substr(run, i - run));
+        out += "\xEF\xBF\xBD";
+        run = ++i;
     }
+    out.append(text.substr(run));
     return out;
 }
 
