@@ -2,8 +2,9 @@
 #include <QFile>
 #include <QMessageBox>
 #include <QStringList>
-#include <iostream>
+#include <cstdio>
 #include <optional>
+#include <sstream>
 #include <utility>
 #include <vector>
 
@@ -26,8 +27,15 @@
 
 int main(int argc, char** argv) {
     const vado::DesktopOptions options = vado::ParseDesktopArgs({argv + 1, argv + argc});
-    if (options.action != vado::DesktopOptions::Action::Run)
-        return vado::AnswerWithoutWindow(options, vado::ProgramFolder(argv[0]), std::cout, std::cerr);
+    if (options.action != vado::DesktopOptions::Action::Run) {
+        // Not <iostream>: its static initialiser would set up the C++ locales on every start,
+        // which the window never uses.
+        std::ostringstream out, err;
+        const int code = vado::AnswerWithoutWindow(options, vado::ProgramFolder(argv[0]), out, err);
+        std::fputs(out.str().c_str(), stdout);
+        std::fputs(err.str().c_str(), stderr);
+        return code;
+    }
     QApplication app(argc, argv);
     ui::qt::SetAppIdentity();
 

@@ -4,9 +4,9 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
-#include <QSvgGenerator>
 
 #include "ui/qt/painter_surface.h"
+#include "ui/qt/svg_surface.h"
 #include "ui/safe_file.h"
 
 namespace ui::qt {
@@ -49,22 +49,10 @@ QByteArray GraphPng(const GraphPainter& draw, QSize size, double scale, const ui
 
 QByteArray GraphSvg(const GraphPainter& draw, QSize size, const ui::Font& font,
                     const std::string& title) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QSvgGenerator svg;
-    svg.setOutputDevice(&buffer);
-    svg.setSize(size);
-    svg.setViewBox(QRect(QPoint(0, 0), size));
-    svg.setResolution(static_cast<int>(kScreenDpi));
-    svg.setTitle(QString::fromStdString(title));
-    svg.setDescription("Drawn by Vadocalc");
-    {
-        QPainter painter;
-        if (!painter.begin(&svg)) return {};
-        Draw(painter, draw, font, 1);
-    }
-    return bytes;
+    SvgSurface surface(size, font, title);
+    draw(surface, surface.widthTwips(), surface.heightTwips());
+    const std::string svg = surface.svg();
+    return QByteArray(svg.data(), static_cast<qsizetype>(svg.size()));
 }
 
 bool WriteGraph(const std::string& path, const GraphPainter& draw, QSize size, double scale,
