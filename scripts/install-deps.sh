@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake
+  build-essential cmake lld
   qt6-base-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev
