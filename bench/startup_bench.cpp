@@ -12,6 +12,7 @@
 #include "app/project_file.h"
 #include "app/recovery.h"
 #include "calc/flow/frm_weir.h"
+#include "ui/qt/app_style.h"
 #include "ui/qt/document_menu.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/qt_services.h"
@@ -159,6 +160,7 @@ int main(int argc, char** argv) {
     setenv("XDG_CONFIG_HOME", home.filePath("config").toUtf8().constData(), 1);
     setenv("XDG_STATE_HOME", home.filePath("state").toUtf8().constData(), 1);
     QApplication app(argc, argv);
+    ui::qt::InstallAppStyle();  // as the program does: the pages paint as they do there
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

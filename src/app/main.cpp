@@ -16,6 +16,7 @@
 #include "shared/help.h"
 #include "shared/side_files.h"
 #include "ui/qt/app_identity.h"
+#include "ui/qt/app_style.h"
 #include "ui/qt/document_menu.h"
 #include "ui/qt/export_dialog.h"
 #include "ui/qt/export_menu.h"
@@ -38,6 +39,7 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     ui::qt::SetAppIdentity();
+    ui::qt::InstallAppStyle();
 
     ui::qt::Settings settings;
     if (options.resetSettings) settings.clear();

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QIcon>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,6 +14,7 @@
 #include "calc/flow/frm_weir.h"
 #include "desk.h"
 #include "person.h"
+#include "ui/qt/app_identity.h"
 #include "ui/qt/form_window.h"
 #include "ui/qt/tab_strip_bar.h"
 
@@ -49,6 +51,23 @@ TEST(MainWindow, APageIsBuiltOnceWhenFirstShownFromTheStateItHasThen) {
     }
     EXPECT_EQ(desk.window->page(1)->findChildren<QWidget*>().size(), widgets);
     EXPECT_FALSE(desk.window->isBuilt(3)) << "a page never shown is never built";
+}
+
+// The icon built into the program is the installed picture, pixel for pixel, in every size a
+// title bar draws.
+TEST(MainWindow, TheWindowIconIsTheInstalledPictureInEverySize) {
+    const QString name = QApplication::applicationName();
+    ui::qt::SetAppIdentity();
+    const QIcon icon = QApplication::windowIcon();
+    QApplication::setApplicationName(name);
+    for (int size : {16, 24, 32, 48, 64}) {
+        const QImage want = QImage(QString(VADO_QT_TEST_DIR "/../../packaging/icons/%1x%1/%2.png")
+                                       .arg(size).arg(ui::qt::kAppId))
+                                .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        ASSERT_FALSE(want.isNull()) << size;
+        EXPECT_EQ(icon.pixmap(size).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied), want)
+            << size;
+    }
 }
 
 TEST(MainWindow, DocumentationButtonReportsAMissingFileWhileTheLoadingNoteShows) {

@@ -2,7 +2,10 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QImage>
+#include <QPixmap>
 
+#include "ui/qt/app_icon_pixels.h"
 #include "ui/services.h"
 
 namespace ui::qt {
@@ -15,11 +18,12 @@ void SetAppIdentity() {
                                             .arg(Services::kVersionRevision));
     QGuiApplication::setDesktopFileName(kAppId);
     // The window icon in the sizes a title bar and a task switcher draw. Every size given is
-    // decoded and sent to the X server when the first window shows; the larger ones (128, 256)
-    // are left to the desktop's installed copies, as they cost start-up time and memory.
+    // sent to the X server when the first window shows; the larger ones (128, 256) are left to
+    // the desktop's installed copies, as they cost start-up time and memory.
     QIcon icon;
-    for (int size : {16, 24, 32, 48, 64})
-        icon.addFile(QString(":/icons/%1x%1/%2.png").arg(size).arg(kAppId), QSize(size, size));
+    for (const IconPixels& p : kAppIconPixels)
+        icon.addPixmap(QPixmap::fromImage(QImage(reinterpret_cast<const uchar*>(p.argb), p.size,
+                                                 p.size, QImage::Format_ARGB32)));
     QApplication::setWindowIcon(icon);
 }
 
