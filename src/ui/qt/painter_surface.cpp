@@ -14,11 +14,16 @@ void PainterCanvas::attach(QPaintDevice* device) {
     dpiY_ = device->logicalDpiY();
 }
 
+QFont ToQFont(const ui::Font& f) {
+    QFont font = f.name.empty() ? QFont() : QFont(ToQ(f.name));
+    font.setPointSizeF(f.size > 0 ? f.size : 1);
+    font.setBold(f.bold);
+    font.setItalic(f.italic);
+    return font;
+}
+
 void PainterCanvas::setFont(const ui::Font& f) {
-    qfont_ = f.name.empty() ? QFont() : QFont(ToQ(f.name));
-    qfont_.setPointSizeF(f.size > 0 ? f.size : 1);
-    qfont_.setBold(f.bold);
-    qfont_.setItalic(f.italic);
+    qfont_ = ToQFont(f);
     if (painter_.isActive()) painter_.setFont(qfont_);
 }
 

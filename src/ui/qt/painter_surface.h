@@ -11,6 +11,10 @@ class QPaintDevice;
 
 namespace ui::qt {
 
+// The Qt font for a surface's font: the application's font when no name is given, never below
+// one point.
+QFont ToQFont(const ui::Font& f);
+
 // Drawing in twips with a QPainter: text placed by its top edge, lines, circles, turned text,
 // filled boxes, with the device's resolution turning twips into device units. The screen
 // surface and the Qt printers all draw through one of these.

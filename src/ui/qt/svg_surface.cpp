@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "ui/qt/conversions.h"
+#include "ui/qt/painter_surface.h"
 
 namespace ui::qt {
 
@@ -58,10 +59,7 @@ SvgSurface::SvgSurface(QSize size, const ui::Font& font, const std::string& titl
 
 void SvgSurface::fontChanged() {
     const ui::Font& f = font();
-    qfont_ = f.name.empty() ? QFont() : QFont(ToQ(f.name));
-    qfont_.setPointSizeF(f.size > 0 ? f.size : 1);
-    qfont_.setBold(f.bold);
-    qfont_.setItalic(f.italic);
+    qfont_ = ToQFont(f);
     // Points to pixels at 96 dpi; the family falls back to any sans-serif face.
     fontAttributes_ = " font-family=\"" + Escaped(f.name.empty() ? "sans-serif" : f.name + ", sans-serif") +
                       "\" font-size=\"" + Num(qfont_.pointSizeF() * kTwipsPerPoint) + "\"";
